@@ -1,0 +1,189 @@
+#include "cli/generate.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <system_error>
+#include <utility>
+
+#include "model/build_driver.h"
+#include "model/project_name.h"
+#include "model/sdk_search.h"
+#include "model/settings.h"
+#include "platform/dos_paths.h"
+#include "platform/drive_map.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "resources/command_model.h"
+
+namespace kelvad {
+
+const char* const kGenerateUsage =
+    "usage: kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"
+    "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n";
+
+namespace {
+namespace fs = std::filesystem;
+
+struct Options {
+  std::vector<std::pair<char, std::string>> drives;
+  std::vector<std::pair<std::string, std::string>> sets;
+  std::string install_dir;
+  std::string data_dir;
+  std::optional<int> sdk_release;
+  bool launch = true;
+};
+
+class UsageError : public Error {
+ public:
+  using Error::Error;
+};
+
+Options ParseOptions(const std::vector<std::string>& args) {
+  Options options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&]() -> std::string {
+      if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
+      return args[++i];
+    };
+    if (arg == "--drive") {
+      std::string text = value();
+      auto assignment = ParseDriveAssignment(text);
+      if (!assignment) throw UsageError("--drive takes X=DIR, not \"" + text + "\"");
+      options.drives.push_back(*assignment);
+    } else if (arg == "--set") {
+      std::string text = value();
+      size_t eq = text.find('=');
+      if (eq == std::string::npos || eq == 0) throw UsageError("--set takes KEY=VALUE, not \"" + text + "\"");
+      options.sets.emplace_back(text.substr(0, eq), text.substr(eq + 1));
+    } else if (arg == "--install-dir") {
+      options.install_dir = value();
+    } else if (arg == "--data-dir") {
+      options.data_dir = value();
+    } else if (arg == "--sdk-release") {
+      std::string text = value();
+      if (text != "0" && text != "3" && text != "5") throw UsageError("--sdk-release takes 0, 3 or 5");
+      options.sdk_release = text[0] - '0';
+    } else if (arg == "--no-launch") {
+      options.launch = false;
+    } else {
+      throw UsageError("unknown option \"" + arg + "\"");
+    }
+  }
+  return options;
+}
+
+bool IsWritableDirectory(const std::string& dir) {
+  std::error_code ec;
+  return fs::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
+}
+
+// Prints each report line as it is added.
+class PrintingView : public ReportView {
+ public:
+  explicit PrintingView(std::ostream& out) : out_(out) {}
+  void LineAdded(const std::string& plain_text) override { out_ << plain_text << '\n' << std::flush; }
+
+ private:
+  std::ostream& out_;
+};
+
+bool IsDriveText(const std::string& drive) {
+  return drive.size() >= 2 && drive[1] == ':' &&
+         ((drive[0] >= 'a' && drive[0] <= 'z') || (drive[0] >= 'A' && drive[0] <= 'Z'));
+}
+
+}  // namespace
+
+int RunGenerate(const std::vector<std::string>& args, const std::string& program_dir, std::ostream& out,
+                std::ostream& err) {
+  Options options;
+  Settings settings;
+  bool app_name_given = false;
+  bool name_given = false;
+  try {
+    options = ParseOptions(args);
+    // Values are checked before anything else happens; applied again below.
+    Settings probe;
+    for (auto& [key, value] : options.sets) ApplySetting(probe, key, value);
+    if (!IsDriveText(probe.drive)) throw UsageError("setting \"drive\" takes a drive such as d:, not \"" + probe.drive + "\"");
+  } catch (const Error& e) {
+    err << "kelvad generate: " << e.what() << "\n" << kGenerateUsage;
+    return kExitUsage;
+  }
+
+  try {
+    RealFileSystem real_fs;
+    DriveChoice choice = ChooseDrives(options.drives);
+    if (choice.created_default) {
+      out << "Drive C: is the directory " << choice.drives['c'] << "\n";
+    }
+    DosDrives drives(real_fs, choice.drives);
+
+    std::string install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
+    std::string data_dir = options.data_dir;
+    if (data_dir.empty()) data_dir = IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
+
+    // Start-up: the SDK search decides the release and the default drive.
+    SdkLocation sdk;
+    if (options.sdk_release) {
+      sdk.release = *options.sdk_release;
+    } else {
+      sdk = SearchForSdk(drives);
+      out << SdkSearchResultText(sdk) << "\n";
+    }
+    settings.drive = sdk.drive ? std::string(1, sdk.drive) + ":" : "c:";
+
+    for (auto& [key, value] : options.sets) {
+      ApplySetting(settings, key, value);
+      if (key == "name") name_given = true;
+      if (key == "app_name") app_name_given = true;
+    }
+    // Typing the project name copies it into the application name.
+    if (name_given && !app_name_given) settings.app_name = settings.name;
+
+    char drive = LowerAscii(settings.ProjectDrive()[0]);
+    if (!drives.IsMapped(drive)) {
+      throw Error(std::string("drive ") + drive + ": is not mapped to a directory (use --drive " + drive + "=DIR)");
+    }
+    if (std::string problem = ProjectNameProblem(settings.name); !problem.empty()) throw Error(problem);
+    if (ProjectEntryExists(drives, drive, settings.name)) {
+      throw Error("\"" + settings.name + "\" already exists in the root of drive " + drive +
+                  ":; choose another project name.");
+    }
+
+    CommandModel commands;
+    Report report;
+    PrintingView view(out);
+    report.set_view(&view);
+    Tree tree;
+    SystemProcessStarter starter;
+    BuildContext context(settings, drives, report, tree);
+    context.sdk_release = sdk.release;
+    context.commands = &commands;
+    context.starter = &starter;
+    context.launch = options.launch;
+    context.install_dir = install_dir;
+    context.report_path = JoinPath(data_dir, "kelvad.rtf");
+
+    BuildOutcome outcome = BuildProject(context);
+    if (!outcome.completed) {
+      err << "kelvad generate: the build was abandoned: " << outcome.error << "\n";
+      return kExitAbandoned;
+    }
+    if (!outcome.report_saved && !outcome.report_error.empty()) {
+      err << "kelvad generate: warning: the report was not saved: " << outcome.report_error << "\n";
+    }
+    out << GetVersionString() << ": " << outcome.closing_message << "\n";
+    return kExitCompleted;
+  } catch (const std::exception& e) {
+    err << "kelvad generate: " << e.what() << "\n";
+    return kExitAbandoned;
+  }
+}
+
+}  // namespace kelvad

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/project_tree.h"
+#include "model/report.h"
+#include "model/settings.h"
+
+namespace kelvad {
+
+class DosDrives;
+class ProcessStarter;
+class Registry;
+class WordProcessor;
+struct CommandModel;
+
+// Everything one build reads and writes besides the generated files: the
+// settings as they were when "Go!" was pressed, the SDK release found at
+// start-up, the drives, the report and the project tree, the command data,
+// and the shared line counter of the output file writer.
+struct BuildContext {
+  BuildContext(const Settings& settings, DosDrives& drives, Report& report, Tree& tree)
+      : settings(settings), drives(drives), report(report), tree(tree) {}
+
+  const Settings& settings;
+  DosDrives& drives;
+  Report& report;
+  Tree& tree;
+
+  int sdk_release = 0;  // 0, 3 or 5
+  CommandModel* commands = nullptr;
+  Registry* registry = nullptr;
+  WordProcessor* word = nullptr;
+  ProcessStarter* starter = nullptr;  // none: nothing is started and the report says so
+  bool launch = true;                 // false: ebld.bat is written but not started
+
+  std::string install_dir;    // host directory of the shipped files (support, icons, help)
+  std::string report_path;    // host path of kelvad.rtf
+  std::string help_template;  // DOS path of the help template, empty when none was found
+
+  std::int16_t lines_written = 0;
+};
+
+}  // namespace kelvad

@@ -1,0 +1,165 @@
+#include "platform/dos_paths.h"
+
+#include <vector>
+
+#include "platform/errors.h"
+
+namespace kelvad {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string LowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+namespace {
+
+std::vector<std::string> SplitComponents(std::string_view path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : path) {
+    if (c == '\\' || c == '/') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (!part.empty()) parts.push_back(part);
+  return parts;
+}
+
+bool IsDriveLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+}  // namespace
+
+DosDrives::DosDrives(FileSystem& fs, std::map<char, std::string> roots, char current_drive)
+    : fs_(fs), current_drive_(LowerAscii(current_drive)) {
+  for (auto& [letter, dir] : roots) {
+    std::string root = dir;
+    while (root.size() > 1 && root.back() == '/') root.pop_back();
+    roots_[LowerAscii(letter)] = root;
+  }
+}
+
+bool DosDrives::IsMapped(char letter) const { return roots_.count(LowerAscii(letter)) != 0; }
+
+DriveType DosDrives::TypeOf(char letter) const {
+  return IsMapped(letter) ? DriveType::kFixed : DriveType::kNoRootDir;
+}
+
+std::string DosDrives::RootOf(char letter) const {
+  auto it = roots_.find(LowerAscii(letter));
+  if (it == roots_.end()) {
+    throw Error(std::string("Device unavailable: drive ") + static_cast<char>(LowerAscii(letter)) +
+                ": is not mapped to a directory");
+  }
+  return it->second;
+}
+
+void DosDrives::SetCurrentDrive(char letter) {
+  RootOf(letter);
+  current_drive_ = LowerAscii(letter);
+}
+
+std::string DosDrives::CurrentDirectory(char letter) const {
+  auto it = current_dirs_.find(LowerAscii(letter));
+  return it == current_dirs_.end() ? "\\" : it->second;
+}
+
+DosDrives::Parsed DosDrives::Parse(std::string_view dos_path) const {
+  Parsed parsed{current_drive_, ""};
+  std::string_view rest = dos_path;
+  if (rest.size() >= 2 && rest[1] == ':' && IsDriveLetter(rest[0])) {
+    parsed.drive = LowerAscii(rest[0]);
+    rest.remove_prefix(2);
+  }
+  std::vector<std::string> parts;
+  if (rest.empty() || (rest[0] != '\\' && rest[0] != '/')) {
+    parts = SplitComponents(CurrentDirectory(parsed.drive));
+  }
+  for (auto& part : SplitComponents(rest)) {
+    if (part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    parts.push_back(part);
+  }
+  for (auto& part : parts) parsed.absolute += "\\" + part;
+  if (parsed.absolute.empty()) parsed.absolute = "\\";
+  return parsed;
+}
+
+void DosDrives::SetCurrentDirectory(std::string_view dos_path) {
+  Parsed parsed = Parse(dos_path);
+  if (fs_.Stat(Resolve(dos_path)) != EntryKind::kDirectory) {
+    throw Error("Path not found: " + std::string(1, parsed.drive) + ":" + parsed.absolute);
+  }
+  current_dirs_[parsed.drive] = parsed.absolute;
+}
+
+std::string DosDrives::Resolve(std::string_view dos_path) const {
+  Parsed parsed = Parse(dos_path);
+  std::string host = RootOf(parsed.drive);
+  bool exists = true;
+  for (auto& part : SplitComponents(parsed.absolute)) {
+    std::string next = JoinPath(host, part);
+    if (exists && fs_.Stat(next) == EntryKind::kNone) {
+      std::string match;
+      for (auto& name : fs_.List(host)) {
+        if (EqualsIgnoringCase(name, part)) {
+          match = name;
+          break;
+        }
+      }
+      if (match.empty()) {
+        exists = false;
+      } else {
+        next = JoinPath(host, match);
+      }
+    }
+    host = next;
+  }
+  return host;
+}
+
+void DosDrives::MakeDirectory(std::string_view dos_path) { fs_.MakeDirectory(Resolve(dos_path)); }
+
+void DosDrives::WriteFile(std::string_view dos_path, std::string_view bytes) {
+  fs_.Write(Resolve(dos_path), bytes);
+}
+
+std::string DosDrives::ReadFile(std::string_view dos_path) const { return fs_.Read(Resolve(dos_path)); }
+
+bool DosDrives::Exists(std::string_view dos_path) const {
+  if (!IsMapped(Parse(dos_path).drive)) return false;
+  return fs_.Stat(Resolve(dos_path)) != EntryKind::kNone;
+}
+
+std::string DosDrives::StoredName(std::string_view dos_path) const {
+  if (!IsMapped(Parse(dos_path).drive)) return "";
+  std::string host = Resolve(dos_path);
+  if (fs_.Stat(host) != EntryKind::kFile) return "";
+  return host.substr(host.find_last_of('/') + 1);
+}
+
+}  // namespace kelvad

@@ -1,0 +1,107 @@
+#include "platform/drive_map.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/dos_paths.h"
+#include "platform/errors.h"
+
+namespace kelvad {
+namespace fs = std::filesystem;
+
+std::optional<std::pair<char, std::string>> ParseDriveAssignment(const std::string& text) {
+  if (text.size() < 3 || text[1] != '=') return std::nullopt;
+  char letter = LowerAscii(text[0]);
+  if (letter < 'a' || letter > 'z') return std::nullopt;
+  return std::make_pair(letter, text.substr(2));
+}
+
+DriveMap ParseDriveList(const std::string& text) {
+  DriveMap drives;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(';', start);
+    if (end == std::string::npos) end = text.size();
+    std::string entry = text.substr(start, end - start);
+    if (!entry.empty()) {
+      auto assignment = ParseDriveAssignment(entry);
+      if (!assignment) throw Error("KELVAD_DRIVES: \"" + entry + "\" is not of the form X=DIR");
+      drives[assignment->first] = assignment->second;
+    }
+    start = end + 1;
+  }
+  return drives;
+}
+
+std::string WinePrefix() {
+  if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
+  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.wine";
+  return "";
+}
+
+DriveMap WineDrives(const std::string& prefix) {
+  DriveMap drives;
+  if (prefix.empty()) return drives;
+  std::error_code ec;
+  fs::path devices = fs::path(prefix) / "dosdevices";
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    fs::path link = devices / (std::string(1, letter) + ":");
+    if (!fs::is_symlink(link, ec)) continue;
+    fs::path target = fs::canonical(link, ec);
+    if (ec || !fs::is_directory(target, ec)) continue;
+    drives[letter] = target.string();
+  }
+  return drives;
+}
+
+namespace {
+
+std::string UserDirectory(const char* xdg_variable, const char* fallback) {
+  std::string base;
+  if (const char* xdg = std::getenv(xdg_variable); xdg && *xdg) {
+    base = xdg;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    base = std::string(home) + "/" + fallback;
+  } else {
+    base = fs::temp_directory_path().string();
+  }
+  fs::path dir = fs::path(base) / "kelvad";
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec) throw Error("Cannot create " + dir.string() + " (" + ec.message() + ")");
+  return dir.string();
+}
+
+}  // namespace
+
+std::string UserDataDirectory() { return UserDirectory("XDG_DATA_HOME", ".local/share"); }
+std::string UserConfigDirectory() { return UserDirectory("XDG_CONFIG_HOME", ".config"); }
+
+DriveChoice ChooseDrives(const std::vector<std::pair<char, std::string>>& assignments) {
+  DriveChoice choice;
+  if (!assignments.empty()) {
+    for (auto& [letter, dir] : assignments) choice.drives[letter] = dir;
+    choice.origin = "--drive";
+    return choice;
+  }
+  if (const char* env = std::getenv("KELVAD_DRIVES"); env && *env) {
+    choice.drives = ParseDriveList(env);
+    choice.origin = "KELVAD_DRIVES";
+    if (!choice.drives.empty()) return choice;
+  }
+  choice.drives = WineDrives(WinePrefix());
+  if (!choice.drives.empty()) {
+    choice.origin = "the Wine prefix " + WinePrefix();
+    return choice;
+  }
+  fs::path drive_c = fs::path(UserDataDirectory()) / "drive_c";
+  std::error_code ec;
+  choice.created_default = fs::create_directories(drive_c, ec);
+  if (ec) throw Error("Cannot create " + drive_c.string() + " (" + ec.message() + ")");
+  choice.drives['c'] = drive_c.string();
+  choice.origin = "the per-user drive C";
+  return choice;
+}
+
+}  // namespace kelvad

@@ -1,0 +1,96 @@
+#include "platform/encoding.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace kelvad {
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F; 0 marks the unassigned ones.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::optional<unsigned char> ByteFor(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  for (size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == cp && cp != 0) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+// Decodes one UTF-8 sequence at s[i]; on malformed input returns nullopt
+// and leaves i untouched.
+std::optional<char32_t> Decode(std::string_view s, size_t& i) {
+  auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) {
+    ++i;
+    return b0;
+  }
+  int len = (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : (b0 & 0xF8) == 0xF0 ? 4 : 0;
+  if (len == 0 || i + len > s.size()) return std::nullopt;
+  char32_t cp = b0 & (0x7F >> len);
+  for (int k = 1; k < len; ++k) {
+    auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return std::nullopt;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+  i += len;
+  return cp;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+bool FitsWindows1252(std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    auto cp = Decode(utf8, i);
+    if (!cp || !ByteFor(*cp)) return false;
+  }
+  return true;
+}
+
+std::string ToWindows1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    if (auto cp = Decode(utf8, i)) {
+      auto byte = ByteFor(*cp);
+      out += byte ? static_cast<char>(*byte) : '?';
+    } else {
+      out += utf8[i++];
+    }
+  }
+  return out;
+}
+
+std::string FromWindows1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    char32_t cp = b;
+    if (b >= 0x80 && b < 0xA0 && kHighControls[b - 0x80] != 0) cp = kHighControls[b - 0x80];
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+}  // namespace kelvad

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvad {
+
+// Text is UTF-8 in memory; generated files are Windows-1252 bytes.
+
+// True when every character of the UTF-8 text has a Windows-1252 byte.
+bool FitsWindows1252(std::string_view utf8);
+
+// Converts UTF-8 to Windows-1252. A character without a byte of its own
+// becomes '?', as the Windows ANSI conversion does; malformed UTF-8 bytes
+// are taken as Windows-1252 bytes already.
+std::string ToWindows1252(std::string_view utf8);
+
+// Converts Windows-1252 bytes to UTF-8 (the five unassigned bytes map to
+// the C1 control characters of the same value).
+std::string FromWindows1252(std::string_view bytes);
+
+}  // namespace kelvad

@@ -1,0 +1,167 @@
+#include "platform/file_system.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "platform/errors.h"
+
+namespace kelvad {
+namespace fs = std::filesystem;
+
+std::string ParentPath(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return "";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+  if (dir.empty()) return name;
+  if (dir.back() == '/') return dir + name;
+  return dir + "/" + name;
+}
+
+EntryKind RealFileSystem::Stat(const std::string& path) const {
+  std::error_code ec;
+  auto st = fs::status(path, ec);
+  if (ec || !fs::exists(st)) return EntryKind::kNone;
+  return fs::is_directory(st) ? EntryKind::kDirectory : EntryKind::kFile;
+}
+
+std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void RealFileSystem::MakeDirectory(const std::string& path) {
+  if (Stat(path) != EntryKind::kNone) throw Error("Path/File access error: " + path + " already exists");
+  std::error_code ec;
+  if (!fs::create_directory(path, ec) || ec) {
+    throw Error("Path not found: cannot create the directory " + path +
+                (ec ? " (" + ec.message() + ")" : ""));
+  }
+}
+
+std::string RealFileSystem::Read(const std::string& path) const {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Error("File not found: " + path);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void RealFileSystem::Write(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) throw Error("Path/File access error: cannot create " + path);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw Error("Device I/O error: cannot write " + path);
+}
+
+void RealFileSystem::Remove(const std::string& path) {
+  std::error_code ec;
+  if (!fs::remove(path, ec) || ec) throw Error("Cannot delete " + path);
+}
+
+void RealFileSystem::Rename(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::rename(from, to, ec);
+  if (ec) throw Error("Cannot rename " + from + " to " + to + " (" + ec.message() + ")");
+}
+
+void WriteFileAtomically(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  const std::string temp = path + ".new";
+  try {
+    fs.Write(temp, bytes);
+    fs.Rename(temp, path);
+  } catch (...) {
+    try {
+      if (fs.Stat(temp) == EntryKind::kFile) fs.Remove(temp);
+    } catch (...) {
+    }
+    throw;
+  }
+}
+
+MemoryFileSystem::MemoryFileSystem() { dirs_.insert("/"); }
+
+EntryKind MemoryFileSystem::Stat(const std::string& path) const {
+  if (dirs_.count(path)) return EntryKind::kDirectory;
+  if (files_.count(path)) return EntryKind::kFile;
+  return EntryKind::kNone;
+}
+
+std::vector<std::string> MemoryFileSystem::List(const std::string& dir) const {
+  std::vector<std::string> names;
+  auto collect = [&](const std::string& p) {
+    if (p != "/" && ParentPath(p) == dir) names.push_back(p.substr(p.find_last_of('/') + 1));
+  };
+  for (const auto& d : dirs_) collect(d);
+  for (const auto& [p, bytes] : files_) collect(p);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void MemoryFileSystem::CheckFailure(const std::string& path) const {
+  for (const auto& part : fail_on_) {
+    if (path.find(part) != std::string::npos) throw Error("Device I/O error: cannot write " + path);
+  }
+}
+
+void MemoryFileSystem::CheckParent(const std::string& path) const {
+  if (Stat(ParentPath(path)) != EntryKind::kDirectory) throw Error("Path not found: " + path);
+}
+
+void MemoryFileSystem::MakeDirectory(const std::string& path) {
+  CheckFailure(path);
+  if (Stat(path) != EntryKind::kNone) throw Error("Path/File access error: " + path + " already exists");
+  CheckParent(path);
+  dirs_.insert(path);
+}
+
+void MemoryFileSystem::MakeDirectories(const std::string& path) {
+  if (path.empty() || Stat(path) == EntryKind::kDirectory) return;
+  MakeDirectories(ParentPath(path));
+  dirs_.insert(path);
+}
+
+std::string MemoryFileSystem::Read(const std::string& path) const {
+  auto it = files_.find(path);
+  if (it == files_.end()) throw Error("File not found: " + path);
+  return it->second;
+}
+
+void MemoryFileSystem::Write(const std::string& path, std::string_view bytes) {
+  CheckFailure(path);
+  CheckParent(path);
+  if (dirs_.count(path)) throw Error("Path/File access error: " + path + " is a directory");
+  if (!files_.count(path)) order_.push_back(path);
+  files_[path] = std::string(bytes);
+}
+
+void MemoryFileSystem::Remove(const std::string& path) {
+  CheckFailure(path);
+  if (!files_.erase(path)) throw Error("File not found: " + path);
+  order_.erase(std::remove(order_.begin(), order_.end(), path), order_.end());
+}
+
+void MemoryFileSystem::Rename(const std::string& from, const std::string& to) {
+  CheckFailure(to);
+  auto it = files_.find(from);
+  if (it == files_.end()) throw Error("File not found: " + from);
+  std::string bytes = std::move(it->second);
+  files_.erase(it);
+  order_.erase(std::remove(order_.begin(), order_.end(), from), order_.end());
+  if (!files_.count(to)) order_.push_back(to);
+  files_[to] = std::move(bytes);
+}
+
+std::vector<std::string> MemoryFileSystem::Files() const { return order_; }
+
+}  // namespace kelvad

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvad {
+
+enum class EntryKind { kNone, kFile, kDirectory };
+
+// The host file system, addressed by host paths with '/' separators. Every
+// failure throws kelvad::Error naming the path. Tests use MemoryFileSystem,
+// which can be told to fail.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual EntryKind Stat(const std::string& path) const = 0;
+  // Names of the entries of a directory; empty when it does not exist.
+  virtual std::vector<std::string> List(const std::string& dir) const = 0;
+  // Fails when the entry exists already or the parent does not.
+  virtual void MakeDirectory(const std::string& path) = 0;
+  virtual std::string Read(const std::string& path) const = 0;
+  // Creates the file or replaces an existing one.
+  virtual void Write(const std::string& path, std::string_view bytes) = 0;
+  virtual void Remove(const std::string& path) = 0;
+  // Replaces an existing target in one step.
+  virtual void Rename(const std::string& from, const std::string& to) = 0;
+};
+
+class RealFileSystem : public FileSystem {
+ public:
+  EntryKind Stat(const std::string& path) const override;
+  std::vector<std::string> List(const std::string& dir) const override;
+  void MakeDirectory(const std::string& path) override;
+  std::string Read(const std::string& path) const override;
+  void Write(const std::string& path, std::string_view bytes) override;
+  void Remove(const std::string& path) override;
+  void Rename(const std::string& from, const std::string& to) override;
+};
+
+// Writes a file by writing a sibling and renaming it over the target, so a
+// failure leaves the old file whole.
+void WriteFileAtomically(FileSystem& fs, const std::string& path, std::string_view bytes);
+
+class MemoryFileSystem : public FileSystem {
+ public:
+  MemoryFileSystem();
+  EntryKind Stat(const std::string& path) const override;
+  std::vector<std::string> List(const std::string& dir) const override;
+  void MakeDirectory(const std::string& path) override;
+  std::string Read(const std::string& path) const override;
+  void Write(const std::string& path, std::string_view bytes) override;
+  void Remove(const std::string& path) override;
+  void Rename(const std::string& from, const std::string& to) override;
+
+  // Creates the directory and its missing parents.
+  void MakeDirectories(const std::string& path);
+  // Every write, directory creation, removal or rename whose path contains
+  // this text fails from now on.
+  void FailOn(const std::string& path_part) { fail_on_.insert(path_part); }
+  // Files in creation order, for tests that check what a run produced.
+  std::vector<std::string> Files() const;
+
+ private:
+  void CheckFailure(const std::string& path) const;
+  void CheckParent(const std::string& path) const;
+  std::map<std::string, std::string> files_;
+  std::set<std::string> dirs_;
+  std::vector<std::string> order_;
+  std::set<std::string> fail_on_;
+};
+
+std::string ParentPath(const std::string& path);
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+}  // namespace kelvad

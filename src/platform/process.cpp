@@ -1,0 +1,90 @@
+#include "platform/process.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/drive_map.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace kelvad {
+namespace fs = std::filesystem;
+
+std::string FindProgram(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  if (!path) return "";
+  std::string dirs = path;
+  size_t start = 0;
+  while (start <= dirs.size()) {
+    size_t end = dirs.find(':', start);
+    if (end == std::string::npos) end = dirs.size();
+    fs::path candidate = fs::path(dirs.substr(start, end - start)) / name;
+    std::error_code ec;
+    if (fs::is_regular_file(candidate, ec) && access(candidate.c_str(), X_OK) == 0) return candidate.string();
+    start = end + 1;
+  }
+  return "";
+}
+
+#ifdef _WIN32
+
+StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
+  std::string line = "cmd.exe /c " + request.command_line;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWMINIMIZED;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                      request.dos_directory.c_str(), &startup, &info)) {
+    return {false, "the command interpreter could not be started"};
+  }
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return {true, ""};
+}
+
+#else
+
+StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
+  std::string wine = FindProgram("wine");
+  if (wine.empty()) return {false, "Wine is not installed, so no Windows command interpreter is available"};
+  DriveMap wine_drives = WineDrives(WinePrefix());
+  std::error_code ec;
+  auto it = wine_drives.find(request.drive);
+  if (it == wine_drives.end() ||
+      !fs::equivalent(fs::path(it->second), fs::path(request.drive_root), ec)) {
+    return {false, std::string("Wine does not map drive ") + request.drive + ": to " + request.drive_root};
+  }
+  // Detach twice so the build script outlives us and leaves no zombie.
+  pid_t child = fork();
+  if (child < 0) return {false, "the process could not be created"};
+  if (child == 0) {
+    setsid();
+    if (fork() != 0) _exit(0);
+    if (chdir(request.host_directory.c_str()) != 0) _exit(127);
+    int null_fd = open("/dev/null", O_RDWR);
+    if (null_fd >= 0) {
+      dup2(null_fd, 0);
+      dup2(null_fd, 1);
+      dup2(null_fd, 2);
+    }
+    execl(wine.c_str(), "wine", "cmd", "/c", request.command_line.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return {true, ""};
+}
+
+#endif
+
+}  // namespace kelvad

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "model/build_context.h"
+
+namespace kelvad {
+
+void GenerateDocHeader(BuildContext& context, const std::string& file_name, const std::string& directory,
+    const std::string& name);
+void GenerateDocSource(BuildContext& context, const std::string& file_name, const std::string& directory,
+    const std::string& name);
+
+}  // namespace kelvad
