@@ -1,0 +1,34 @@
+#include "support/test_build.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace kelvad::testing {
+
+std::string Visible(const std::string& bytes) {
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n\n";
+    } else if (c >= 128 || (c < 32 && c != '\t')) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
+      out += buffer;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+std::string Golden(const std::string& relative_path) {
+  std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/" + relative_path, std::ios::binary);
+  if (!in) throw std::runtime_error("missing golden file " + relative_path);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace kelvad::testing
