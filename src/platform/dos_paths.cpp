@@ -53,11 +53,13 @@ bool IsDriveLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 
 
 DosDrives::DosDrives(FileSystem& fs, std::map<char, std::string> roots, char current_drive)
     : fs_(fs), current_drive_(LowerAscii(current_drive)) {
-  for (auto& [letter, dir] : roots) {
-    std::string root = dir;
-    while (root.size() > 1 && root.back() == '/') root.pop_back();
-    roots_[LowerAscii(letter)] = root;
-  }
+  for (auto& [letter, dir] : roots) Map(letter, dir);
+}
+
+void DosDrives::Map(char letter, const std::string& host_dir) {
+  std::string root = host_dir;
+  while (root.size() > 1 && root.back() == '/') root.pop_back();
+  roots_[LowerAscii(letter)] = root;
 }
 
 bool DosDrives::IsMapped(char letter) const { return roots_.count(LowerAscii(letter)) != 0; }

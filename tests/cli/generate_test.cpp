@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the real binary, as a user would, in a scratch directory.
+class HeadlessRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("kelvad_cli_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    fs::create_directories(root / "c");
+    fs::create_directories(root / "d");
+    fs::create_directories(root / "data");
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  Outcome Generate(const std::string& args) {
+    std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
+    std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
+                          " generate --drive c=" + (root / "c").string() + " --data-dir " +
+                          (root / "data").string() + " " + args + " >" + out + " 2>" + err + " </dev/null";
+    Outcome run;
+    int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Read(out);
+    run.err = Read(err);
+    return run;
+  }
+
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  fs::path root;
+};
+
+TEST_F(HeadlessRun, WritesTheProjectAndTheReport) {
+  Outcome run = Generate("--sdk-release 5 --no-launch --set name=Demo");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::is_directory(root / "c" / "Demo" / "Help" / "Documents"));
+  std::string ebld = Read(root / "c" / "Demo" / "ebld.bat");
+  EXPECT_NE(ebld.find("c:\\epoc32\\release\\wins\\deb\\epoc.exe\r\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Creating Directory: c:\\Demo\\Include\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Finished\n"), std::string::npos);
+  EXPECT_EQ(run.out.find("Executing"), std::string::npos);
+  std::string report = Read(root / "data" / "kelvad.rtf");
+  EXPECT_EQ(report.rfind("{\\rtf1\\ansi", 0), 0u);
+  EXPECT_NE(report.find("{ Creating Directory:} {\\i c:\\\\Demo}"), std::string::npos);
+  EXPECT_EQ(report.substr(report.size() - 3), "}\r\n");
+}
+
+TEST_F(HeadlessRun, FindsTheSdkDriveAndItsRelease) {
+  fs::create_directories(root / "d" / "epoc32" / "release" / "wins" / "deb");
+  std::ofstream(root / "d" / "epoc32" / "release" / "wins" / "deb" / "wsexe.exe").put('x');
+  Outcome run = Generate("--drive d=" + (root / "d").string() + " --no-launch");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Found pre-ER5 EPOC SDK on D:\\"), std::string::npos);
+  std::string ebld = Read(root / "d" / "ProjectX" / "ebld.bat");
+  EXPECT_NE(ebld.find("d:\\epoc32\\release\\wins\\deb\\wsexe.exe\r\n"), std::string::npos);
+}
+
+TEST_F(HeadlessRun, RefusesAnExistingProjectIgnoringCase) {
+  fs::create_directories(root / "c" / "projectx");
+  Outcome run = Generate("--sdk-release 0 --no-launch");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("already exists"), std::string::npos);
+  EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
+}
+
+TEST_F(HeadlessRun, RefusesNamesThatLeaveTheDriveRoot) {
+  for (const char* name : {"..\\\\x", "", "a/b", "NUL"}) {
+    Outcome run = Generate(std::string("--sdk-release 0 --no-launch --set 'name=") + name + "'");
+    EXPECT_EQ(run.status, 1) << name;
+    EXPECT_FALSE(run.err.empty());
+  }
+  EXPECT_TRUE(fs::is_empty(root / "c"));
+  EXPECT_FALSE(fs::exists(root / "x"));
+}
+
+TEST_F(HeadlessRun, UnmappedDriveIsRefused) {
+  Outcome run = Generate("--sdk-release 0 --no-launch --set drive=q:");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("q: is not mapped"), std::string::npos);
+}
+
+TEST_F(HeadlessRun, BadCountAbandonsTheBuild) {
+  Outcome run = Generate("--sdk-release 0 --no-launch --set text_ui_count=many");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("\"many\" is not a number"), std::string::npos);
+  EXPECT_FALSE(fs::exists(root / "c" / "ProjectX"));
+}
+
+TEST_F(HeadlessRun, UnusableArgumentsExitWithTwo) {
+  for (const char* args : {"--set nosuchkey=1", "--set engine=maybe", "--set vc_version=9", "--bogus",
+                           "--sdk-release 4", "--drive nonsense", "--set", "--set drive=qq"}) {
+    Outcome run = Generate(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_NE(run.err.find("usage: kelvad generate"), std::string::npos) << args;
+  }
+  EXPECT_TRUE(fs::is_empty(root / "c"));
+}
+
+TEST_F(HeadlessRun, TheProjectNameBecomesTheApplicationName) {
+  Outcome run = Generate("--sdk-release 0 --no-launch --set name=Alpha");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::is_directory(root / "c" / "Alpha"));
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "platform/dos_paths.h"
+#include "platform/drive_map.h"
+#include "platform/encoding.h"
+#include "platform/errors.h"
+#include "platform/file_system.h"
+
+namespace kelvad {
+namespace {
+
+class DosPaths : public ::testing::Test {
+ protected:
+  DosPaths() : drives(fs, {{'c', "/hostc"}, {'D', "/hostd/"}}) {
+    fs.MakeDirectories("/hostc/ProjectX/Help/Documents");
+    fs.MakeDirectories("/hostd");
+  }
+  MemoryFileSystem fs;
+  DosDrives drives;
+};
+
+TEST_F(DosPaths, AbsolutePathsMatchExistingComponentsIgnoringCase) {
+  EXPECT_EQ(drives.Resolve("c:\\ProjectX"), "/hostc/ProjectX");
+  EXPECT_EQ(drives.Resolve("C:\\projectx\\help\\documents\\x.rtf"), "/hostc/ProjectX/Help/Documents/x.rtf");
+  EXPECT_EQ(drives.Resolve("d:\\New\\Dir"), "/hostd/New/Dir");
+  EXPECT_EQ(drives.Resolve("c:\\"), "/hostc");
+}
+
+TEST_F(DosPaths, DriveRelativePathsUseTheCurrentDrive) {
+  drives.SetCurrentDrive('D');
+  EXPECT_EQ(drives.Resolve("\\a"), "/hostd/a");
+  drives.SetCurrentDrive('c');
+  drives.SetCurrentDirectory("\\projectx\\help");
+  EXPECT_EQ(drives.CurrentDirectory('c'), "\\projectx\\help");
+  EXPECT_EQ(drives.Resolve("documents"), "/hostc/ProjectX/Help/Documents");
+  EXPECT_EQ(drives.Resolve("..\\..\\ProjectX"), "/hostc/ProjectX");
+  EXPECT_EQ(drives.Resolve("\\ProjectX"), "/hostc/ProjectX");
+}
+
+TEST_F(DosPaths, DotDotNeverClimbsAboveTheDriveRoot) {
+  EXPECT_EQ(drives.Resolve("c:\\..\\..\\etc"), "/hostc/etc");
+}
+
+TEST_F(DosPaths, UnmappedDrivesFail) {
+  EXPECT_FALSE(drives.IsMapped('e'));
+  EXPECT_EQ(drives.TypeOf('e'), DriveType::kNoRootDir);
+  EXPECT_EQ(drives.TypeOf('d'), DriveType::kFixed);
+  EXPECT_THROW(drives.Resolve("e:\\x"), Error);
+  EXPECT_THROW(drives.SetCurrentDrive('e'), Error);
+  EXPECT_FALSE(drives.Exists("e:\\x"));
+  EXPECT_THROW(drives.SetCurrentDirectory("c:\\Missing"), Error);
+}
+
+TEST_F(DosPaths, StoredNameKeepsTheCaseOnDisk) {
+  fs.MakeDirectories("/hostc/epoc32/release/wins/deb");
+  fs.Write("/hostc/epoc32/release/wins/deb/EPOC.EXE", "");
+  EXPECT_EQ(drives.StoredName("c:\\epoc32\\release\\wins\\deb\\epoc.exe"), "EPOC.EXE");
+  EXPECT_EQ(drives.StoredName("c:\\epoc32\\release\\wins\\deb\\wsexe.exe"), "");
+  EXPECT_EQ(drives.StoredName("c:\\epoc32"), "");  // a directory is no file
+}
+
+TEST(Encoding, Windows1252RoundTripsItsOwnCharacters) {
+  std::string all;
+  for (int b = 32; b < 256; ++b) {
+    if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) continue;
+    all += static_cast<char>(b);
+  }
+  EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
+  EXPECT_TRUE(FitsWindows1252(FromWindows1252(all)));
+}
+
+TEST(Encoding, CharactersWithoutAByteBecomeQuestionMarks) {
+  EXPECT_FALSE(FitsWindows1252("\xE2\x98\x83"));  // snowman
+  EXPECT_EQ(ToWindows1252("a\xE2\x98\x83z"), "a?z");
+  EXPECT_EQ(ToWindows1252("\xF0\x9F\x98\x80"), "?");
+  EXPECT_EQ(ToWindows1252("\xE2\x80\x99\xE2\x80\xA2"), "\x92\x95");
+}
+
+TEST(Encoding, MalformedUtf8IsTakenAsBytes) {
+  EXPECT_EQ(ToWindows1252("\xE9t\xE9"), "\xE9t\xE9");
+  EXPECT_FALSE(FitsWindows1252("\xC0\xAF"));  // overlong "/"
+}
+
+TEST(DriveList, ParsesAssignmentsAndRejectsJunk) {
+  DriveMap drives = ParseDriveList("c=/tmp/c;D=/tmp/d;");
+  EXPECT_EQ(drives.size(), 2u);
+  EXPECT_EQ(drives['d'], "/tmp/d");
+  EXPECT_THROW(ParseDriveList("c:/tmp"), Error);
+  EXPECT_FALSE(ParseDriveAssignment("cc=/x"));
+  EXPECT_FALSE(ParseDriveAssignment("1=/x"));
+  EXPECT_FALSE(ParseDriveAssignment("c="));
+  EXPECT_EQ(ParseDriveAssignment("Z=/x")->first, 'z');
+}
+
+TEST(MemoryFiles, AtomicWriteKeepsTheOldFileOnFailure) {
+  MemoryFileSystem fs;
+  fs.MakeDirectories("/d");
+  fs.Write("/d/f", "old");
+  WriteFileAtomically(fs, "/d/f", "new");
+  EXPECT_EQ(fs.Read("/d/f"), "new");
+  fs.FailOn("/d/f");
+  EXPECT_THROW(WriteFileAtomically(fs, "/d/f", "newer"), Error);
+  EXPECT_EQ(fs.Read("/d/f"), "new");
+  EXPECT_EQ(fs.Stat("/d/f.new"), EntryKind::kNone);
+}
+
+}  // namespace
+}  // namespace kelvad
