@@ -1,6 +1,8 @@
 #include "cli/generate.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <optional>
@@ -79,7 +81,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
 
 bool IsWritableDirectory(const std::string& dir) {
   std::error_code ec;
+#ifdef _WIN32
+  return fs::is_directory(dir, ec);
+#else
   return fs::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
+#endif
 }
 
 // Prints each report line as it is added.

@@ -19,6 +19,10 @@ namespace kelvad {
 namespace fs = std::filesystem;
 
 std::string FindProgram(const std::string& name) {
+#ifdef _WIN32
+  (void)name;
+  return "";
+#else
   const char* path = std::getenv("PATH");
   if (!path) return "";
   std::string dirs = path;
@@ -32,6 +36,7 @@ std::string FindProgram(const std::string& name) {
     start = end + 1;
   }
   return "";
+#endif
 }
 
 #ifdef _WIN32
