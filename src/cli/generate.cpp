@@ -5,6 +5,7 @@
 #endif
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <system_error>
@@ -19,13 +20,15 @@
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/registry.h"
 #include "resources/command_model.h"
 
 namespace kelvad {
 
 const char* const kGenerateUsage =
     "usage: kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"
-    "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n";
+    "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n"
+    "                       [--registry FILE]\n";
 
 namespace {
 namespace fs = std::filesystem;
@@ -37,6 +40,7 @@ struct Options {
   std::string data_dir;
   std::optional<int> sdk_release;
   bool launch = true;
+  std::string registry_file;  // a registry export; empty: the default registry
 };
 
 class UsageError : public Error {
@@ -72,6 +76,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
       options.sdk_release = text[0] - '0';
     } else if (arg == "--no-launch") {
       options.launch = false;
+    } else if (arg == "--registry") {
+      options.registry_file = value();
+      std::error_code ec;
+      if (!fs::is_regular_file(options.registry_file, ec)) {
+        throw UsageError("--registry: no such file \"" + options.registry_file + "\"");
+      }
     } else {
       throw UsageError("unknown option \"" + arg + "\"");
     }
@@ -130,6 +140,15 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     }
     DosDrives drives(real_fs, choice.drives);
 
+    std::unique_ptr<Registry> registry;
+    if (!options.registry_file.empty()) {
+      registry = ExportedRegistry::Load(real_fs, options.registry_file);
+    } else {
+      std::string problem;
+      registry = OpenDefaultRegistry(real_fs, &problem);
+      if (!problem.empty()) err << "kelvad generate: warning: registry not read: " << problem << "\n";
+    }
+
     std::string install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
     std::string data_dir = options.data_dir;
     if (data_dir.empty()) data_dir = IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
@@ -171,6 +190,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     BuildContext context(settings, drives, report, tree);
     context.sdk_release = sdk.release;
     context.commands = &commands;
+    context.registry = registry.get();
     context.starter = &starter;
     context.launch = options.launch;
     context.install_dir = install_dir;
