@@ -23,6 +23,12 @@ void CollectItems(const MenuNode& menu, std::vector<MenuItemRecord>& items) {
 
 }  // namespace
 
+std::vector<MenuItemRecord> FlattenMenuItems(const std::vector<MenuNode>& roots) {
+  std::vector<MenuItemRecord> items;
+  for (const MenuNode& root : roots) CollectItems(root, items);
+  return items;
+}
+
 std::string_view FirstCharacter(std::string_view text) {
   if (text.empty()) return text;
   auto lead = static_cast<unsigned char>(text[0]);
@@ -57,7 +63,7 @@ void CollectMenuItems(CommandModel& model) {
   model.control_hotkeys.clear();
   model.shift_control_hotkeys.clear();
   model.plain_hotkeys.clear();
-  for (const MenuNode& root : model.menus) CollectItems(root, model.menu_items);
+  model.menu_items = FlattenMenuItems(model.menus);
 
   auto sort = [&](const MenuItemRecord& record) {
     AddUsedCommand(model, record.command);

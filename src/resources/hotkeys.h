@@ -25,6 +25,10 @@ HotkeyTable ClassifyHotkey(std::string_view hotkey);
 // lower-cased in every table.
 std::string HotkeyKey(std::string_view hotkey, HotkeyTable table);
 
+// The menu tree's items, depth first: a cascade's items in place among its
+// parent's children.
+std::vector<MenuItemRecord> FlattenMenuItems(const std::vector<MenuNode>& roots);
+
 // Flattens the menu tree into the menu item list, depth first (a cascade's
 // items in place among its parent's children), sorts the hotkeys of the
 // items and then of the extra hotkeys into the three tables, and adds every
