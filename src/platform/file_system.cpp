@@ -56,6 +56,16 @@ std::string RealFileSystem::Read(const std::string& path) const {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Error("File not found: " + path);
+  std::string bytes(max_bytes, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(max_bytes));
+  if (in.bad()) throw Error("Device I/O error: cannot read " + path);
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
 void RealFileSystem::Write(const std::string& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) throw Error("Path/File access error: cannot create " + path);
@@ -87,6 +97,12 @@ void WriteFileAtomically(FileSystem& fs, const std::string& path, std::string_vi
     }
     throw;
   }
+}
+
+std::string FileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
+  std::string bytes = Read(path);
+  if (bytes.size() > max_bytes) bytes.resize(max_bytes);
+  return bytes;
 }
 
 MemoryFileSystem::MemoryFileSystem() { dirs_.insert("/"); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <set>
 #include <string>
@@ -22,6 +23,9 @@ class FileSystem {
   // Fails when the entry exists already or the parent does not.
   virtual void MakeDirectory(const std::string& path) = 0;
   virtual std::string Read(const std::string& path) const = 0;
+  // At most max_bytes from the start of the file, for files that may be
+  // absurdly large.
+  virtual std::string ReadPrefix(const std::string& path, std::size_t max_bytes) const;
   // Creates the file or replaces an existing one.
   virtual void Write(const std::string& path, std::string_view bytes) = 0;
   virtual void Remove(const std::string& path) = 0;
@@ -35,6 +39,7 @@ class RealFileSystem : public FileSystem {
   std::vector<std::string> List(const std::string& dir) const override;
   void MakeDirectory(const std::string& path) override;
   std::string Read(const std::string& path) const override;
+  std::string ReadPrefix(const std::string& path, std::size_t max_bytes) const override;
   void Write(const std::string& path, std::string_view bytes) override;
   void Remove(const std::string& path) override;
   void Rename(const std::string& from, const std::string& to) override;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "resources/command_model.h"
+
+namespace kelvad {
+
+// "Add Command" is offered for a name that is not a standard one and has no
+// row among the defined-commands rows.
+bool CanAddCommandName(const std::vector<Command>& rows, std::string_view name);
+
+// Appends a toolbar button row; a second row for one command is refused.
+bool AddToolbarButton(CommandModel& model, const std::string& command, const std::string& text);
+
+// A row of the defined-hotkeys view: a command and its hotkey.
+struct HotkeyRow {
+  std::string command;
+  std::string hotkey;
+};
+
+// The defined-hotkeys rows: every collected menu item with a hotkey, then
+// every extra hotkey; a command that already has a row is left out. Read
+// after CollectMenuItems.
+std::vector<HotkeyRow> DefinedHotkeyRows(const CommandModel& model);
+
+// Appends an extra hotkey (its menu text left empty); refused for a command
+// that already has a defined-hotkeys row.
+bool AddExtraHotkey(CommandModel& model, const std::string& command, const std::string& hotkey);
+
+}  // namespace kelvad

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "resources/command_model.h"
+
+namespace kelvad {
+
+// Starts the command list afresh with the 41 standard commands, each with
+// the menu text and hotkey the EIKON style suggests.
+void LoadStandardCommands(CommandModel& model);
+
+// Replaces the menu tree with the default File, Edit, View and Tools menus
+// (cascades More under File and Infrared under Tools). Needs the standard
+// commands, whose texts and hotkeys the items take.
+void BuildDefaultMenus(CommandModel& model);
+
+}  // namespace kelvad
