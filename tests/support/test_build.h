@@ -17,6 +17,12 @@ struct TestBuild {
     fs.MakeDirectories("/c");
     fs.MakeDirectories("/install");
     fs.MakeDirectories("/data");
+    // Stand-ins for the shipped template icons, each naming itself so that a
+    // copy to the wrong target shows.
+    fs.MakeDirectories("/install/Icons");
+    for (const char* suffix : {"16i", "16m", "24i", "24m", "32i", "32m", "48i", "48m"}) {
+      fs.Write(std::string("/install/Icons/icon") + suffix + ".bmp", std::string("BM icon") + suffix);
+    }
     context.commands = &commands;
     context.install_dir = "/install";
     context.report_path = "/data/kelvad.rtf";
