@@ -194,6 +194,9 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     context.starter = &starter;
     context.launch = options.launch;
     context.install_dir = install_dir;
+    // A data directory named on the command line may not exist yet; the report still belongs there.
+    std::error_code ignored;
+    std::filesystem::create_directories(data_dir, ignored);
     context.report_path = JoinPath(data_dir, "kelvad.rtf");
 
     BuildOutcome outcome = BuildProject(context);

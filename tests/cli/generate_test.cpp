@@ -126,3 +126,11 @@ TEST_F(HeadlessRun, TheProjectNameBecomesTheApplicationName) {
 }
 
 }  // namespace
+
+TEST_F(HeadlessRun, AMissingDataDirectoryIsCreatedForTheReport) {
+  fs::remove_all(root / "data");
+  Outcome run = Generate("--sdk-release 3 --no-launch");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("not saved"), std::string::npos) << run.err;
+  EXPECT_TRUE(fs::is_regular_file(root / "data" / "kelvad.rtf"));
+}
