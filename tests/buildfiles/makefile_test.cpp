@@ -149,14 +149,5 @@ TEST(Workspace, ListsGuiThenEngineWithFixedProjectFileNames) {
   EXPECT_EQ(build.context.lines_written, 0);
 }
 
-TEST(Workspace, DoesNotDependOnTheDeveloperStudioVersion) {
-  TestBuild build;
-  build.settings.name = "Demo";
-  build.settings.vc_version = 4;
-  build.MakeProjectDirectories({});
-  WriteWorkspace(build.context, "c:\\Demo", "Demo");
-  EXPECT_EQ(build.Bytes("c:\\Demo\\Demo.dsw"), Golden("buildfiles/Demo.dsw"));
-}
-
 }  // namespace
 }  // namespace kelvad

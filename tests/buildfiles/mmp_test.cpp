@@ -128,12 +128,5 @@ TEST_F(MmpFile, IsNeitherReportedNorEnteredInTheTreeNorCounted) {
   EXPECT_EQ(build.report.ProgressValue(), 0);
 }
 
-TEST_F(MmpFile, ReplacesAnExistingFile) {
-  build.drives.WriteFile("c:\\ProjectX\\GUI\\gui.mmp", std::string(5000, '#'));
-  const std::string bytes = Write(GuiArguments(), 5);
-  EXPECT_EQ(bytes.substr(0, 6), "TARGET");
-  EXPECT_EQ(bytes.find('#'), std::string::npos);
-}
-
 }  // namespace
 }  // namespace kelvad

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/errors.h"
 #include "sources/engine.h"
 #include "support/test_build.h"
 
@@ -115,12 +114,6 @@ TEST(EngineSource, RegeneratingReplacesTheFileWithTheSameBytes) {
   GenerateEngineSource(build.context, "engine.cpp", "c:\\ProjectX\\Engine");
   EXPECT_EQ(build.Bytes("c:\\ProjectX\\Engine\\engine.cpp"), first);
   EXPECT_EQ(first, Golden("sources/engine/both.cpp"));
-}
-
-TEST(EngineSource, UnwritableDirectoryAbandonsTheStep) {
-  TestBuild build;
-  build.tree.Add("", "ENG", "engine", 7, 6);
-  EXPECT_THROW(GenerateEngineSource(build.context, "engine.cpp", "c:\\NoSuchProject\\Engine"), Error);
 }
 
 }  // namespace
