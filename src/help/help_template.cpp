@@ -15,10 +15,7 @@ namespace {
 // without the value.
 std::string ReadRegistryString(const Registry& registry, RegistryRoot root, const std::string& key_path,
                                const std::string& value_name) {
-  if (!registry.HasKey(root, key_path)) return "";
-  std::optional<std::string> value = registry.Value(root, key_path, value_name);
-  if (!value) throw Error("RegQueryValueEx failed!");
-  return *value;
+  return GetRegString(&registry, root, key_path, value_name);
 }
 
 bool HoldsTemplate(const DosDrives& drives, const std::string& directory) {
