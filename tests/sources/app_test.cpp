@@ -59,21 +59,6 @@ TEST(ApplicationSources, ReportWritingAndTheCountedLines) {
   EXPECT_EQ(build.report.Lines()[5], "\tWrote 50 lines.");
 }
 
-TEST(ApplicationSources, FilesHangUnderTheirDirectoriesInTheTree) {
-  GuiBuild build;
-  build.Source(GenerateMainSource, "Main.cpp");
-  build.Header(GenerateAppHeader, "App.h");
-  build.Source(GenerateAppSource, "App.cpp");
-  EXPECT_EQ(build.tree.Children("GUI"), (std::vector<std::string>{"GUI:Main.cpp", "GUI:App.cpp"}));
-  EXPECT_EQ(build.tree.Children("INC"), (std::vector<std::string>{"INC:App.h"}));
-  const TreeNode* header = build.tree.Find("INC:App.h");
-  ASSERT_NE(header, nullptr);
-  EXPECT_EQ(header->text, "App.h");
-  EXPECT_EQ(header->image, 5);
-  EXPECT_EQ(header->selected_image, 0);
-  EXPECT_EQ(build.tree.Find("GUI:Main.cpp")->image, 4);
-}
-
 TEST(ApplicationSources, ANameWithASpaceIsUsedVerbatim) {
   GuiBuild build;
   build.settings.name = "My App";
@@ -112,21 +97,6 @@ TEST(ApplicationSources, UidsGoInAsTyped) {
   EXPECT_NE(header.find("\r\n#if defined(_UNICODE)\r\nconst TUid KUidProjectXApp = { 0X0110ABCD } ;\r\n#else\r\n"
                         "const TUid KUidProjectXApp = {  } ;\r\n#endif\r\n"),
             std::string::npos);
-}
-
-TEST(ApplicationSources, MainIncludesTheLowerCaseHeaderName) {
-  GuiBuild build;
-  std::string main = build.Source(GenerateMainSource, "Main.cpp");
-  EXPECT_NE(main.find("\r\n#include \"app.h\" "), std::string::npos);
-  EXPECT_EQ(main.find("\"App.h\""), std::string::npos);
-}
-
-TEST(ApplicationSources, TheBannersCarryTheFileNameAsPassed) {
-  GuiBuild build;
-  std::string bytes = build.Source(GenerateMainSource, "MAIN.CPP");
-  EXPECT_NE(bytes.find("/* MAIN.CPP "), std::string::npos);
-  EXPECT_NE(bytes.find("/* End of File 'MAIN.CPP' "), std::string::npos);
-  EXPECT_TRUE(build.tree.Contains("GUI:MAIN.CPP"));
 }
 
 }  // namespace

@@ -53,18 +53,5 @@ TEST(ViewSources, EngineClearedTakesOnlyTheRectangleButKeepsSetModel) {
   EXPECT_EQ(LastWroteLine(build.report), "\tWrote 62 lines.");
 }
 
-TEST(ViewSources, TheClassNameFollowsTheProjectNameInBothFiles) {
-  GuiBuild build;
-  build.settings.name = "My App";
-  build.Prepare();
-  std::string header = build.Header(GenerateAppViewHeader, "AppView.h");
-  std::string source = build.Source(GenerateAppViewSource, "AppView.cpp");
-  EXPECT_NE(header.find("\r\nclass CMy AppAppView : public CCoeControl, public MCoeControlBrushContext\r\n"),
-            std::string::npos);
-  EXPECT_NE(header.find("\r\n#define __My App_APPVIEW_H "), std::string::npos);
-  EXPECT_NE(source.find("\r\nvoid CMy AppAppView::Draw(const TRect& /*aRect*/) const\r\n"), std::string::npos);
-  EXPECT_NE(source.find("\r\n#include \"AppView.h\" "), std::string::npos);
-}
-
 }  // namespace
 }  // namespace kelvad

@@ -9,7 +9,6 @@ namespace {
 using testing::Golden;
 using testing::GuiBuild;
 using testing::LastWroteLine;
-using testing::SplitLines;
 using testing::Visible;
 using testing::WithoutLines;
 
@@ -115,26 +114,6 @@ TEST(DocumentSources, OpenFileWithoutStoreRestoreStillCallsRestoreL) {
   // block casts to CEikProcess.
   EXPECT_EQ(source.find("#include <eikproc.h>"), std::string::npos);
   EXPECT_NE(source.find("((CEikProcess*)Process())->SetMainStore(store);"), std::string::npos);
-}
-
-TEST(DocumentSources, BlocksKeepTheirOrderAndAdjacentBlocksShareOneSeparator) {
-  GuiBuild build;
-  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
-  std::vector<size_t> at;
-  for (const char* function : {"::RestoreL(", "::StoreL(", "::DoNewFileL(", "::DoOpenFileL(", "::DoFileSaveToNewL(",
-                               "::DoFileRevertL("}) {
-    at.push_back(source.find(std::string("CProjectXDocument") + function));
-  }
-  for (size_t i = 1; i < at.size(); ++i) EXPECT_LT(at[i - 1], at[i]);
-  std::vector<std::string> lines = SplitLines(source);
-  int openers = 0;
-  for (size_t i = 0; i + 3 < lines.size(); ++i) {
-    if (lines[i].empty() && lines[i + 1].rfind("/*===", 0) == 0 && lines[i + 2] == lines[i + 1] &&
-        lines[i + 3].empty()) {
-      ++openers;
-    }
-  }
-  EXPECT_EQ(openers, 4);
 }
 
 TEST(DocumentSources, ANameWithASpaceFormsEveryName) {

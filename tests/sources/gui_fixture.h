@@ -74,8 +74,8 @@ inline std::vector<std::string> SplitLines(const std::string& bytes) {
 
 // The bytes of `lines` with each line of `removed` taken out at its first
 // occurrence at or after the previous removal, so a variant that drops
-// lines can be checked against a file already checked in full. An empty
-// result marks a line that was not found.
+// lines can be checked against a file already checked in full. A line
+// that is not there makes the result name it, so the comparison fails.
 inline std::string WithoutLines(const std::string& bytes, const std::vector<std::string>& removed) {
   std::vector<std::string> lines = SplitLines(bytes);
   size_t from = 0;

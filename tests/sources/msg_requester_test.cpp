@@ -35,12 +35,6 @@ TEST(RequesterSources, LeaveNoTraceInTreeOrReportButStillCount) {
   EXPECT_EQ(build.report.ProgressValue(), std::min(header_lines + source_lines, build.report.ProgressMaximum()));
 }
 
-TEST(RequesterSources, ReplaceAnExistingFile) {
-  GuiBuild build;
-  build.drives.WriteFile(build.IncludeDir() + "\\MsgI.h", std::string(5000, 'x'));
-  EXPECT_EQ(build.Header(GenerateMsgIReqHeader, "MsgI.h"), Golden("sources/gui/messaging/MsgI.h"));
-}
-
 TEST(RequesterSources, IncludeBannerHasNoIncludeUnderIt) {
   GuiBuild build;
   std::string source = build.Source(GenerateMsgIReqSource, "MsgI.cpp");
