@@ -2,6 +2,7 @@
 
 #include "model/output_file.h"
 #include "sources/app_ui.h"
+#include "resources/resource_script.h"
 #include "sources/gui_fixture.h"
 
 namespace kelvad {
@@ -375,6 +376,23 @@ TEST(AppUiSources, NamesDifferingOnlyInCaseShareResourceNamesButNotGuards) {
   EXPECT_NE(b.find("iToolBar->ControlById(EmyappCmdFileName));"), std::string::npos);
   EXPECT_NE(upper.Header(GenerateAppUiHeader, "AppUI.h").find("\r\n#ifndef __MyApp_APPUI_H "), std::string::npos);
   EXPECT_NE(lower.Header(GenerateAppUiHeader, "AppUI.h").find("\r\n#ifndef __myapp_APPUI_H "), std::string::npos);
+}
+
+// The handler names the text buffers the resource script defines, so both
+// upper-case the project name alike, Latin-1 letters included.
+TEST(AppUiSources, ResourceNamesMatchTheResourceScriptForAccentedNames) {
+  GuiBuild build;
+  build.settings.name = "Caf\u00e9";
+  build.Prepare();
+  build.UseSampleCommands();
+  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
+  GenerateResourceScript(build.context, build.settings.name, build.GuiDir(), build.settings.name);
+  std::string script = build.Gui("Caf\u00e9.rss");
+  for (const char* resource : {"R_CAF\xC9_DOCUMENT_UNCHANGED", "R_CAF\xC9_REVERT_TITLE", "R_CAF\xC9_REVERT_TEXT"}) {
+    EXPECT_NE(source.find(resource), std::string::npos) << resource;
+    EXPECT_NE(script.find(std::string("RESOURCE TBUF ") + resource + " "), std::string::npos) << resource;
+  }
+  EXPECT_NE(source.find("(R_CAF\xC9_ABOUT);"), std::string::npos);
 }
 
 TEST(AppUiSources, ANameWithASpaceIsUsedVerbatim) {
