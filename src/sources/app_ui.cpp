@@ -344,7 +344,7 @@ void GenerateAppUiHeader(BuildContext& context, const std::string& file_name, co
   if (s.doc_new_file) file.CodeLine("    void CreateFileL(TFileName& aFileName);");
   if (s.doc_open_file) file.CodeLine("    void OpenFileL(const TDesC& aFileName);");
   if (s.help_on) file.CodeLine("    void OpenHelpL(void);");
-  // Declared with the class qualifier whatever the options, as the listing
+  // Declared with the class qualifier whatever the options, as the example
   // has them.
   Lines(file, {"private:",
                "    TFileName " + ui + "::CurrentFilePath() const;",
@@ -414,7 +414,7 @@ void GenerateAppUiSource(BuildContext& context, const std::string& file_name, co
   file.BlankLine();
 
   Lines(file, {ui + "::~" + ui + "()", "  {", "    delete iAppView;"});
-  // The listing deletes iRequester, a member the class does not have.
+  // The example deletes iRequester, a member the class does not have.
   if (s.messaging) file.CodeLine("    delete iRequester;", "Delete MsgI");
   file.CodeLine("  }");
   file.BlankLine();
