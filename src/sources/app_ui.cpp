@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/output_file.h"
-#include "platform/dos_paths.h"
+#include "resources/ansi_case.h"
 #include "resources/command_model.h"
 #include "sources/source_blocks.h"
 
@@ -344,7 +344,7 @@ void GenerateAppUiHeader(BuildContext& context, const std::string& file_name, co
   if (s.doc_new_file) file.CodeLine("    void CreateFileL(TFileName& aFileName);");
   if (s.doc_open_file) file.CodeLine("    void OpenFileL(const TDesC& aFileName);");
   if (s.help_on) file.CodeLine("    void OpenHelpL(void);");
-  // Declared with the class qualifier whatever the options, as the listing
+  // Declared with the class qualifier whatever the options, as the example
   // has them.
   Lines(file, {"private:",
                "    TFileName " + ui + "::CurrentFilePath() const;",
@@ -365,7 +365,7 @@ void GenerateAppUiSource(BuildContext& context, const std::string& file_name, co
                          const std::string& name) {
   const Settings& s = context.settings;
   const std::string ui = "C" + name + "AppUi";
-  const std::string upper = UpperAscii(name);
+  const std::string upper = UpperAnsi(name);
   OutputFile file = OpenOutputFile(context, file_name, directory, true, "GUI", 4);
   file.FileHeader(file_name);
   file.BlankLine();
@@ -414,7 +414,7 @@ void GenerateAppUiSource(BuildContext& context, const std::string& file_name, co
   file.BlankLine();
 
   Lines(file, {ui + "::~" + ui + "()", "  {", "    delete iAppView;"});
-  // The listing deletes iRequester, a member the class does not have.
+  // The example deletes iRequester, a member the class does not have.
   if (s.messaging) file.CodeLine("    delete iRequester;", "Delete MsgI");
   file.CodeLine("  }");
   file.BlankLine();
@@ -499,7 +499,7 @@ void WriteMessagingCases(OutputFile& file) {
 
 void WriteCommandCase(OutputFile& file, const std::string& command_id, const std::string& name) {
   const Settings& s = file.context().settings;
-  const std::string placeholder = "            iEikonEnv->InfoMsg(R_" + UpperAscii(command_id) + "_TXT);";
+  const std::string placeholder = "            iEikonEnv->InfoMsg(R_" + UpperAnsi(command_id) + "_TXT);";
   auto body = [&](bool option, std::initializer_list<std::string_view> lines) {
     if (option) {
       Lines(file, lines);
@@ -529,7 +529,7 @@ void WriteCommandCase(OutputFile& file, const std::string& command_id, const std
     // The dialog resource is named for the project, not the command.
     body(s.help_about, {"            {",
                         "                CEikDialog* about = new (ELeave) CEikDialog();",
-                        "                about->ExecuteLD(R_" + UpperAscii(name) + "_ABOUT);",
+                        "                about->ExecuteLD(R_" + UpperAnsi(name) + "_ABOUT);",
                         "            }"});
   } else if (command_id == "EEikCmdHelpContents") {
     file.CodeLine("        case EEikCmdHelpContents:");

@@ -35,7 +35,7 @@ void GenerateAppViewHeader(BuildContext& context, const std::string& file_name, 
   file.CodeLine(s.engine ? "    void ConstructL(const TRect& aRect, CEngine* aModel );"
                          : "    void ConstructL(const TRect& aRect);");
   // SetModel keeps its CEngine parameter without the engine template, as
-  // the listing has it.
+  // the example has it.
   Lines(file, {"private: // from CCoeControl",
                "    void HandlePointerEventL(const TPointerEvent& aPointerEvent);",
                "    void Draw(const TRect& /*aRect*/) const;",

@@ -242,7 +242,7 @@ void GenerateDocSource(BuildContext& context, const std::string& file_name, cons
                "}"});
 
   // The restore and store bodies name CEngine and iModel even without the
-  // engine template, as the listing has them.
+  // engine template, as the example sources have them.
   if (s.doc_store_restore) StoreAndRestore(file, name);
   if (s.doc_new_file) NewFile(file, name);
   if (s.doc_open_file) OpenFile(file, name);

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "sources/doc.h"
+#include "sources/gui_fixture.h"
+
+namespace kelvad {
+namespace {
+
+using testing::Golden;
+using testing::GuiBuild;
+using testing::LastWroteLine;
+using testing::Visible;
+using testing::WithoutLines;
+
+const char* const kEngineInclude =
+    "#include \"engine.h\"                                                                  // Engine Class Def";
+
+TEST(DocumentSources, DefaultsMatchTheCheckedFilesByteForByte) {
+  GuiBuild build;
+  EXPECT_EQ(Visible(build.Header(GenerateDocHeader, "Doc.h")), Visible(Golden("sources/gui/defaults/Doc.h")));
+  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 62 lines.");
+  EXPECT_EQ(Visible(build.Source(GenerateDocSource, "Doc.cpp")), Visible(Golden("sources/gui/defaults/Doc.cpp")));
+  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 191 lines.");
+  EXPECT_EQ(build.tree.Find("INC:Doc.h")->image, 5);
+  EXPECT_EQ(build.tree.Find("GUI:Doc.cpp")->image, 4);
+}
+
+TEST(DocumentSources, EngineClearedDropsTheModelButKeepsTheStoreBlock) {
+  GuiBuild build;
+  build.settings.engine = false;
+  std::string header = build.Header(GenerateDocHeader, "Doc.h");
+  EXPECT_EQ(Visible(header), Visible(WithoutLines(Golden("sources/gui/defaults/Doc.h"),
+                                                  {kEngineInclude, "  CEngine* Model() {return iModel;}",
+                                                   "  CEngine* iModel;"})));
+  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
+  EXPECT_EQ(Visible(source), Visible(WithoutLines(Golden("sources/gui/defaults/Doc.cpp"),
+                                                  {"    iModel = new (ELeave) CEngine;", "    delete iModel;",
+                                                   "    iModel->Reset();"})));
+  // The restore body still builds a CEngine and replaces iModel.
+  EXPECT_NE(source.find("\r\n    CEngine* model = new (ELeave) CEngine;\r\n"), std::string::npos);
+  EXPECT_NE(source.find("\r\n    delete iModel;\r\n    iModel=model;\r\n"), std::string::npos);
+}
+
+TEST(DocumentSources, AllOptionsClearedEndsAfterIsCurrentFileName) {
+  GuiBuild build;
+  build.ClearDocumentOptions();
+  build.settings.engine = false;
+  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
+  EXPECT_EQ(Visible(source), Visible(Golden("sources/gui/bare/Doc.cpp")));
+  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 90 lines.");
+  EXPECT_EQ(source.find("CEikProcess"), std::string::npos);
+  EXPECT_EQ(source.find("CFileStore"), std::string::npos);
+
+  std::string header = build.Header(GenerateDocHeader, "Doc.h");
+  EXPECT_EQ(Visible(header),
+            Visible(WithoutLines(Golden("sources/gui/defaults/Doc.h"),
+                                 {kEngineInclude, "    void DoNewFileL(const TFileName& aFileName);",
+                                  "    void DoOpenFileL(const TFileName& aFileName);",
+                                  "    void DoFileSaveToNewL(const TFileName& aNewFileName);",
+                                  "    void DoFileRevertL();", "  CEngine* Model() {return iModel;}",
+                                  "    void StoreL(CStreamStore& aStore,CStreamDictionary& aStreamDic) const;",
+                                  "    void RestoreL(const CStreamStore& aStore,const CStreamDictionary& aStreamDic);",
+                                  "  CEngine* iModel;"})));
+}
+
+// Each option adds exactly its own block, opened by a blank line, two
+// double rules and a blank line; the header's declaration follows the
+// same option.
+TEST(DocumentSources, EachFileOptionAddsOnlyItsBlock) {
+  struct Case {
+    bool Settings::*option;
+    const char* declaration;
+    const char* definition;
+  };
+  const std::vector<Case> cases = {
+      {&Settings::doc_new_file, "    void DoNewFileL(const TFileName& aFileName);",
+       "void CProjectXDocument::DoNewFileL(const TFileName& aFileName)"},
+      {&Settings::doc_open_file, "    void DoOpenFileL(const TFileName& aFileName);",
+       "void CProjectXDocument::DoOpenFileL(const TFileName& aFileName)"},
+      {&Settings::doc_save_as, "    void DoFileSaveToNewL(const TFileName& aNewFileName);",
+       "void CProjectXDocument::DoFileSaveToNewL(const TFileName& aNewFileName)"},
+      {&Settings::doc_revert, "    void DoFileRevertL();", "void CProjectXDocument::DoFileRevertL()"},
+  };
+  const std::string opener =
+      "\r\n\r\n/*==========================================================================*/\r\n"
+      "/*==========================================================================*/\r\n\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.definition);
+    GuiBuild build;
+    build.ClearDocumentOptions();
+    build.settings.*c.option = true;
+    std::string header = build.Header(GenerateDocHeader, "Doc.h");
+    std::string source = build.Source(GenerateDocSource, "Doc.cpp");
+    for (const Case& other : cases) {
+      EXPECT_EQ(header.find(other.declaration) != std::string::npos, other.option == c.option);
+      EXPECT_EQ(source.find(other.definition) != std::string::npos, other.option == c.option);
+    }
+    EXPECT_NE(source.find("    return (aFileName==Process()->MainDocFileName());\r\n}" + opener + c.definition),
+              std::string::npos);
+    EXPECT_EQ(source.find("#include <eikproc.h>") != std::string::npos, c.option == &Settings::doc_new_file);
+  }
+}
+
+TEST(DocumentSources, OpenFileWithoutStoreRestoreStillCallsRestoreL) {
+  GuiBuild build;
+  build.settings.doc_store_restore = false;
+  build.settings.doc_new_file = false;
+  std::string header = build.Header(GenerateDocHeader, "Doc.h");
+  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
+  EXPECT_EQ(header.find("RestoreL"), std::string::npos);
+  EXPECT_EQ(source.find("void CProjectXDocument::RestoreL"), std::string::npos);
+  EXPECT_NE(source.find("\r\n    RestoreL(*store,*dic);        "), std::string::npos);
+  // Without the new-file option the process includes go, though the open
+  // block casts to CEikProcess.
+  EXPECT_EQ(source.find("#include <eikproc.h>"), std::string::npos);
+  EXPECT_NE(source.find("((CEikProcess*)Process())->SetMainStore(store);"), std::string::npos);
+}
+
+TEST(DocumentSources, ANameWithASpaceFormsEveryName) {
+  GuiBuild build;
+  build.settings.name = "My App";
+  build.Prepare();
+  std::string header = build.Header(GenerateDocHeader, "Doc.h");
+  EXPECT_NE(header.find("\r\nclass CMy AppDocument : public CEikDocument\r\n"), std::string::npos);
+  EXPECT_NE(header.find("\r\n#ifndef __My App_DOC_H "), std::string::npos);
+  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
+  EXPECT_NE(source.find("\r\n    aStreamDic.AssignL(KUidMy AppApp, id);\r\n"), std::string::npos);
+  EXPECT_NE(source.find("\r\n    return new(ELeave) CMy AppAppUi;\r\n"), std::string::npos);
+  EXPECT_NE(source.find("/* CMy AppDoc (implementation) "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvad

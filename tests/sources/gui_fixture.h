@@ -1,0 +1,103 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/build_context.h"
+#include "support/test_build.h"
+
+namespace kelvad::testing {
+
+// A build whose project directory, include and GUI directories and tree
+// nodes exist, as they do when the GUI step starts.
+struct GuiBuild : TestBuild {
+  GuiBuild() { Prepare(); }
+
+  // Again after the project name changed.
+  void Prepare() {
+    if (!drives.Exists(settings.ProjectDirectory())) MakeProjectDirectories({"\\Include", "\\GUI"});
+    if (!tree.Contains("INC")) tree.Add("", "INC", "include", 7, 6);
+    if (!tree.Contains("GUI")) tree.Add("", "GUI", "gui", 7, 6);
+  }
+
+  std::string Include(const std::string& file) const { return Bytes(settings.ProjectDirectory() + "\\Include\\" + file); }
+  std::string Gui(const std::string& file) const { return Bytes(settings.ProjectDirectory() + "\\GUI\\" + file); }
+  std::string IncludeDir() const { return settings.ProjectDirectory() + "\\Include"; }
+  std::string GuiDir() const { return settings.ProjectDirectory() + "\\GUI"; }
+
+  using Generator = void (*)(BuildContext&, const std::string&, const std::string&, const std::string&);
+
+  // Runs one generator into the include or GUI directory, as the GUI step
+  // calls it, and returns the bytes written.
+  std::string Header(Generator generate, const std::string& file) {
+    generate(context, file, IncludeDir(), settings.name);
+    return Include(file);
+  }
+  std::string Source(Generator generate, const std::string& file) {
+    generate(context, file, GuiDir(), settings.name);
+    return Gui(file);
+  }
+
+  // A toolbar of three buttons and menus that hold every standard command
+  // the handler knows and one of the project's own.
+  void UseSampleCommands() {
+    commands.toolbar = {{"EEikCmdFileNew", "New"}, {"EEikCmdFileOpen", "Open"}, {"EEikCmdFileSave", "Save"}};
+    commands.menu_items.clear();
+    for (const char* id : {"EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs",
+                           "EEikCmdFileRevert", "EEikCmdExit", "EProjectXCmdZoom", "EEikCmdHelpContents",
+                           "EEikCmdHelpAbout"}) {
+      commands.menu_items.push_back({id, "", ""});
+    }
+  }
+
+  // Every option of the document panel cleared.
+  void ClearDocumentOptions() {
+    Settings& s = settings;
+    s.doc_store_restore = s.doc_command_line = s.doc_filename_changes = s.doc_new_file = false;
+    s.messaging = s.help_about = s.help_on = false;
+    s.doc_open_file = s.doc_save = s.doc_save_as = s.doc_revert = false;
+  }
+};
+
+// The lines of a generated file, without their CR LF.
+inline std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) end = bytes.size();
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// The bytes of `lines` with each line of `removed` taken out at its first
+// occurrence at or after the previous removal, so a variant that drops
+// lines can be checked against a file already checked in full. A line
+// that is not there makes the result name it, so the comparison fails.
+inline std::string WithoutLines(const std::string& bytes, const std::vector<std::string>& removed) {
+  std::vector<std::string> lines = SplitLines(bytes);
+  size_t from = 0;
+  for (const std::string& line : removed) {
+    size_t i = from;
+    while (i < lines.size() && lines[i] != line) ++i;
+    if (i == lines.size()) return "line not found: " + line;
+    lines.erase(lines.begin() + static_cast<long>(i));
+    from = i;
+  }
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
+}
+
+// The count the report gives when the file is closed: the last
+// "\tWrote N lines." line.
+inline std::string LastWroteLine(const Report& report) {
+  for (auto it = report.Lines().rbegin(); it != report.Lines().rend(); ++it) {
+    if (it->rfind("\tWrote ", 0) == 0) return *it;
+  }
+  return "";
+}
+
+}  // namespace kelvad::testing

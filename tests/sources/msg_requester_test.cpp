@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "sources/gui_fixture.h"
+#include "sources/msg_requester.h"
+
+namespace kelvad {
+namespace {
+
+using testing::Golden;
+using testing::GuiBuild;
+using testing::SplitLines;
+using testing::Visible;
+
+TEST(RequesterSources, BothFilesMatchTheCheckedFilesByteForByte) {
+  GuiBuild build;
+  EXPECT_EQ(Visible(build.Header(GenerateMsgIReqHeader, "MsgI.h")), Visible(Golden("sources/gui/messaging/MsgI.h")));
+  EXPECT_EQ(Visible(build.Source(GenerateMsgIReqSource, "MsgI.cpp")),
+            Visible(Golden("sources/gui/messaging/MsgI.cpp")));
+}
+
+// Opened past the output file writer: no tree node, no report line, and
+// the shared counter is neither reset nor reported.
+TEST(RequesterSources, LeaveNoTraceInTreeOrReportButStillCount) {
+  GuiBuild build;
+  size_t nodes = build.tree.size();
+  build.context.lines_written = 7;
+  build.Header(GenerateMsgIReqHeader, "MsgI.h");
+  int header_lines = static_cast<int>(SplitLines(Golden("sources/gui/messaging/MsgI.h")).size());
+  EXPECT_EQ(build.context.lines_written, 7 + header_lines);
+  build.Source(GenerateMsgIReqSource, "MsgI.cpp");
+  int source_lines = static_cast<int>(SplitLines(Golden("sources/gui/messaging/MsgI.cpp")).size());
+  EXPECT_EQ(build.context.lines_written, 7 + header_lines + source_lines);
+  EXPECT_EQ(build.tree.size(), nodes);
+  EXPECT_TRUE(build.report.Lines().empty());
+  EXPECT_EQ(build.report.ProgressValue(), std::min(header_lines + source_lines, build.report.ProgressMaximum()));
+}
+
+TEST(RequesterSources, IncludeBannerHasNoIncludeUnderIt) {
+  GuiBuild build;
+  std::string source = build.Source(GenerateMsgIReqSource, "MsgI.cpp");
+  EXPECT_EQ(source.find("#include"), std::string::npos);
+  EXPECT_NE(source.find("/* Include Header Files                                                     */\r\n"
+                        "/****************************************************************************/\r\n\r\n"
+                        "//\r\n// cover the CMsgIRequester functions\r\n"),
+            std::string::npos);
+}
+
+TEST(RequesterSources, TheNamesFollowTheProject) {
+  GuiBuild build;
+  build.settings.name = "My App";
+  build.Prepare();
+  std::string header = build.Header(GenerateMsgIReqHeader, "MsgI.h");
+  // The class is declared under one name and constructed under another, as
+  // the example has it.
+  EXPECT_NE(header.find("\r\nclass CMy AppRequester: Public CActive\r\n"), std::string::npos);
+  EXPECT_NE(header.find("\r\n  CMy AppMsgIReq( CMy AppAppUi* aAppUi ) ;\r\n"), std::string::npos);
+  size_t member = header.find("\r\n    CMy AppAppUi* iAppUi ");
+  ASSERT_NE(member, std::string::npos);
+  EXPECT_EQ(header.substr(member + 86, 17), " // owning AppUi\r");
+  std::string source = build.Source(GenerateMsgIReqSource, "MsgI.cpp");
+  EXPECT_NE(source.find("\r\nCMy AppMsgIReq::CMy AppMsgIReq(CExampleAppUi * aAppUi)\r\n"), std::string::npos);
+  EXPECT_NE(source.find("/* My App.app "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvad
