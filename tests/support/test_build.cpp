@@ -25,8 +25,9 @@ std::string Visible(const std::string& bytes) {
   return out;
 }
 
+// Golden files carry a ".golden" suffix so that nothing mistakes them for sources of this program.
 std::string Golden(const std::string& relative_path) {
-  std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/" + relative_path, std::ios::binary);
+  std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/" + relative_path + ".golden", std::ios::binary);
   if (!in) throw std::runtime_error("missing golden file " + relative_path);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
