@@ -146,7 +146,11 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     std::string cmdlist = JoinPath(data_dir, "cmdlist.dat");
     CommandListLoad load = LoadCommandList(real_fs, cmdlist, commands);
     if (!load.error.empty()) err << "kelvad generate: warning: " << cmdlist << ": " << load.error << "\n";
-    ApplyProjectDescription(description, probe, commands);
+    try {
+      ApplyProjectDescription(description, probe, commands);
+    } catch (const DescriptionError& e) {
+      throw DescriptionError(options.project_file + ": " + e.what());
+    }
     for (auto& [key, value] : options.sets) ApplySetting(probe, key, value);
     if (!IsDriveText(probe.drive)) throw UsageError("setting \"drive\" takes a drive such as d:, not \"" + probe.drive + "\"");
   } catch (const DescriptionError& e) {
