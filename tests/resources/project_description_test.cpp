@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/file_system.h"
@@ -245,6 +247,19 @@ TEST(ProjectDescriptionFile, MissingAndOversizedFiles) {
   }
   fs.Write("/p/ok.json", R"({"settings": {"name": "Ok"}})");
   EXPECT_EQ(LoadProjectDescription(fs, "/p/ok.json").settings.size(), 1u);
+}
+
+TEST(ProjectDescriptionFile, TheReadmeExampleIsAccepted) {
+  std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/../../README.md", std::ios::binary);
+  std::string readme((std::istreambuf_iterator<char>(in)), {});
+  size_t start = readme.find("```json\n");
+  ASSERT_NE(start, std::string::npos);
+  start += 8;
+  std::string example = readme.substr(start, readme.find("```", start) - start);
+  Applied a = Apply(example);
+  EXPECT_EQ(a.error, "");
+  EXPECT_EQ(a.settings.name, "Notes");
+  EXPECT_EQ(a.model.extra_hotkeys.size(), 2u);
 }
 
 }  // namespace
