@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/errors.h"
 #include "platform/file_system.h"
 #include "resources/command_list.h"
 #include "resources/menu_tree.h"
@@ -247,6 +248,22 @@ TEST_F(CommandListFile, FailedSaveLeavesTheOldFileWhole) {
   EXPECT_EQ(error, "Unexpected error writing command list, commands may not have been written correctly.");
   EXPECT_EQ(fs.Read(path), old);
   EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
+}
+
+// A file system whose renames fail: the new file was written in full, but
+// putting it in place did not work.
+class RenameFails : public MemoryFileSystem {
+ public:
+  void Rename(const std::string& from, const std::string&) override { throw Error("cannot rename " + from); }
+};
+
+TEST(CommandListSave, FailedRenameLeavesTheOldFileAndNoLeftovers) {
+  RenameFails fs;
+  fs.MakeDirectories("/prog");
+  fs.Write("/prog/cmdlist.dat", "CmdOld\r\nOld\r\n\r\n");
+  EXPECT_EQ(SaveCommandList(fs, "/prog/cmdlist.dat", {{"CmdNew", "New", ""}}), kCommandListWriteError);
+  EXPECT_EQ(fs.Read("/prog/cmdlist.dat"), "CmdOld\r\nOld\r\n\r\n");
+  EXPECT_EQ(fs.List("/prog"), std::vector<std::string>{"cmdlist.dat"});
 }
 
 TEST_F(CommandListFile, SaveReplacesTheOldFile) {
