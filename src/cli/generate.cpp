@@ -21,14 +21,18 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "resources/command_list.h"
 #include "resources/command_model.h"
+#include "resources/hotkeys.h"
+#include "resources/project_description.h"
+#include "resources/standard_commands.h"
 
 namespace kelvad {
 
 const char* const kGenerateUsage =
     "usage: kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"
     "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n"
-    "                       [--registry FILE]\n";
+    "                       [--registry FILE] [--project FILE]\n";
 
 namespace {
 namespace fs = std::filesystem;
@@ -41,6 +45,7 @@ struct Options {
   std::optional<int> sdk_release;
   bool launch = true;
   std::string registry_file;  // a registry export; empty: the default registry
+  std::string project_file;   // a project description; empty: none
 };
 
 class UsageError : public Error {
@@ -82,6 +87,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
       if (!fs::is_regular_file(options.registry_file, ec)) {
         throw UsageError("--registry: no such file \"" + options.registry_file + "\"");
       }
+    } else if (arg == "--project") {
+      options.project_file = value();
     } else {
       throw UsageError("unknown option \"" + arg + "\"");
     }
@@ -121,12 +128,34 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
   Settings settings;
   bool app_name_given = false;
   bool name_given = false;
+  std::string data_dir;
+  ProjectDescription description;
+  // The wizard's command data as start-up leaves it: the standard set, the
+  // default menus, then the user's saved commands.
+  CommandModel commands;
+  LoadStandardCommands(commands);
+  BuildDefaultMenus(commands);
   try {
     options = ParseOptions(args);
+    data_dir = options.data_dir;
+    if (data_dir.empty()) data_dir = IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
     // Values are checked before anything else happens; applied again below.
     Settings probe;
+    RealFileSystem real_fs;
+    if (!options.project_file.empty()) description = LoadProjectDescription(real_fs, options.project_file);
+    std::string cmdlist = JoinPath(data_dir, "cmdlist.dat");
+    CommandListLoad load = LoadCommandList(real_fs, cmdlist, commands);
+    if (!load.error.empty()) err << "kelvad generate: warning: " << cmdlist << ": " << load.error << "\n";
+    try {
+      ApplyProjectDescription(description, probe, commands);
+    } catch (const DescriptionError& e) {
+      throw DescriptionError(options.project_file + ": " + e.what());
+    }
     for (auto& [key, value] : options.sets) ApplySetting(probe, key, value);
     if (!IsDriveText(probe.drive)) throw UsageError("setting \"drive\" takes a drive such as d:, not \"" + probe.drive + "\"");
+  } catch (const DescriptionError& e) {
+    err << "kelvad generate: " << e.what() << "\n";
+    return kExitUsage;
   } catch (const Error& e) {
     err << "kelvad generate: " << e.what() << "\n" << kGenerateUsage;
     return kExitUsage;
@@ -150,8 +179,6 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     }
 
     std::string install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
-    std::string data_dir = options.data_dir;
-    if (data_dir.empty()) data_dir = IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
 
     // Start-up: the SDK search decides the release and the default drive.
     SdkLocation sdk;
@@ -163,6 +190,11 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     }
     settings.drive = sdk.drive ? std::string(1, sdk.drive) + ":" : "c:";
 
+    for (auto& [key, value] : description.settings) {
+      ApplySetting(settings, key, value);
+      if (key == "name") name_given = true;
+      if (key == "app_name") app_name_given = true;
+    }
     for (auto& [key, value] : options.sets) {
       ApplySetting(settings, key, value);
       if (key == "name") name_given = true;
@@ -181,7 +213,8 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
                   ":; choose another project name.");
     }
 
-    CommandModel commands;
+    // The hotkeys panel collects the menu items once it is shown.
+    CollectMenuItems(commands);
     Report report;
     PrintingView view(out);
     report.set_view(&view);

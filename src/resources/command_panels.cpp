@@ -11,6 +11,26 @@ bool CanAddCommandName(const std::vector<Command>& rows, std::string_view name) 
   return std::none_of(rows.begin(), rows.end(), [&](const Command& row) { return row.name == name; });
 }
 
+void DefinedCommandsView::Fill(const CommandModel& model) { rows = DefinedCommandRows(model); }
+
+bool DefinedCommandsView::Add(CommandModel& model, const std::string& name, const std::string& menu_text,
+                              const std::string& hotkey) {
+  if (!CanAddCommandName(rows, name)) return false;
+  AddCommand(model, name, menu_text, hotkey);
+  rows.push_back(Command{name, menu_text, hotkey});
+  return true;
+}
+
+DefinedCommandsView::Deletion DefinedCommandsView::Delete(std::string_view name) {
+  // Standard commands are never remembered, so they cannot be deleted.
+  if (IsStandardCommandName(name)) return Deletion::kRefused;
+  auto row = std::find_if(rows.begin(), rows.end(), [&](const Command& r) { return r.name == name; });
+  if (row == rows.end()) return Deletion::kRefused;
+  if (row->name.empty()) return Deletion::kNoKey;
+  rows.erase(row);
+  return Deletion::kDeleted;
+}
+
 bool AddToolbarButton(CommandModel& model, const std::string& command, const std::string& text) {
   auto& rows = model.toolbar;
   if (std::any_of(rows.begin(), rows.end(), [&](const ToolbarButton& row) { return row.command == command; })) {

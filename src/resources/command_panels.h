@@ -12,6 +12,23 @@ namespace kelvad {
 // row among the defined-commands rows.
 bool CanAddCommandName(const std::vector<Command>& rows, std::string_view name);
 
+// The command panel's defined-commands view: filled from the command list
+// each time the panel is shown, and what "Save Commands" writes.
+struct DefinedCommandsView {
+  std::vector<Command> rows;
+
+  void Fill(const CommandModel& model);
+  // "Add Command": the command joins the command list and gets a row;
+  // refused, changing nothing, when CanAddCommandName says no.
+  bool Add(CommandModel& model, const std::string& name, const std::string& menu_text, const std::string& hotkey);
+  // "Delete Command" removes the row only: the command stays in the list
+  // and comes back at the next fill.
+  enum class Deletion { kDeleted, kRefused, kNoKey };
+  Deletion Delete(std::string_view name);
+};
+
+inline constexpr const char* kNoKeyMessage = "Problem deleting item (no key!)";
+
 // Appends a toolbar button row; a second row for one command is refused.
 bool AddToolbarButton(CommandModel& model, const std::string& command, const std::string& text);
 

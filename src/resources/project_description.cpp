@@ -1,0 +1,441 @@
+#include "resources/project_description.h"
+
+#include <algorithm>
+#include <set>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/encoding.h"
+#include "platform/file_system.h"
+#include "resources/command_list.h"
+#include "resources/command_panels.h"
+#include "resources/hotkeys.h"
+#include "resources/menu_tree.h"
+
+namespace kelvad {
+
+namespace {
+
+using nlohmann::json;
+
+std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+[[noreturn]] void Fail(const std::string& where, const std::string& problem) {
+  throw DescriptionError(where + ": " + problem);
+}
+
+const char* TypeName(const json& value) {
+  switch (value.type()) {
+    case json::value_t::object: return "an object";
+    case json::value_t::array: return "an array";
+    case json::value_t::string: return "a string";
+    case json::value_t::boolean: return "a boolean";
+    case json::value_t::null: return "null";
+    default: return "a number";
+  }
+}
+
+void ExpectType(const std::string& where, const json& value, json::value_t type, const char* wanted) {
+  if (value.type() != type) Fail(where, std::string("must be ") + wanted + ", not " + TypeName(value));
+}
+
+// Every key of the object must be one of the allowed ones.
+void CheckKeys(const std::string& where, const json& object, std::initializer_list<const char*> allowed) {
+  for (const auto& [key, value] : object.items()) {
+    bool known = std::any_of(allowed.begin(), allowed.end(), [&](const char* name) { return key == name; });
+    if (!known) {
+      std::string list;
+      for (const char* name : allowed) list += (list.empty() ? "" : ", ") + Quote(name);
+      Fail(where, "unknown key " + Quote(key) + " (expected " + list + ")");
+    }
+  }
+}
+
+// A text that ends up on one line of a generated Windows-1252 file: a line
+// break would split the line, and a character outside the code page would
+// silently become '?'.
+std::string TextField(const std::string& where, const json& object, const char* key) {
+  const json& value = object.at(key);
+  ExpectType(where + "." + key, value, json::value_t::string, "a string");
+  std::string text = value.get<std::string>();
+  bool control = std::any_of(text.begin(), text.end(), [](char c) {
+    auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F;
+  });
+  if (control) Fail(where + "." + key, Quote(text) + " holds a control character or line break");
+  if (!FitsWindows1252(text)) Fail(where + "." + key, Quote(text) + " holds a character outside Windows-1252");
+  return text;
+}
+
+std::optional<std::string> OptionalText(const std::string& where, const json& object, const char* key) {
+  if (!object.contains(key)) return std::nullopt;
+  return TextField(where, object, key);
+}
+
+std::string RequiredText(const std::string& where, const json& object, const char* key) {
+  if (!object.contains(key)) Fail(where, std::string("needs ") + Quote(key));
+  return TextField(where, object, key);
+}
+
+std::string HotkeyField(const std::string& where, const json& object, const char* key) {
+  std::string hotkey = TextField(where, object, key);
+  if (!IsHotkeyNotation(hotkey)) {
+    Fail(where + "." + key, Quote(hotkey) +
+                                " is not a hotkey: use ^ and a lower-case letter for Ctrl, ^ and an upper-case "
+                                "letter for Shift+Ctrl, one character for a plain key, or an empty text");
+  }
+  return hotkey;
+}
+
+std::string NonEmpty(const std::string& where, const char* key, std::string text) {
+  if (text.empty()) Fail(where + "." + key, "must not be empty");
+  return text;
+}
+
+std::string Index(const std::string& base, size_t i) { return base + "[" + std::to_string(i) + "]"; }
+
+void ParseSettings(const json& object, ProjectDescription& out) {
+  ExpectType("settings", object, json::value_t::object, "an object");
+  for (const auto& [key, value] : object.items()) {
+    const std::string where = "settings." + key;
+    const SettingInfo* info = FindSetting(key);
+    if (!info) Fail("settings", "unknown key " + Quote(key));
+    std::string text;
+    if (value.is_string()) {
+      text = value.get<std::string>();
+    } else if (value.is_boolean() && info->kind == SettingKind::kCheck) {
+      text = value.get<bool>() ? "1" : "0";
+    } else if (value.is_number_integer() && info->kind != SettingKind::kText) {
+      text = std::to_string(value.get<long long>());
+    } else {
+      Fail(where, std::string("must be ") +
+                      (info->kind == SettingKind::kText    ? "a string"
+                       : info->kind == SettingKind::kCheck ? "a boolean, 0 or 1"
+                                                           : "6, 5 or 4") +
+                      ", not " + TypeName(value));
+    }
+    // Values are checked here, so that a bad one is found before anything is written.
+    Settings probe;
+    try {
+      ApplySetting(probe, key, text);
+    } catch (const Error& e) {
+      Fail(where, e.what());
+    }
+    out.settings.emplace_back(key, text);
+  }
+}
+
+DescribedMenuEntry ParseMenu(const std::string& where, const json& object);
+
+DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object) {
+  ExpectType(where, object, json::value_t::object, "an object");
+  bool has_command = object.contains("command");
+  bool has_title = object.contains("title");
+  if (has_command && has_title) Fail(where, "is either an item (\"command\") or a menu (\"title\"), not both");
+  if (has_title) return ParseMenu(where, object);
+  if (!has_command) Fail(where, "needs \"command\" (an item) or \"title\" (a menu)");
+  CheckKeys(where, object, {"command", "text", "hotkey"});
+  DescribedMenuEntry entry;
+  entry.where = where;
+  entry.command = NonEmpty(where, "command", TextField(where, object, "command"));
+  entry.text = OptionalText(where, object, "text");
+  if (object.contains("hotkey")) entry.hotkey = HotkeyField(where, object, "hotkey");
+  return entry;
+}
+
+DescribedMenuEntry ParseMenu(const std::string& where, const json& object) {
+  ExpectType(where, object, json::value_t::object, "an object");
+  CheckKeys(where, object, {"title", "items"});
+  DescribedMenuEntry menu;
+  menu.where = where;
+  menu.is_menu = true;
+  menu.title = NonEmpty(where, "title", RequiredText(where, object, "title"));
+  if (object.contains("items")) {
+    const json& items = object.at("items");
+    ExpectType(where + ".items", items, json::value_t::array, "an array");
+    for (size_t i = 0; i < items.size(); ++i) menu.items.push_back(ParseMenuEntry(Index(where + ".items", i), items[i]));
+  }
+  return menu;
+}
+
+void ParseCommands(const json& array, ProjectDescription& out) {
+  ExpectType("commands", array, json::value_t::array, "an array");
+  for (size_t i = 0; i < array.size(); ++i) {
+    const std::string where = Index("commands", i);
+    const json& object = array[i];
+    ExpectType(where, object, json::value_t::object, "an object");
+    CheckKeys(where, object, {"name", "text", "hotkey"});
+    DescribedCommand command;
+    command.where = where;
+    command.command.name = NonEmpty(where, "name", RequiredText(where, object, "name"));
+    command.command.menu_text = OptionalText(where, object, "text").value_or("");
+    if (object.contains("hotkey")) command.command.hotkey = HotkeyField(where, object, "hotkey");
+    out.commands.push_back(std::move(command));
+  }
+}
+
+void ParseToolbar(const json& array, ProjectDescription& out) {
+  ExpectType("toolbar", array, json::value_t::array, "an array");
+  for (size_t i = 0; i < array.size(); ++i) {
+    const std::string where = Index("toolbar", i);
+    const json& object = array[i];
+    ExpectType(where, object, json::value_t::object, "an object");
+    CheckKeys(where, object, {"command", "text"});
+    DescribedToolbarButton button;
+    button.where = where;
+    button.command = NonEmpty(where, "command", RequiredText(where, object, "command"));
+    button.text = OptionalText(where, object, "text");
+    out.toolbar.push_back(std::move(button));
+  }
+}
+
+// The hotkeys panel composes its hotkeys from a key picker of the letters a
+// to z and one of three options, so only these three forms can be added.
+bool IsPanelHotkey(std::string_view hotkey) {
+  auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+  auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+  if (hotkey.size() == 1) return lower(hotkey[0]);
+  return hotkey.size() == 2 && hotkey[0] == '^' && (lower(hotkey[1]) || upper(hotkey[1]));
+}
+
+void ParseHotkeys(const json& array, ProjectDescription& out) {
+  ExpectType("hotkeys", array, json::value_t::array, "an array");
+  for (size_t i = 0; i < array.size(); ++i) {
+    const std::string where = Index("hotkeys", i);
+    const json& object = array[i];
+    ExpectType(where, object, json::value_t::object, "an object");
+    CheckKeys(where, object, {"command", "hotkey"});
+    DescribedHotkey hotkey;
+    hotkey.where = where;
+    hotkey.command = NonEmpty(where, "command", RequiredText(where, object, "command"));
+    if (!object.contains("hotkey")) Fail(where, "needs \"hotkey\"");
+    hotkey.hotkey = HotkeyField(where, object, "hotkey");
+    if (!IsPanelHotkey(hotkey.hotkey)) {
+      Fail(where + ".hotkey", Quote(hotkey.hotkey) +
+                                  " is not an extra hotkey: use a letter from a to z for a plain key, ^ and a "
+                                  "lower-case letter for Ctrl, ^ and an upper-case letter for Shift+Ctrl");
+    }
+    out.hotkeys.push_back(std::move(hotkey));
+  }
+}
+
+// nlohmann keeps the last of two equal keys; a description that says
+// "menus" twice is a mistake worth reporting instead.
+struct DuplicateKeyCheck {
+  std::vector<std::set<std::string>> open_objects;
+  std::vector<bool> is_object;  // one per open container
+  std::string duplicate;
+
+  bool operator()(int, json::parse_event_t event, json& parsed) {
+    switch (event) {
+      case json::parse_event_t::object_start:
+        open_objects.emplace_back();
+        is_object.push_back(true);
+        break;
+      case json::parse_event_t::array_start:
+        is_object.push_back(false);
+        break;
+      case json::parse_event_t::object_end:
+        if (!open_objects.empty()) open_objects.pop_back();
+        if (!is_object.empty()) is_object.pop_back();
+        break;
+      case json::parse_event_t::array_end:
+        if (!is_object.empty()) is_object.pop_back();
+        break;
+      case json::parse_event_t::key:
+        if (!open_objects.empty() && !open_objects.back().insert(parsed.get<std::string>()).second &&
+            duplicate.empty()) {
+          duplicate = parsed.get<std::string>();
+        }
+        break;
+      case json::parse_event_t::value:
+        break;
+    }
+    return true;
+  }
+};
+
+std::string LineAndColumn(std::string_view text, size_t byte) {
+  // byte counts from 1 and points at the character that could not be read.
+  size_t offset = std::min(byte > 0 ? byte - 1 : 0, text.size());
+  size_t line = 1, column = 1;
+  for (size_t i = 0; i < offset; ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      ++column;
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// nlohmann's message without its "[json.exception...] parse error at ...:" prefix.
+std::string ParseProblem(const json::parse_error& e) {
+  std::string message = e.what();
+  size_t colon = message.find(": ");
+  return colon == std::string::npos ? message : message.substr(colon + 2);
+}
+
+}  // namespace
+
+ProjectDescription ParseProjectDescription(std::string_view json_text) {
+  DuplicateKeyCheck check;
+  json root;
+  try {
+    root = json::parse(json_text.begin(), json_text.end(), std::ref(check));
+  } catch (const json::parse_error& e) {
+    throw DescriptionError("not valid JSON at " + LineAndColumn(json_text, e.byte) + ": " + ParseProblem(e));
+  }
+  if (!check.duplicate.empty()) throw DescriptionError("the key " + Quote(check.duplicate) + " is given twice in one object");
+  ExpectType("the description", root, json::value_t::object, "an object");
+  CheckKeys("the description", root, {"settings", "commands", "menus", "toolbar", "hotkeys"});
+
+  ProjectDescription out;
+  if (root.contains("settings")) ParseSettings(root.at("settings"), out);
+  if (root.contains("commands")) ParseCommands(root.at("commands"), out);
+  if (root.contains("menus")) {
+    const json& menus = root.at("menus");
+    ExpectType("menus", menus, json::value_t::array, "an array");
+    out.menus.emplace();
+    for (size_t i = 0; i < menus.size(); ++i) {
+      const std::string where = Index("menus", i);
+      ExpectType(where, menus[i], json::value_t::object, "an object");
+      if (!menus[i].contains("title")) Fail(where, "needs \"title\": the menu bar holds menus only");
+      out.menus->push_back(ParseMenu(where, menus[i]));
+    }
+  }
+  if (root.contains("toolbar")) ParseToolbar(root.at("toolbar"), out);
+  if (root.contains("hotkeys")) ParseHotkeys(root.at("hotkeys"), out);
+  return out;
+}
+
+ProjectDescription LoadProjectDescription(const FileSystem& fs, const std::string& path) {
+  std::string bytes;
+  try {
+    if (fs.Stat(path) != EntryKind::kFile) throw DescriptionError("no such file");
+    bytes = fs.ReadPrefix(path, kDescriptionSizeLimit + 1);
+  } catch (const DescriptionError& e) {
+    throw DescriptionError(path + ": " + e.what());
+  } catch (const Error& e) {
+    throw DescriptionError(e.what());
+  }
+  if (bytes.size() > kDescriptionSizeLimit) {
+    throw DescriptionError(path + ": larger than " + std::to_string(kDescriptionSizeLimit >> 20) +
+                           " MB, not a project description");
+  }
+  try {
+    return ParseProjectDescription(bytes);
+  } catch (const DescriptionError& e) {
+    throw DescriptionError(path + ": " + e.what());
+  }
+}
+
+namespace {
+
+// Builds the menu tree as the menus panel's "Add" buttons would, refusing
+// what the tree refuses: a second menu of one title, a second item for one
+// command, an item for a command that is not in the list.
+class MenuBuilder {
+ public:
+  explicit MenuBuilder(const CommandModel& model) : model_(model) {}
+
+  MenuNode Build(const DescribedMenuEntry& entry) {
+    if (entry.is_menu) {
+      MenuNode node = MakeMenuNode(entry.title);
+      Claim(node.key, entry.where, "a menu titled " + Quote(entry.title));
+      for (const DescribedMenuEntry& child : entry.items) node.children.push_back(Build(child));
+      return node;
+    }
+    const Command* command = FindCommand(model_, entry.command);
+    if (!command) Fail(entry.where, "the command " + Quote(entry.command) + " is not in the command list");
+    MenuNode node = MakeItemNode(command->name, entry.text.value_or(command->menu_text),
+                                 entry.hotkey.value_or(command->hotkey));
+    Claim(node.key, entry.where, "the command " + Quote(entry.command));
+    return node;
+  }
+
+ private:
+  void Claim(const std::string& key, const std::string& where, const std::string& what) {
+    for (const auto& [claimed, first] : keys_) {
+      if (claimed == key) Fail(where, what + " is already in the menus, at " + first);
+    }
+    keys_.emplace_back(key, where);
+  }
+
+  const CommandModel& model_;
+  std::vector<std::pair<std::string, std::string>> keys_;  // key, where it was first used
+};
+
+}  // namespace
+
+void ApplyProjectDescription(const ProjectDescription& description, Settings& settings, CommandModel& model) {
+  Settings new_settings = settings;
+  CommandModel new_model = model;
+
+  for (const auto& [key, value] : description.settings) {
+    try {
+      ApplySetting(new_settings, key, value);
+    } catch (const Error& e) {
+      Fail("settings." + key, e.what());
+    }
+  }
+
+  for (const DescribedCommand& described : description.commands) {
+    const Command& command = described.command;
+    if (IsStandardCommandName(command.name)) {
+      Fail(described.where, Quote(command.name) + " begins with EEik or EVel, which only standard commands do");
+    }
+    if (!CanAddCommandName(DefinedCommandRows(new_model), command.name)) {
+      Fail(described.where, "the command " + Quote(command.name) + " is already in the command list");
+    }
+    AddCommand(new_model, command.name, command.menu_text, command.hotkey);
+  }
+
+  if (description.menus) {
+    MenuBuilder builder(new_model);
+    std::vector<MenuNode> roots;
+    for (const DescribedMenuEntry& menu : *description.menus) roots.push_back(builder.Build(menu));
+    new_model.menus = std::move(roots);
+  }
+
+  for (const DescribedToolbarButton& button : description.toolbar) {
+    const Command* command = FindCommand(new_model, button.command);
+    if (!command) Fail(button.where, "the command " + Quote(button.command) + " is not in the command list");
+    if (!AddToolbarButton(new_model, button.command, button.text.value_or(command->menu_text))) {
+      Fail(button.where, "the command " + Quote(button.command) + " already has a toolbar button");
+    }
+  }
+
+  // The defined-hotkeys view as the hotkeys panel shows it: the menu items'
+  // hotkeys, then the extra ones added so far.
+  std::vector<MenuItemRecord> items = FlattenMenuItems(new_model.menus);
+  for (const DescribedHotkey& extra : description.hotkeys) {
+    if (!FindCommand(new_model, extra.command)) {
+      Fail(extra.where, "the command " + Quote(extra.command) + " is not in the command list");
+    }
+    std::vector<HotkeyRow> rows;
+    for (const MenuItemRecord& item : items) {
+      if (!item.hotkey.empty()) rows.push_back(HotkeyRow{item.command, item.hotkey});
+    }
+    for (const MenuItemRecord& earlier : new_model.extra_hotkeys) rows.push_back(HotkeyRow{earlier.command, earlier.hotkey});
+    for (const HotkeyRow& row : rows) {
+      if (row.command == extra.command) {
+        Fail(extra.where, "the command " + Quote(extra.command) + " already has the hotkey " + Quote(row.hotkey));
+      }
+    }
+    HotkeyEditorState wanted = HotkeysPanelHotkeyState(extra.hotkey);
+    for (const HotkeyRow& row : rows) {
+      if (!UpdateHotkeyAvailability({row.hotkey}, wanted.key, wanted.modifier).add) {
+        Fail(extra.where, "the hotkey " + Quote(extra.hotkey) + " is already taken by " + Quote(row.command) + " (" +
+                              Quote(row.hotkey) + ")");
+      }
+    }
+    new_model.extra_hotkeys.push_back(MenuItemRecord{extra.command, "", extra.hotkey});
+  }
+
+  settings = std::move(new_settings);
+  model = std::move(new_model);
+}
+
+}  // namespace kelvad

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the real binary with a project description, in a scratch directory.
+class ProjectFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("kelvad_project_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    fs::create_directories(root / "c");
+    fs::create_directories(root / "data");
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  Outcome Generate(const std::string& description, const std::string& more = "") {
+    Write(root / "project.json", description);
+    std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
+    std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
+                          " generate --sdk-release 5 --no-launch --drive c=" + (root / "c").string() +
+                          " --data-dir " + (root / "data").string() + " --project " +
+                          (root / "project.json").string() + " " + more + " >" + out + " 2>" + err + " </dev/null";
+    Outcome run;
+    int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Read(out);
+    run.err = Read(err);
+    return run;
+  }
+
+  static void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  bool NothingWritten() const { return fs::is_empty(root / "c"); }
+
+  fs::path root;
+};
+
+const char* const kExample = R"({
+  "settings": {"name": "Demo", "toolbar": true, "help": false},
+  "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
+  "menus": [
+    {"title": "File", "items": [
+      {"command": "CmdDemo"},
+      {"title": "More", "items": [{"command": "EEikCmdFileOpen", "text": "Open..."}]},
+      {"command": "EEikCmdExit"}]}
+  ],
+  "toolbar": [{"command": "CmdDemo", "text": "Go"}],
+  "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]
+})";
+
+TEST_F(ProjectFile, DescriptionShapesTheResourceScriptAndHeader) {
+  Outcome run = Generate(kExample);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string rss = Read(root / "c" / "Demo" / "GUI" / "Demo.rss");
+  EXPECT_NE(rss.find("        MENU_TITLE { menu_pane=r_demo_file_menu; txt=\"File\"; }\r\n    };"), std::string::npos);
+  EXPECT_NE(rss.find("        MENU_ITEM { command=CmdDemo; txt=\"Demo\"; },\r\n"), std::string::npos);
+  EXPECT_NE(rss.find("        MENU_ITEM { command=EEikCmdFileOpen; txt=\"Open...\"; }\r\n"), std::string::npos);
+  EXPECT_NE(rss.find("            id=CmdDemo;\r\n            txt=\"Go\";\r\n"), std::string::npos);
+  EXPECT_NE(rss.find("    control=\r\n    {\r\n        HOTKEY { command=CmdDemo; key='d'; },\r\n"
+                     "        HOTKEY { command=EEikCmdFileOpen; key='o'; },\r\n"  // the command's own hotkey
+                     "        HOTKEY { command=EEikCmdExit; key='e'; }\r\n"),
+            std::string::npos);
+  EXPECT_NE(rss.find("    plain=\r\n    {\r\n        HOTKEY { command=EEikCmdFileSave; key='s'; }\r\n"), std::string::npos);
+  EXPECT_EQ(rss.find("r_demo_edit_menu"), std::string::npos);
+  std::string hrh = Read(root / "c" / "Demo" / "Include" / "Demo.hrh");
+  EXPECT_NE(hrh.find("{\r\n    CmdDemo = 100,\r\n    EDemoCmdFileName\r\n};\r\n"), std::string::npos) << hrh;
+  EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "Demo.alp"));
+}
+
+TEST_F(ProjectFile, SetOptionsApplyAfterTheFile) {
+  Outcome run = Generate(R"({"settings": {"name": "FromFile", "app_name": "Shown"}})", "--set name=FromSet");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(fs::exists(root / "c" / "FromFile"));
+  std::string rss = Read(root / "c" / "FromSet" / "GUI" / "FromSet.rss");
+  EXPECT_NE(rss.find("RESOURCE TBUF { buf=\"Shown\"; }"), std::string::npos);
+}
+
+TEST_F(ProjectFile, NameFromTheFileBecomesTheApplicationName) {
+  ASSERT_EQ(Generate(R"({"settings": {"name": "Named"}})").status, 0);
+  EXPECT_NE(Read(root / "c" / "Named" / "GUI" / "Named.rss").find("RESOURCE TBUF { buf=\"Named\"; }"), std::string::npos);
+}
+
+TEST_F(ProjectFile, SavedCommandsComeBeforeTheDescriptionsOwn) {
+  Write(root / "data" / "cmdlist.dat", "CmdSaved\r\nSaved\r\n^k\r\n");
+  Outcome run = Generate(R"({"settings": {"name": "Demo"}, "commands": [{"name": "CmdMine"}],
+    "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine"}]}]})");
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string rss = Read(root / "c" / "Demo" / "GUI" / "Demo.rss");
+  EXPECT_NE(rss.find("MENU_ITEM { command=CmdSaved; txt=\"Saved\"; }"), std::string::npos);
+  EXPECT_NE(rss.find("HOTKEY { command=CmdSaved; key='k'; }"), std::string::npos);
+  // A saved command of the same name is already in the list.
+  run = Generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("commands[0]"), std::string::npos) << run.err;
+}
+
+TEST_F(ProjectFile, BrokenCommandListWarnsAndTheBuildGoesOn) {
+  Write(root / "data" / "cmdlist.dat", "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n");
+  Outcome run = Generate(R"({"settings": {"name": "Demo"}})");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Unexpected error reading command list, commands may not have loaded correctly."),
+            std::string::npos);
+  // The file is read, never rewritten, by a headless run.
+  EXPECT_EQ(Read(root / "data" / "cmdlist.dat"), "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n");
+}
+
+TEST_F(ProjectFile, BadDescriptionsExitWithTwoAndWriteNothing) {
+  struct Case {
+    const char* json;
+    const char* named;
+  } cases[] = {
+      {"{\"settings\": {\"name\": \"Demo\",}}", "line 1, column 30"},
+      {R"({"settings": {"nmae": "Demo"}})", "\"nmae\""},
+      {R"({"toolbar": "none"})", "toolbar"},
+      {R"({"menus": [{"title": "A", "items": [{"command": "CmdNope"}]}]})", "menus[0].items[0]"},
+      {R"({"menus": [{"title": "A"}, {"title": "A"}]})", "menus[1]"},
+      {R"({"menus": [{"title": "A", "items": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit"}]}]})",
+       "menus[0].items[1]"},
+      {R"({"toolbar": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit"}]})", "toolbar[1]"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o"}, {"command": "EEikCmdFileOpen", "hotkey": "p"}]})",
+       "hotkeys[1]"},
+      {R"({"hotkeys": [{"command": "EEikCmdExit", "hotkey": "^q"}]})", "hotkeys[0]"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^x"}]})", "hotkeys[0]"},
+      {R"({"commands": [{"name": "CmdA", "hotkey": "ctrl-a"}]})", "commands[0].hotkey"},
+  };
+  for (const Case& c : cases) {
+    Outcome run = Generate(c.json);
+    EXPECT_EQ(run.status, 2) << c.json;
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << c.json << "\n" << run.err;
+    EXPECT_NE(run.err.find("project.json"), std::string::npos) << run.err;
+    EXPECT_TRUE(NothingWritten()) << c.json;
+    EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf")) << c.json;
+  }
+}
+
+TEST_F(ProjectFile, MissingFileIsAUsageError) {
+  std::string out = (root / "err.txt").string();
+  std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
+                        " generate --no-launch --sdk-release 5 --drive c=" + (root / "c").string() + " --data-dir " +
+                        (root / "data").string() + " --project " + (root / "none.json").string() + " 2>" + out +
+                        " >/dev/null </dev/null";
+  int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+  EXPECT_NE(Read(out).find("none.json"), std::string::npos);
+  EXPECT_TRUE(NothingWritten());
+}
+
+}  // namespace

@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/file_system.h"
+#include "resources/command_list.h"
+#include "resources/menu_tree.h"
+#include "resources/standard_commands.h"
+#include "support/test_build.h"
+
+namespace kelvad {
+namespace {
+
+using testing::Visible;
+
+// The standard set as the command list must hold it after start-up, in
+// position order (taken from the builder's documentation of the set).
+const std::vector<Command>& ExpectedStandardSet() {
+  static const std::vector<Command> set = {
+      {"EEikCmdCanceled", "", ""},
+      {"EEikCmdExit", "Close", "^e"},
+      {"EEikCmdFileNew", "Create new file...", "^n"},
+      {"EEikCmdFileOpen", "Open file...", "^o"},
+      {"EEikCmdFileOpenAnother", "", ""},
+      {"EEikCmdFileSaveAs", "Save as...", "^S"},
+      {"EEikCmdFileSave", "Save", "^s"},
+      {"EEikCmdFileImport", "Import...", ""},
+      {"EEikCmdFileExport", "Export...", ""},
+      {"EEikCmdFileRevert", "Revert to saved", "^r"},
+      {"EEikCmdFileMerge", "Merge...", ""},
+      {"EEikCmdHelpContents", "Help on", "^H"},
+      {"EEikCmdHelpSearch", "Search", ""},
+      {"EEikCmdHelpAbout", "About...", "^A"},
+      {"EEikCmdEditCut", "Cut", "^x"},
+      {"EEikCmdEditCopy", "Copy", "^c"},
+      {"EEikCmdEditPaste", "Paste", "^v"},
+      {"EEikCmdEditUndo", "Undo", "^z"},
+      {"EEikCmdEditRedo", "Redo", ""},
+      {"EEikCmdEditSelectAll", "Select all", "^a"},
+      {"EEikCmdEditPicture", "", ""},
+      {"EEikCmdEditPictureFormat", "", ""},
+      {"EEikCmdEditUpdateCurrentField", "", ""},
+      {"EEikCmdEditUpdateAllFields", "", ""},
+      {"EEikCmdIrdaSend", "Send", ""},
+      {"EEikCmdIrdaReceive", "Receive", ""},
+      {"EEikCmdZoomNormal", "", ""},
+      {"EEikCmdZoomIn", "Zoom in", "^m"},
+      {"EEikCmdZoomOut", "Zoom out", "^M"},
+      {"EVelCmdZoomSet", "Set zoom...", "^E"},
+      {"EVelCmdViewToolbar", "Show toolbar", "^t"},
+      {"EVelCmdViewTopToolbar", "Show top toolbar", "^T"},
+      {"EEikCmdSearchFind", "Find...", "^f"},
+      {"EEikCmdSearchFindAgain", "Find next", "^j"},
+      {"EEikCmdSearchReplace", "Replace...", "^h"},
+      {"EVelCmdSearchGoTo", "Go to...", "^g"},
+      {"EVelCmdPageSetup", "Page setup...", "^U"},
+      {"EEikCmdPrintSetup", "Print setup...", "^P"},
+      {"EEikCmdPrintPreview", "Print preview...", "^V"},
+      {"EEikCmdPrintPrint", "Print...", "^p"},
+      {"EEikCmdPrintPaginate", "", ""},
+  };
+  return set;
+}
+
+std::string Describe(const std::vector<Command>& commands) {
+  std::string out;
+  for (const Command& c : commands) out += c.name + " | " + c.menu_text + " | " + c.hotkey + "\n";
+  return out;
+}
+
+CommandModel StartedModel() {
+  CommandModel model;
+  LoadStandardCommands(model);
+  BuildDefaultMenus(model);
+  return model;
+}
+
+TEST(StandardCommands, FortyOneRecordsInTableOrder) {
+  CommandModel model = StartedModel();
+  ASSERT_EQ(model.commands.size(), 41u);
+  EXPECT_EQ(Describe(model.commands), Describe(ExpectedStandardSet()));
+}
+
+TEST(StandardCommands, LoadingAgainStartsTheListAfresh) {
+  CommandModel model;
+  AddCommand(model, "CmdOld", "Old", "");
+  LoadStandardCommands(model);
+  LoadStandardCommands(model);
+  EXPECT_EQ(Describe(model.commands), Describe(ExpectedStandardSet()));
+}
+
+TEST(CommandNames, StandardPrefixesAreTheExactFourLeadingCharacters) {
+  EXPECT_TRUE(IsStandardCommandName("EEikCmdMine"));
+  EXPECT_TRUE(IsStandardCommandName("EVelThing"));
+  EXPECT_TRUE(IsStandardCommandName("EEik"));
+  EXPECT_FALSE(IsStandardCommandName("Eevi"));
+  EXPECT_FALSE(IsStandardCommandName("EEIKCmd"));
+  EXPECT_FALSE(IsStandardCommandName("EVE"));
+  EXPECT_FALSE(IsStandardCommandName(""));
+}
+
+TEST(CommandLookup, FirstRecordOfTheExactName) {
+  CommandModel model = StartedModel();
+  AddCommand(model, "CmdTwice", "first", "a");
+  AddCommand(model, "CmdTwice", "second", "b");
+  ASSERT_NE(FindCommand(model, "CmdTwice"), nullptr);
+  EXPECT_EQ(FindCommand(model, "CmdTwice")->menu_text, "first");
+  EXPECT_EQ(FindCommand(model, "eeikcmdexit"), nullptr);
+  EXPECT_EQ(FindCommand(model, "EEikCmdExit")->hotkey, "^e");
+}
+
+TEST(UsedCommands, SdkCommandsStayOutAndNamesGoInOnce) {
+  CommandModel model;
+  AddUsedCommand(model, "EEikCmdExit");
+  EXPECT_TRUE(model.used_commands.empty());
+  AddUsedCommand(model, "EVelCmdZoomSet");
+  AddUsedCommand(model, "CmdDemo");
+  AddUsedCommand(model, "EVelCmdZoomSet");
+  AddUsedCommand(model, "cmddemo");  // case counts
+  EXPECT_EQ(model.used_commands, (std::vector<std::string>{"EVelCmdZoomSet", "CmdDemo", "cmddemo"}));
+}
+
+TEST(DefinedCommandRows, OneRowPerNameInListOrder) {
+  CommandModel model = StartedModel();
+  AddCommand(model, "CmdA", "A", "");
+  AddCommand(model, "CmdA", "again", "");
+  std::vector<Command> rows = DefinedCommandRows(model);
+  ASSERT_EQ(rows.size(), 42u);
+  EXPECT_EQ(rows.back().name, "CmdA");
+  EXPECT_EQ(rows.back().menu_text, "A");
+}
+
+// cmdlist.dat reading and writing.
+
+class CommandListFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs.MakeDirectories("/prog");
+    model = StartedModel();
+  }
+  CommandListLoad Load() { return LoadCommandList(fs, path, model); }
+  std::vector<Command> UserCommands() const {
+    return std::vector<Command>(model.commands.begin() + 41, model.commands.end());
+  }
+
+  MemoryFileSystem fs;
+  const std::string path = "/prog/cmdlist.dat";
+  CommandModel model;
+};
+
+TEST_F(CommandListFile, MissingFileLeavesTheStandardSetSilently) {
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.added, 0u);
+  EXPECT_EQ(load.error, "");
+  EXPECT_EQ(model.commands.size(), 41u);
+}
+
+TEST_F(CommandListFile, EmptyFileAddsNothingSilently) {
+  fs.Write(path, "");
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.added, 0u);
+  EXPECT_EQ(load.error, "");
+}
+
+TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
+  fs.Write(path, "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n\r\n\r\n");
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.error, "");
+  EXPECT_EQ(Describe(UserCommands()), "CmdOne | One | ^o\nCmdTwo |  | \n");
+}
+
+TEST_F(CommandListFile, LastLineWithoutLineEndIsStillRead) {
+  fs.Write(path, "CmdOne\r\nOne\r\nq");
+  EXPECT_EQ(Load().error, "");
+  EXPECT_EQ(Describe(UserCommands()), "CmdOne | One | q\n");
+}
+
+TEST_F(CommandListFile, ShortLastRecordKeepsWhatWasReadAndSaysSo) {
+  fs.Write(path, "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n");
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.added, 1u);
+  EXPECT_EQ(load.error, "Unexpected error reading command list, commands may not have loaded correctly.");
+  EXPECT_EQ(Describe(UserCommands()), "CmdOne | One | ^o\n");
+}
+
+TEST_F(CommandListFile, BinaryFileStopsWithTheReadingError) {
+  std::string bytes = "CmdOne\r\nOne\r\n^o\r\n";
+  bytes += std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + "\r\nxx\r\nyy\r\n";
+  fs.Write(path, bytes);
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.added, 1u);
+  EXPECT_EQ(load.error, kCommandListReadError);
+}
+
+TEST_F(CommandListFile, AbsurdlyLargeFileIsReadOnlyUpToTheLimit) {
+  std::string record = "CmdX\r\nX\r\n\r\n";
+  std::string bytes;
+  while (bytes.size() <= kCommandListSizeLimit + 100) bytes += record;
+  fs.Write(path, bytes);
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.error, kCommandListReadError);
+  EXPECT_LE(load.added, kCommandListSizeLimit / record.size());
+  EXPECT_GT(load.added, 0u);
+}
+
+TEST_F(CommandListFile, DirectoryInPlaceOfTheFileIsAReadingError) {
+  fs.MakeDirectories(path);
+  CommandListLoad load = Load();
+  EXPECT_EQ(load.added, 0u);
+  EXPECT_EQ(load.error, kCommandListReadError);
+}
+
+TEST_F(CommandListFile, TextsSurviveASaveAndALoad) {
+  std::vector<Command> rows = ExpectedStandardSet();
+  rows.push_back({"CmdComma", "One, two, three", "^c"});
+  rows.push_back({"CmdQuote", "Say \"hi\" 'now'", ""});
+  rows.push_back({"CmdSpace", "   leading and trailing  ", "x"});
+  rows.push_back({"CmdAccent", "Caf\xC3\xA9 \xE2\x82\xAC", "^E"});
+  rows.push_back({"CmdEmpty", "", ""});
+  ASSERT_EQ(SaveCommandList(fs, path, rows), "");
+  // Windows-1252 on disk: é is E9, the euro sign 80.
+  EXPECT_NE(fs.Read(path).find("Caf\xE9 \x80\r\n"), std::string::npos);
+  EXPECT_EQ(Load().error, "");
+  EXPECT_EQ(Describe(UserCommands()), Describe(std::vector<Command>(rows.begin() + 41, rows.end())));
+}
+
+TEST_F(CommandListFile, OnlyUserCommandsAreSaved) {
+  std::vector<Command> rows = {{"EEikCmdMine", "typed", ""}, {"EVelThing", "typed", ""}, {"Eevi", "e", ""},
+                               {"EEIKCmd", "E", "^E"}};
+  ASSERT_EQ(SaveCommandList(fs, path, rows), "");
+  EXPECT_EQ(Visible(fs.Read(path)), Visible("Eevi\r\ne\r\n\r\nEEIKCmd\r\nE\r\n^E\r\n"));
+}
+
+TEST_F(CommandListFile, SavingNoUserRowsLeavesAnEmptyFile) {
+  fs.Write(path, "CmdOld\r\nOld\r\n\r\n");
+  ASSERT_EQ(SaveCommandList(fs, path, ExpectedStandardSet()), "");
+  EXPECT_EQ(fs.Stat(path), EntryKind::kFile);
+  EXPECT_EQ(fs.Read(path), "");
+}
+
+TEST_F(CommandListFile, FailedSaveLeavesTheOldFileWhole) {
+  const std::string old = "CmdOld\r\nOld\r\n^o\r\nCmdOlder\r\nOlder\r\n\r\n";
+  fs.Write(path, old);
+  fs.FailOn("/prog/");
+  std::string error = SaveCommandList(fs, path, {{"CmdNew", "New", ""}});
+  EXPECT_EQ(error, "Unexpected error writing command list, commands may not have been written correctly.");
+  EXPECT_EQ(fs.Read(path), old);
+  EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
+}
+
+// A file system whose renames fail: the new file was written in full, but
+// putting it in place did not work.
+class RenameFails : public MemoryFileSystem {
+ public:
+  void Rename(const std::string& from, const std::string&) override { throw Error("cannot rename " + from); }
+};
+
+TEST(CommandListSave, FailedRenameLeavesTheOldFileAndNoLeftovers) {
+  RenameFails fs;
+  fs.MakeDirectories("/prog");
+  fs.Write("/prog/cmdlist.dat", "CmdOld\r\nOld\r\n\r\n");
+  EXPECT_EQ(SaveCommandList(fs, "/prog/cmdlist.dat", {{"CmdNew", "New", ""}}), kCommandListWriteError);
+  EXPECT_EQ(fs.Read("/prog/cmdlist.dat"), "CmdOld\r\nOld\r\n\r\n");
+  EXPECT_EQ(fs.List("/prog"), std::vector<std::string>{"cmdlist.dat"});
+}
+
+TEST_F(CommandListFile, SaveReplacesTheOldFile) {
+  fs.Write(path, "CmdOld\r\nOld\r\n^o\r\n");
+  ASSERT_EQ(SaveCommandList(fs, path, {{"CmdNew", "New", "n"}}), "");
+  EXPECT_EQ(fs.Read(path), "CmdNew\r\nNew\r\nn\r\n");
+  EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
+}
+
+}  // namespace
+}  // namespace kelvad

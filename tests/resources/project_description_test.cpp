@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/file_system.h"
+#include "resources/command_list.h"
+#include "resources/hotkeys.h"
+#include "resources/menu_tree.h"
+#include "resources/project_description.h"
+#include "resources/standard_commands.h"
+
+namespace kelvad {
+namespace {
+
+// Applies a description to a freshly started model; returns the error
+// message, or empty when it was accepted.
+struct Applied {
+  Settings settings;
+  CommandModel model;
+  std::string error;
+};
+
+Applied Apply(const std::string& json) {
+  Applied out;
+  LoadStandardCommands(out.model);
+  BuildDefaultMenus(out.model);
+  try {
+    ApplyProjectDescription(ParseProjectDescription(json), out.settings, out.model);
+  } catch (const DescriptionError& e) {
+    out.error = e.what();
+  }
+  return out;
+}
+
+// The error must name the entry and say what is wrong.
+void ExpectError(const std::string& json, const std::string& where, const std::string& what) {
+  std::string error = Apply(json).error;
+  EXPECT_NE(error.find(where), std::string::npos) << "error: " << error;
+  EXPECT_NE(error.find(what), std::string::npos) << "error: " << error;
+}
+
+TEST(ProjectDescription, EmptyObjectChangesNothing) {
+  Applied a = Apply("{}");
+  EXPECT_EQ(a.error, "");
+  EXPECT_EQ(a.model.commands.size(), 41u);
+  EXPECT_EQ(a.model.menus.size(), 4u);
+  EXPECT_EQ(a.settings.name, Settings().name);
+}
+
+TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
+  Applied a = Apply(R"({"settings": {"name": "Demo", "toolbar": false, "menu": 0, "vc_version": 5, "engine": "1"}})");
+  ASSERT_EQ(a.error, "");
+  EXPECT_EQ(a.settings.name, "Demo");
+  EXPECT_FALSE(a.settings.toolbar);
+  EXPECT_FALSE(a.settings.menu);
+  EXPECT_EQ(a.settings.vc_version, 5);
+  EXPECT_TRUE(a.settings.engine);
+}
+
+TEST(ProjectDescription, CommandsAreAppendedAfterTheStandardSet) {
+  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}]})");
+  ASSERT_EQ(a.error, "");
+  ASSERT_EQ(a.model.commands.size(), 43u);
+  EXPECT_EQ(a.model.commands[41].name, "CmdDemo");
+  EXPECT_EQ(a.model.commands[41].menu_text, "Demo");
+  EXPECT_EQ(a.model.commands[41].hotkey, "^d");
+  EXPECT_EQ(a.model.commands[42].menu_text, "");
+  EXPECT_EQ(a.model.commands[42].hotkey, "");
+}
+
+TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsDefaultToTheirCommand) {
+  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
+    "menus": [{"title": "Main", "items": [
+        {"command": "CmdDemo"},
+        {"command": "EEikCmdExit", "text": "Quit", "hotkey": "q"},
+        {"title": "Sub", "items": [{"command": "EEikCmdFileNew", "hotkey": ""}]}]},
+      {"title": "Empty"}]})");
+  ASSERT_EQ(a.error, "");
+  ASSERT_EQ(a.model.menus.size(), 2u);
+  const MenuNode& main = a.model.menus[0];
+  ASSERT_EQ(main.children.size(), 3u);
+  EXPECT_EQ(main.children[0].key, "I:CmdDemo");
+  EXPECT_EQ(main.children[0].text, "Demo");
+  EXPECT_EQ(main.children[0].tag, "^d");
+  EXPECT_EQ(main.children[1].text, "Quit");
+  EXPECT_EQ(main.children[1].tag, "q");
+  EXPECT_EQ(main.children[2].key, "M:Sub");
+  EXPECT_EQ(main.children[2].children[0].tag, "");
+  EXPECT_TRUE(a.model.menus[1].children.empty());
+  EXPECT_EQ(FindMenuNode(a.model.menus, "M:File"), nullptr);
+}
+
+TEST(ProjectDescription, ToolbarTextDefaultsToTheMenuText) {
+  Applied a = Apply(R"({"toolbar": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit", "text": "Bye"}]})");
+  ASSERT_EQ(a.error, "");
+  ASSERT_EQ(a.model.toolbar.size(), 2u);
+  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");
+  EXPECT_EQ(a.model.toolbar[1].text, "Bye");
+}
+
+TEST(ProjectDescription, ExtraHotkeysReachTheTablesWhenCollected) {
+  Applied a = Apply(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
+                                    {"command": "EEikCmdFileSave", "hotkey": "s"}]})");
+  ASSERT_EQ(a.error, "");
+  ASSERT_EQ(a.model.extra_hotkeys.size(), 2u);
+  CollectMenuItems(a.model);
+  EXPECT_EQ(a.model.control_hotkeys.back().command, "EEikCmdFileOpen");
+  EXPECT_EQ(a.model.plain_hotkeys.size(), 1u);
+}
+
+TEST(ProjectDescription, ExtraHotkeyMayUseAKeyFreeForItsModifier) {
+  // n is taken with Ctrl (EEikCmdFileNew), not with Shift+Ctrl or plain.
+  EXPECT_EQ(Apply(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^N"},
+                                   {"command": "EEikCmdFileSave", "hotkey": "n"}]})").error, "");
+}
+
+TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
+  Applied a;
+  LoadStandardCommands(a.model);
+  BuildDefaultMenus(a.model);
+  ProjectDescription d = ParseProjectDescription(
+      R"({"settings": {"name": "Changed"}, "commands": [{"name": "CmdNew"}], "menus": [], "toolbar": [{"command": "CmdNope"}]})");
+  EXPECT_THROW(ApplyProjectDescription(d, a.settings, a.model), DescriptionError);
+  EXPECT_EQ(a.settings.name, "ProjectX");
+  EXPECT_EQ(a.model.commands.size(), 41u);
+  EXPECT_EQ(a.model.menus.size(), 4u);
+}
+
+// Bad input: each message names the offending entry.
+
+TEST(ProjectDescriptionErrors, MalformedJsonGivesLineAndColumn) {
+  std::string error = Apply("{\n  \"settings\": {\n    \"name\": \"x\",\n  }\n}").error;
+  EXPECT_NE(error.find("line 4, column 3"), std::string::npos) << error;
+  error = Apply("{\"commands\": [").error;
+  EXPECT_NE(error.find("line 1, column 15"), std::string::npos) << error;  // just past the end
+  EXPECT_NE(Apply("").error.find("line 1, column 1"), std::string::npos);
+}
+
+TEST(ProjectDescriptionErrors, UnknownKeys) {
+  ExpectError(R"({"menu": []})", "the description", "\"menu\"");
+  ExpectError(R"({"settings": {"colour": "red"}})", "settings", "\"colour\"");
+  ExpectError(R"({"commands": [{"name": "CmdA", "txt": "A"}]})", "commands[0]", "\"txt\"");
+  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "key": "q"}]}]})", "menus[0].items[0]",
+              "\"key\"");
+  ExpectError(R"({"toolbar": [{"command": "EEikCmdExit", "hotkey": "q"}]})", "toolbar[0]", "\"hotkey\"");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o", "text": "x"}]})", "hotkeys[0]", "\"text\"");
+}
+
+TEST(ProjectDescriptionErrors, WrongTypes) {
+  ExpectError(R"([])", "the description", "must be an object");
+  ExpectError(R"({"commands": {}})", "commands", "must be an array");
+  ExpectError(R"({"settings": {"name": 5}})", "settings.name", "must be a string");
+  ExpectError(R"({"settings": {"toolbar": "maybe"}})", "settings", "toolbar");
+  ExpectError(R"({"settings": {"vc_version": 7}})", "settings", "vc_version");
+  ExpectError(R"({"commands": [{"name": "CmdA", "text": 1}]})", "commands[0].text", "must be a string");
+  ExpectError(R"({"menus": [{"title": "M", "items": {}}]})", "menus[0].items", "must be an array");
+  ExpectError(R"({"menus": [{"command": "EEikCmdExit"}]})", "menus[0]", "title");
+  ExpectError(R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})", "menus[0].items[0]",
+              "not both");
+}
+
+TEST(ProjectDescriptionErrors, DuplicateJsonKey) {
+  ExpectError(R"({"menus": [], "menus": []})", "\"menus\"", "twice");
+}
+
+TEST(ProjectDescriptionErrors, UnknownCommands) {
+  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})", "menus[0].items[0]",
+              "\"CmdNope\" is not in the command list");
+  ExpectError(R"({"toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list");
+  ExpectError(R"({"hotkeys": [{"command": "CmdNope", "hotkey": "q"}]})", "hotkeys[0]", "not in the command list");
+}
+
+TEST(ProjectDescriptionErrors, CommandsTheCommandPanelRefuses) {
+  ExpectError(R"({"commands": [{"name": "EEikCmdMine"}]})", "commands[0]", "EEik");
+  ExpectError(R"({"commands": [{"name": "EVelThing"}]})", "commands[0]", "EVel");
+  ExpectError(R"({"commands": [{"name": "CmdA"}, {"name": "CmdA"}]})", "commands[1]", "already in the command list");
+  ExpectError(R"({"commands": [{"name": ""}]})", "commands[0].name", "empty");
+  ExpectError(R"({"commands": [{"text": "no name"}]})", "commands[0]", "\"name\"");
+}
+
+TEST(ProjectDescriptionErrors, TwoMenusOfOneTitleAnywhereInTheTree) {
+  ExpectError(R"({"menus": [{"title": "File"}, {"title": "File"}]})", "menus[1]", "at menus[0]");
+  ExpectError(R"({"menus": [{"title": "File", "items": [{"title": "Edit"}]}, {"title": "Edit"}]})", "menus[1]",
+              "at menus[0].items[0]");
+  ExpectError(R"({"menus": [{"title": ""}]})", "menus[0].title", "empty");
+}
+
+TEST(ProjectDescriptionErrors, OneCommandOnTwoItems) {
+  ExpectError(R"({"menus": [{"title": "A", "items": [{"command": "EEikCmdExit"}]},
+                            {"title": "B", "items": [{"command": "EEikCmdExit"}]}]})",
+              "menus[1].items[0]", "at menus[0].items[0]");
+}
+
+TEST(ProjectDescriptionErrors, TwoToolbarRowsForOneCommand) {
+  ExpectError(R"({"toolbar": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit", "text": "x"}]})", "toolbar[1]",
+              "already has a toolbar button");
+}
+
+TEST(ProjectDescriptionErrors, ExtraHotkeysTheHotkeysPanelRefuses) {
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
+                              {"command": "EEikCmdFileOpen", "hotkey": "^p"}]})",
+              "hotkeys[1]", "already has the hotkey \"^o\"");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileNew", "hotkey": "^w"}]})", "hotkeys[0]",
+              "already has the hotkey \"^n\"");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})", "hotkeys[0]",
+              "taken by \"EEikCmdFileNew\"");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o"},
+                              {"command": "EEikCmdFileSave", "hotkey": "o"}]})",
+              "hotkeys[1]", "taken by \"EEikCmdFileOpen\"");
+  // The menus the description gives count, not the default ones.
+  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdEditUndo", "hotkey": "^q"}]}],
+                  "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^q"}]})",
+              "hotkeys[0]", "EEikCmdEditUndo");
+  EXPECT_EQ(Apply(R"({"menus": [], "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})").error, "");
+}
+
+TEST(ProjectDescriptionErrors, HotkeysOutsideTheNotation) {
+  ExpectError(R"({"commands": [{"name": "CmdA", "hotkey": "Ctrl+A"}]})", "commands[0].hotkey", "not a hotkey");
+  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "hotkey": "^1"}]}]})",
+              "menus[0].items[0].hotkey", "not a hotkey");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^"}]})", "hotkeys[0].hotkey", "not a hotkey");
+  // Valid notation, but not what the hotkeys panel can compose.
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "1"}]})", "hotkeys[0].hotkey", "extra hotkey");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "O"}]})", "hotkeys[0].hotkey", "extra hotkey");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": ""}]})", "hotkeys[0].hotkey", "extra hotkey");
+  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen"}]})", "hotkeys[0]", "\"hotkey\"");
+}
+
+TEST(ProjectDescriptionErrors, TextsThatCannotStandOnOneWindows1252Line) {
+  ExpectError(R"({"commands": [{"name": "CmdA", "text": "two\nlines"}]})", "commands[0].text", "line break");
+  ExpectError(R"({"menus": [{"title": "\u65e5\u672c"}]})", "menus[0].title", "Windows-1252");
+  EXPECT_EQ(Apply(R"({"menus": [{"title": "\u00dcbersicht \u20ac"}]})").error, "");
+}
+
+TEST(ProjectDescriptionFile, MissingAndOversizedFiles) {
+  MemoryFileSystem fs;
+  fs.MakeDirectories("/p");
+  EXPECT_THROW(LoadProjectDescription(fs, "/p/none.json"), DescriptionError);
+  fs.Write("/p/big.json", std::string(kDescriptionSizeLimit + 1, ' '));
+  try {
+    LoadProjectDescription(fs, "/p/big.json");
+    ADD_FAILURE() << "an oversized description was read";
+  } catch (const DescriptionError& e) {
+    EXPECT_NE(std::string(e.what()).find("/p/big.json"), std::string::npos);
+  }
+  fs.Write("/p/ok.json", R"({"settings": {"name": "Ok"}})");
+  EXPECT_EQ(LoadProjectDescription(fs, "/p/ok.json").settings.size(), 1u);
+}
+
+TEST(ProjectDescriptionFile, TheReadmeExampleIsAccepted) {
+  std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/../../README.md", std::ios::binary);
+  std::string readme((std::istreambuf_iterator<char>(in)), {});
+  size_t start = readme.find("```json\n");
+  ASSERT_NE(start, std::string::npos);
+  start += 8;
+  std::string example = readme.substr(start, readme.find("```", start) - start);
+  Applied a = Apply(example);
+  EXPECT_EQ(a.error, "");
+  EXPECT_EQ(a.settings.name, "Notes");
+  EXPECT_EQ(a.model.extra_hotkeys.size(), 2u);
+}
+
+}  // namespace
+}  // namespace kelvad
