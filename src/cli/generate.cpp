@@ -207,6 +207,11 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     if (!drives.IsMapped(drive)) {
       throw Error(std::string("drive ") + drive + ": is not mapped to a directory (use --drive " + drive + "=DIR)");
     }
+    // Refused here, before anything is written, rather than half-way through creating the tree.
+    if (drives.fs().Stat(drives.roots().at(drive)) != EntryKind::kDirectory) {
+      throw Error(std::string("drive ") + drive + ": is mapped to " + drives.roots().at(drive) +
+                  ", which is not a directory");
+    }
     if (std::string problem = ProjectNameProblem(settings.name); !problem.empty()) throw Error(problem);
     if (ProjectEntryExists(drives, drive, settings.name)) {
       throw Error("\"" + settings.name + "\" already exists in the root of drive " + drive +

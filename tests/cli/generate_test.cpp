@@ -134,3 +134,11 @@ TEST_F(HeadlessRun, AMissingDataDirectoryIsCreatedForTheReport) {
   EXPECT_EQ(run.err.find("not saved"), std::string::npos) << run.err;
   EXPECT_TRUE(fs::is_regular_file(root / "data" / "kelvad.rtf"));
 }
+
+TEST_F(HeadlessRun, ADriveMappedToNothingIsRefusedBeforeWriting) {
+  Outcome run = Generate("--drive e=" + (root / "absent").string() + " --set drive=e: --sdk-release 5 --no-launch");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("which is not a directory"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(root / "absent"));
+  EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
+}
