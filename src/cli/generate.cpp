@@ -11,6 +11,7 @@
 #include <system_error>
 #include <utility>
 
+#include "help/help_template.h"
 #include "model/build_driver.h"
 #include "model/project_name.h"
 #include "model/sdk_search.h"
@@ -218,8 +219,22 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
                   ":; choose another project name.");
     }
 
+    // Walking past the Extras panel searched for the help template; the help
+    // options given still hold when it was found.
+    std::string help_template;
+    HelpTemplateSearch help_search = SearchHelpTemplate(drives, registry.get(), settings.ProjectDrive());
+    if (!help_search.registry_problem.empty()) {
+      err << "kelvad generate: warning: the word processor's template directory is unknown: "
+          << help_search.registry_problem << "\n";
+    }
+    if (!help_search.found() && settings.help) {
+      err << "kelvad generate: warning: " << HelpTemplateMissingText(help_search) << "\n";
+    }
+    ApplyHelpTemplateSearch(settings, help_search, help_template);
+
     // The hotkeys panel collects the menu items once it is shown.
     CollectMenuItems(commands);
+
     Report report;
     PrintingView view(out);
     report.set_view(&view);
@@ -236,6 +251,14 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     std::error_code ignored;
     std::filesystem::create_directories(data_dir, ignored);
     context.report_path = JoinPath(data_dir, "kelvad.rtf");
+    context.help_template = help_template;
+    context.warn = [&err](const std::string&, const std::string& text, const std::string& detail) {
+      std::string line = text;
+      for (char& c : line) {
+        if (c == '\r') c = ' ';
+      }
+      err << "kelvad generate: warning: " << line << " (" << detail << ")\n";
+    };
 
     BuildOutcome outcome = BuildProject(context);
     if (!outcome.completed) {

@@ -11,13 +11,6 @@ const char* const kHelpTemplateName = "EPOCHELP.DOT";
 
 namespace {
 
-// The registry string lookup: empty for a missing key, an error for a key
-// without the value.
-std::string ReadRegistryString(const Registry& registry, RegistryRoot root, const std::string& key_path,
-                               const std::string& value_name) {
-  return GetRegString(&registry, root, key_path, value_name);
-}
-
 bool HoldsTemplate(const DosDrives& drives, const std::string& directory) {
   try {
     // The name as stored must match exactly: "epochelp.dot" is refused.
@@ -32,15 +25,13 @@ bool HoldsTemplate(const DosDrives& drives, const std::string& directory) {
 HelpTemplateSearch SearchHelpTemplate(const DosDrives& drives, const Registry* registry, const std::string& drive) {
   HelpTemplateSearch search;
   std::vector<std::string> candidates;
-  if (registry) {
-    // A key without its value must not stop the search: the help compiler's
-    // own directories may still hold the template.
-    try {
-      std::string directory = ReadRegistryString(*registry, RegistryRoot::kLocalMachine, kLocalTemplatesKey, "");
-      if (!directory.empty()) candidates.push_back(directory);
-    } catch (const Error& e) {
-      search.registry_problem = std::string("HKEY_LOCAL_MACHINE\\") + kLocalTemplatesKey + ": " + e.what();
-    }
+  // A key without its default value must not stop the search: the help
+  // compiler's own directories may still hold the template.
+  try {
+    std::string directory = GetRegString(registry, kLocalTemplatesKey, "");
+    if (!directory.empty()) candidates.push_back(directory);
+  } catch (const Error& e) {
+    search.registry_problem = e.what();
   }
   candidates.push_back(drive + "\\Aleppo\\Template");
   candidates.push_back(drive + "\\Aleppo\\Aleppo\\Template");
@@ -57,9 +48,24 @@ HelpTemplateSearch SearchHelpTemplate(const DosDrives& drives, const Registry* r
 HelpTemplateSearch FindHelpTemplate(Settings& settings, const DosDrives& drives, const Registry* registry,
                                     std::string& help_template) {
   HelpTemplateSearch search = SearchHelpTemplate(drives, registry, settings.ProjectDrive());
-  if (search.found()) help_template = search.path;
-  settings.help = settings.help_gen_bat = settings.help_copy_bat = search.found();
+  if (search.found()) settings.help = settings.help_gen_bat = settings.help_copy_bat = true;
+  ApplyHelpTemplateSearch(settings, search, help_template);
   return search;
+}
+
+void ApplyHelpTemplateSearch(Settings& settings, const HelpTemplateSearch& search, std::string& help_template) {
+  if (search.found()) {
+    help_template = search.path;
+  } else {
+    settings.help = settings.help_gen_bat = settings.help_copy_bat = false;
+  }
+}
+
+std::string HelpTemplateMissingText(const HelpTemplateSearch& search) {
+  std::string places;
+  for (const std::string& directory : search.searched) places += (places.empty() ? "" : ", ") + directory;
+  return std::string("the help template ") + kHelpTemplateName + " is not in " + places +
+         "; no help files are generated";
 }
 
 }  // namespace kelvad

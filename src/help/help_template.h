@@ -35,4 +35,13 @@ HelpTemplateSearch SearchHelpTemplate(const DosDrives& drives, const Registry* r
 HelpTemplateSearch FindHelpTemplate(Settings& settings, const DosDrives& drives, const Registry* registry,
                                     std::string& help_template);
 
+// What a search means for options the user has already chosen (the wizard
+// walked past the Extras panel): found, the path goes into help_template
+// and the options stay as they are; not found, the three are cleared and
+// help_template keeps what it held.
+void ApplyHelpTemplateSearch(Settings& settings, const HelpTemplateSearch& search, std::string& help_template);
+
+// Why no help files can be made, naming every directory searched.
+std::string HelpTemplateMissingText(const HelpTemplateSearch& search);
+
 }  // namespace kelvad

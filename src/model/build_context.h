@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/project_tree.h"
@@ -34,6 +35,9 @@ struct BuildContext {
   WordProcessor* word = nullptr;
   ProcessStarter* starter = nullptr;  // none: nothing is started and the report says so
   bool launch = true;                 // false: ebld.bat is written but not started
+  // A warning the build goes on after: a message box in the wizard, a line on
+  // stderr headless. The detail says what failed. None: not shown.
+  std::function<void(const std::string& title, const std::string& text, const std::string& detail)> warn;
 
   std::string install_dir;    // host directory of the shipped files (support, icons, help)
   std::string report_path;    // host path of kelvad.rtf

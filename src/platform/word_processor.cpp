@@ -87,14 +87,14 @@ std::string EncodeRtfText(const std::string& utf8) {
 
 RtfWordProcessor::RtfWordProcessor(DosDrives& drives) : drives_(drives) {}
 
-// The help template's styles in the form Word writes them, so that the help
-// compiler and the word processors see the built-in headings.
+// The help template's styles with the formatting Word gives them. Word and
+// LibreOffice both take these heading names for their built-in headings.
 const std::vector<RtfStyle>& RtfWordProcessor::Styles() {
   static const std::vector<RtfStyle> styles = {
       {kNormal, "Normal", "\\widctlpar\\adjustright \\f1\\fs20\\lang2057", kNormal},
-      {1, "heading 1",
+      {1, "Heading 1",
        "\\sb240\\sa60\\keepn\\widctlpar\\outlinelevel0\\adjustright \\b\\f1\\fs28\\lang2057\\kerning28", kNormal},
-      {2, "heading 2", "\\sb240\\sa60\\keepn\\widctlpar\\outlinelevel1\\adjustright \\b\\i\\f1\\fs24\\lang2057",
+      {2, "Heading 2", "\\sb240\\sa60\\keepn\\widctlpar\\outlinelevel1\\adjustright \\b\\i\\f1\\fs24\\lang2057",
        kNormal},
       // Successive comment lines stay comments.
       {15, "Comment", "\\widctlpar\\adjustright \\i\\f1\\fs20\\cf6\\lang2057", 15},

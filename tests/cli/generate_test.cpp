@@ -54,6 +54,9 @@ class HeadlessRun : public ::testing::Test {
 };
 
 TEST_F(HeadlessRun, WritesTheProjectAndTheReport) {
+  // Without the help template the help options are cleared.
+  fs::create_directories(root / "c" / "Aleppo" / "Template");
+  std::ofstream(root / "c" / "Aleppo" / "Template" / "EPOCHELP.DOT").put('x');
   Outcome run = Generate("--sdk-release 5 --no-launch --set name=Demo");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(fs::is_directory(root / "c" / "Demo" / "Help" / "Documents"));

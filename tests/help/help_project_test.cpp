@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "help/help_project.h"
+#include "model/subprojects.h"
+#include "support/test_build.h"
+
+namespace kelvad {
+namespace {
+
+using testing::CrLf;
+using testing::TestBuild;
+using testing::Visible;
+
+// A project with its help directories and the tree node the batch files
+// hang under.
+struct HelpBuild : TestBuild {
+  explicit HelpBuild(const std::string& name = "ProjectX", const std::string& drive = "c:") {
+    settings.name = name;
+    settings.drive = drive;
+    if (drive != "c:") {
+      fs.MakeDirectories("/d");
+      drives.Map('d', "/d");
+    }
+    MakeProjectDirectories({"\\Help", "\\Help\\Documents", "\\Help\\Database", "\\Help\\Pictures", "\\Help\\Temp"});
+    tree.Add("", "HELP", "help", 7);
+  }
+  std::string Help() const { return settings.ProjectDirectory() + "\\help"; }
+};
+
+TEST(HelpProjectFile, EightLinesWithAbsoluteDirectories) {
+  HelpBuild build;
+  GenerateHelpProject(build.context, "ProjectX", "ProjectX.alp", build.Help());
+  EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\Help\\ProjectX.alp")),
+            Visible(CrLf({"inputdirectory c:\\ProjectX\\help\\documents\\",
+                          "outputdirectory c:\\ProjectX\\help\\database\\", "outputfile ProjectX.hlp",
+                          "sourcefile ProjectX", "orderfile ProjectX.ord", "graphicsdirectory c:\\ProjectX\\help\\pictures",
+                          "workingdirectory c:\\ProjectX\\help\\temp\\",
+                          "customizationfile c:\\ProjectX\\help\\ProjectX.alc"})));
+}
+
+TEST(HelpProjectFile, NameWithSpacesIsWrittenUnquoted) {
+  HelpBuild build("My App", "d:");
+  GenerateHelpProject(build.context, "My App", "My App.alp", build.Help());
+  std::string bytes = build.Bytes("d:\\My App\\help\\My App.alp");
+  EXPECT_EQ(bytes.rfind("inputdirectory d:\\My App\\help\\documents\\\r\n", 0), 0u);
+  EXPECT_NE(bytes.find("\r\nsourcefile My App\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\ncustomizationfile d:\\My App\\help\\My App.alc\r\n"), std::string::npos);
+}
+
+TEST(HelpStyles, SevenLinesWithBulletsAndQuotedEffects) {
+  HelpBuild build;
+  GenerateHelpStyles(build.context, "ProjectX", "ProjectX.alc", build.Help());
+  EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\ProjectX.alc")),
+            Visible(CrLf({"<bodystyle fontstyle=sansserif size=10>", "<titlestyle fontstyle=sansserif size=14>",
+                          "<listbullet1style bulletchar=149>", "<listbullet2style bulletchar=45>",
+                          "<tipeffects text=\"Tip:\" bold=yes leftindent=36>",
+                          "<noteeffects text=\"Note:\" bold=yes leftindent=36>",
+                          "<importanteffects text=\"Important:\" bold=yes leftindent=60>"})));
+}
+
+TEST(HelpOrderFile, IsZeroBytesAndReplacesAnOldOne) {
+  HelpBuild build;
+  build.drives.WriteFile("c:\\ProjectX\\help\\documents\\ProjectX.ord", "old topics\r\n");
+  GenerateHelpOrderFile(build.context, "ProjectX", "ProjectX.ord", build.Help() + "\\documents");
+  EXPECT_EQ(build.Bytes("c:\\ProjectX\\Help\\Documents\\ProjectX.ord"), "");
+}
+
+TEST(HelpProjectFiles, BypassTheOutputFileWriter) {
+  HelpBuild build;
+  build.context.lines_written = 3;
+  size_t lines = build.report.Lines().size();
+  GenerateHelpProject(build.context, "ProjectX", "ProjectX.alp", build.Help());
+  GenerateHelpOrderFile(build.context, "ProjectX", "ProjectX.ord", build.Help() + "\\documents");
+  GenerateHelpStyles(build.context, "ProjectX", "ProjectX.alc", build.Help());
+  EXPECT_EQ(build.report.Lines().size(), lines);
+  EXPECT_EQ(build.tree.size(), 1u);
+  EXPECT_EQ(build.context.lines_written, 3);
+}
+
+// Both golden files checked line by line: the batch header, then the
+// counted lines of the help scripts.
+TEST(HelpBatchFiles, HelpGenMatchesItsGoldenFileAndIsReported) {
+  HelpBuild build;
+  GenerateHelpGenBat(build.context, build.Help(), "ProjectX");
+  EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\HelpGen.bat")), Visible(testing::Golden("help/HelpGen.bat")));
+  const TreeNode* node = build.tree.Find("HELP:HelpGen.bat");
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->text, "HelpGen.bat");
+  EXPECT_EQ(node->image, 14);
+  const auto& lines = build.report.Lines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[lines.size() - 3], "Writing:  c:\\ProjectX\\help\\HelpGen.bat");
+  EXPECT_EQ(lines[lines.size() - 2], "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat");
+  EXPECT_EQ(lines.back(), "\tWrote 5 lines.");
+}
+
+TEST(HelpBatchFiles, HelpCopyMatchesItsGoldenFile) {
+  HelpBuild build;
+  GenerateHelpCopyBat(build.context, build.Help(), "ProjectX");
+  EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\HelpCopy.bat")), Visible(testing::Golden("help/HelpCopy.bat")));
+  EXPECT_NE(build.tree.Find("HELP:HelpCopy.bat"), nullptr);
+  EXPECT_EQ(build.report.Lines().back(), "\tWrote 3 lines.");
+}
+
+TEST(HelpBatchFiles, NameWithSpacesAndAnotherDriveStayUnquoted) {
+  HelpBuild build("My App", "d:");
+  GenerateHelpGenBat(build.context, build.Help(), "My App");
+  GenerateHelpCopyBat(build.context, build.Help(), "My App");
+  std::string gen = build.Bytes("d:\\My App\\help\\HelpGen.bat");
+  EXPECT_NE(gen.find("\r\nCHDIR /D d:\\My App\\help\r\n\r\n"), std::string::npos);
+  EXPECT_NE(gen.find("\r\naleppo -epoc32 -compress My App.alp\r\n"), std::string::npos);
+  std::string copy = build.Bytes("d:\\My App\\help\\HelpCopy.bat");
+  EXPECT_NE(copy.find("\r\nCOPY Help\\Database\\My App.hlp "
+                      "d:\\epoc32\\release\\wins\\deb\\z\\system\\apps\\My App\\My App.hlp\r\n"
+                      "COPY Help\\Database\\My App.hlp "
+                      "d:\\epoc32\\release\\wins\\rel\\z\\system\\apps\\My App\\My App.hlp\r\n"),
+            std::string::npos);
+}
+
+// --- The help step
+
+TEST(HelpStep, WritesTheFilesInOrderWithTheirReportLines) {
+  HelpBuild build;
+  BuildHelpFiles(build.context);  // no help template: the document is aborted, the step goes on
+  std::vector<std::string> generating;
+  for (const std::string& line : build.report.Lines()) {
+    if (line.rfind("Generating", 0) == 0 || line.rfind("Building", 0) == 0) generating.push_back(line);
+  }
+  EXPECT_EQ(generating, (std::vector<std::string>{
+                            "Building HelpFiles ...", "Generating ProjectX.alp", "Generating ProjectX.ord",
+                            "Generating File: ProjectX.rtf", "Generating ProjectX.alc",
+                            "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat",
+                            "Generating BAT File: c:\\ProjectX\\help\\HelpCopy.bat"}));
+  EXPECT_TRUE(build.drives.Exists("c:\\ProjectX\\Help\\ProjectX.alc"));
+  EXPECT_EQ(build.report.ProgressMaximum(), 10);
+}
+
+TEST(HelpStep, CopyScriptOnlyWithTheGeneratingScript) {
+  struct Case {
+    bool gen, copy, gen_written, copy_written;
+  };
+  for (Case c : {Case{true, true, true, true}, Case{true, false, true, false}, Case{false, true, false, false},
+                 Case{false, false, false, false}}) {
+    HelpBuild build;
+    build.settings.help_gen_bat = c.gen;
+    build.settings.help_copy_bat = c.copy;
+    BuildHelpFiles(build.context);
+    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpGen.bat"), c.gen_written) << c.gen << c.copy;
+    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpCopy.bat"), c.copy_written) << c.gen << c.copy;
+  }
+}
+
+TEST(HelpStep, NothingButTheStageWithoutHelp) {
+  HelpBuild build;
+  build.settings.help = false;
+  size_t before = build.report.Lines().size();
+  BuildHelpFiles(build.context);
+  EXPECT_EQ(build.report.Lines().size(), before + 1);
+  EXPECT_EQ(build.report.Lines().back(), "Building HelpFiles ...");
+  EXPECT_FALSE(build.drives.Exists("c:\\ProjectX\\help\\ProjectX.alp"));
+}
+
+}  // namespace
+}  // namespace kelvad
