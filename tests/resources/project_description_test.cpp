@@ -34,14 +34,6 @@ Applied Apply(const std::string& json) {
   return out;
 }
 
-TEST(ProjectDescription, EmptyObjectChangesNothing) {
-  Applied a = Apply("{}");
-  EXPECT_EQ(a.error, "");
-  EXPECT_EQ(a.model.commands.size(), 41u);
-  EXPECT_EQ(a.model.menus.size(), 4u);
-  EXPECT_EQ(a.settings.name, Settings().name);
-}
-
 TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
   Applied a = Apply(R"({"settings": {"name": "Demo", "toolbar": false, "menu": 0, "vc_version": 5, "engine": "1"}})");
   ASSERT_EQ(a.error, "");
@@ -50,17 +42,6 @@ TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
   EXPECT_FALSE(a.settings.menu);
   EXPECT_EQ(a.settings.vc_version, 5);
   EXPECT_TRUE(a.settings.engine);
-}
-
-TEST(ProjectDescription, CommandsAreAppendedAfterTheStandardSet) {
-  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}]})");
-  ASSERT_EQ(a.error, "");
-  ASSERT_EQ(a.model.commands.size(), 43u);
-  EXPECT_EQ(a.model.commands[41].name, "CmdDemo");
-  EXPECT_EQ(a.model.commands[41].menu_text, "Demo");
-  EXPECT_EQ(a.model.commands[41].hotkey, "^d");
-  EXPECT_EQ(a.model.commands[42].menu_text, "");
-  EXPECT_EQ(a.model.commands[42].hotkey, "");
 }
 
 TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsDefaultToTheirCommand) {
@@ -85,18 +66,20 @@ TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsDefaultToTheirCommand
   EXPECT_EQ(FindMenuNode(a.model.menus, "M:File"), nullptr);
 }
 
-TEST(ProjectDescription, ToolbarTextDefaultsToTheMenuText) {
-  Applied a = Apply(R"({"toolbar": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit", "text": "Bye"}]})");
+TEST(ProjectDescription, CommandsToolbarAndHotkeysWithTheirDefaults) {
+  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}],
+    "toolbar": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit", "text": "Bye"}],
+    "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"}, {"command": "EEikCmdFileSave", "hotkey": "s"}]})");
   ASSERT_EQ(a.error, "");
+  std::string commands;  // after the standard set
+  for (size_t i = 41; i < a.model.commands.size(); ++i) {
+    const Command& c = a.model.commands[i];
+    commands += c.name + "|" + c.menu_text + "|" + c.hotkey + "\n";
+  }
+  EXPECT_EQ(commands, "CmdDemo|Demo|^d\nCmdBare||\n");
   ASSERT_EQ(a.model.toolbar.size(), 2u);
-  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");
+  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");  // the menu text
   EXPECT_EQ(a.model.toolbar[1].text, "Bye");
-}
-
-TEST(ProjectDescription, ExtraHotkeysReachTheTablesWhenCollected) {
-  Applied a = Apply(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
-                                    {"command": "EEikCmdFileSave", "hotkey": "s"}]})");
-  ASSERT_EQ(a.error, "");
   ASSERT_EQ(a.model.extra_hotkeys.size(), 2u);
   CollectMenuItems(a.model);
   EXPECT_EQ(a.model.control_hotkeys.back().command, "EEikCmdFileOpen");
@@ -113,6 +96,12 @@ TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
   EXPECT_EQ(a.settings.name, "ProjectX");
   EXPECT_EQ(a.model.commands.size(), 41u);
   EXPECT_EQ(a.model.menus.size(), 4u);
+  // An empty description is no refusal and changes nothing either.
+  Applied empty = Apply("{}");
+  EXPECT_EQ(empty.error, "");
+  EXPECT_EQ(empty.model.commands.size(), 41u);
+  EXPECT_EQ(empty.model.menus.size(), 4u);
+  EXPECT_EQ(empty.settings.name, Settings().name);
 }
 
 // Bad input: each message names the offending entry.
