@@ -127,7 +127,7 @@ TEST_F(ProjectFile, BrokenCommandListWarnsAndTheBuildGoesOn) {
 }
 
 // One case for each way in: reading, shape, and the checks against the
-// command list and hotkeys (each message is tested in full on its own).
+// command list and hotkeys (the unit tests cover each message).
 TEST_F(ProjectFile, BadDescriptionsExitWithTwoAndWriteNothing) {
   struct Case {
     const char* json;

@@ -78,17 +78,13 @@ CommandModel StartedModel() {
   return model;
 }
 
+// Loading starts the list afresh each time.
 TEST(StandardCommands, FortyOneRecordsInTableOrder) {
-  CommandModel model = StartedModel();
-  ASSERT_EQ(model.commands.size(), 41u);
-  EXPECT_EQ(Describe(model.commands), Describe(ExpectedStandardSet()));
-}
-
-TEST(StandardCommands, LoadingAgainStartsTheListAfresh) {
   CommandModel model;
   AddCommand(model, "CmdOld", "Old", "");
   LoadStandardCommands(model);
   LoadStandardCommands(model);
+  ASSERT_EQ(model.commands.size(), 41u);
   EXPECT_EQ(Describe(model.commands), Describe(ExpectedStandardSet()));
 }
 
