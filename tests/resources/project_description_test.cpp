@@ -44,24 +44,20 @@ TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
   EXPECT_TRUE(a.settings.engine);
 }
 
-TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsDefaultToTheirCommand) {
-  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
-    "menus": [{"title": "Main", "items": [
-        {"command": "CmdDemo"},
+// Texts defaulting to the command's are checked end to end by the command-line tests.
+TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsMayOverrideTheHotkey) {
+  Applied a = Apply(R"({"menus": [{"title": "Main", "items": [
         {"command": "EEikCmdExit", "text": "Quit", "hotkey": "q"},
         {"title": "Sub", "items": [{"command": "EEikCmdFileNew", "hotkey": ""}]}]},
       {"title": "Empty"}]})");
   ASSERT_EQ(a.error, "");
   ASSERT_EQ(a.model.menus.size(), 2u);
   const MenuNode& main = a.model.menus[0];
-  ASSERT_EQ(main.children.size(), 3u);
-  EXPECT_EQ(main.children[0].key, "I:CmdDemo");
-  EXPECT_EQ(main.children[0].text, "Demo");
-  EXPECT_EQ(main.children[0].tag, "^d");
-  EXPECT_EQ(main.children[1].text, "Quit");
-  EXPECT_EQ(main.children[1].tag, "q");
-  EXPECT_EQ(main.children[2].key, "M:Sub");
-  EXPECT_EQ(main.children[2].children[0].tag, "");
+  ASSERT_EQ(main.children.size(), 2u);
+  EXPECT_EQ(main.children[0].text, "Quit");
+  EXPECT_EQ(main.children[0].tag, "q");
+  EXPECT_EQ(main.children[1].key, "M:Sub");
+  EXPECT_EQ(main.children[1].children[0].tag, "");  // not the command's ^n
   EXPECT_TRUE(a.model.menus[1].children.empty());
   EXPECT_EQ(FindMenuNode(a.model.menus, "M:File"), nullptr);
 }
