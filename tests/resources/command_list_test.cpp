@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,17 +78,13 @@ CommandModel StartedModel() {
   return model;
 }
 
+// Loading starts the list afresh each time.
 TEST(StandardCommands, FortyOneRecordsInTableOrder) {
-  CommandModel model = StartedModel();
-  ASSERT_EQ(model.commands.size(), 41u);
-  EXPECT_EQ(Describe(model.commands), Describe(ExpectedStandardSet()));
-}
-
-TEST(StandardCommands, LoadingAgainStartsTheListAfresh) {
   CommandModel model;
   AddCommand(model, "CmdOld", "Old", "");
   LoadStandardCommands(model);
   LoadStandardCommands(model);
+  ASSERT_EQ(model.commands.size(), 41u);
   EXPECT_EQ(Describe(model.commands), Describe(ExpectedStandardSet()));
 }
 
@@ -150,48 +147,32 @@ class CommandListFile : public ::testing::Test {
   CommandModel model;
 };
 
-TEST_F(CommandListFile, MissingFileLeavesTheStandardSetSilently) {
-  CommandListLoad load = Load();
-  EXPECT_EQ(load.added, 0u);
-  EXPECT_EQ(load.error, "");
-  EXPECT_EQ(model.commands.size(), 41u);
-}
-
-TEST_F(CommandListFile, EmptyFileAddsNothingSilently) {
-  fs.Write(path, "");
-  CommandListLoad load = Load();
-  EXPECT_EQ(load.added, 0u);
-  EXPECT_EQ(load.error, "");
-}
-
 TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
-  fs.Write(path, "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n\r\n\r\n");
-  CommandListLoad load = Load();
-  EXPECT_EQ(load.error, "");
-  EXPECT_EQ(Describe(UserCommands()), "CmdOne | One | ^o\nCmdTwo |  | \n");
-}
-
-TEST_F(CommandListFile, LastLineWithoutLineEndIsStillRead) {
-  fs.Write(path, "CmdOne\r\nOne\r\nq");
-  EXPECT_EQ(Load().error, "");
-  EXPECT_EQ(Describe(UserCommands()), "CmdOne | One | q\n");
-}
-
-TEST_F(CommandListFile, ShortLastRecordKeepsWhatWasReadAndSaysSo) {
-  fs.Write(path, "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n");
-  CommandListLoad load = Load();
-  EXPECT_EQ(load.added, 1u);
-  EXPECT_EQ(load.error, "Unexpected error reading command list, commands may not have loaded correctly.");
-  EXPECT_EQ(Describe(UserCommands()), "CmdOne | One | ^o\n");
-}
-
-TEST_F(CommandListFile, BinaryFileStopsWithTheReadingError) {
-  std::string bytes = "CmdOne\r\nOne\r\n^o\r\n";
-  bytes += std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + "\r\nxx\r\nyy\r\n";
-  fs.Write(path, bytes);
-  CommandListLoad load = Load();
-  EXPECT_EQ(load.added, 1u);
-  EXPECT_EQ(load.error, kCommandListReadError);
+  const std::string read_error = "Unexpected error reading command list, commands may not have loaded correctly.";
+  struct Case {
+    const char* what;
+    std::optional<std::string> bytes;
+    size_t added;
+    std::string error;
+    std::string user_commands;
+  } cases[] = {
+      {"missing file", std::nullopt, 0, "", ""},
+      {"empty file", "", 0, "", ""},
+      {"two records", "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n\r\n\r\n", 2, "", "CmdOne | One | ^o\nCmdTwo |  | \n"},
+      {"no line end at the end", "CmdOne\r\nOne\r\nq", 1, "", "CmdOne | One | q\n"},
+      {"short last record", "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n", 1, read_error, "CmdOne | One | ^o\n"},
+      {"binary", "CmdOne\r\nOne\r\n^o\r\n" + std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + "\r\nxx\r\nyy\r\n", 1,
+       read_error, "CmdOne | One | ^o\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    model = StartedModel();
+    if (c.bytes) fs.Write(path, *c.bytes);
+    CommandListLoad load = Load();
+    EXPECT_EQ(load.added, c.added);
+    EXPECT_EQ(load.error, c.error);
+    EXPECT_EQ(Describe(UserCommands()), c.user_commands);
+  }
 }
 
 TEST_F(CommandListFile, AbsurdlyLargeFileIsReadOnlyUpToTheLimit) {
@@ -226,11 +207,13 @@ TEST_F(CommandListFile, TextsSurviveASaveAndALoad) {
   EXPECT_EQ(Describe(UserCommands()), Describe(std::vector<Command>(rows.begin() + 41, rows.end())));
 }
 
-TEST_F(CommandListFile, OnlyUserCommandsAreSaved) {
+TEST_F(CommandListFile, OnlyUserCommandsAreSavedInPlaceOfTheOldFile) {
+  fs.Write(path, "CmdOld\r\nOld\r\n^o\r\n");
   std::vector<Command> rows = {{"EEikCmdMine", "typed", ""}, {"EVelThing", "typed", ""}, {"Eevi", "e", ""},
                                {"EEIKCmd", "E", "^E"}};
   ASSERT_EQ(SaveCommandList(fs, path, rows), "");
   EXPECT_EQ(Visible(fs.Read(path)), Visible("Eevi\r\ne\r\n\r\nEEIKCmd\r\nE\r\n^E\r\n"));
+  EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
 }
 
 TEST_F(CommandListFile, SavingNoUserRowsLeavesAnEmptyFile) {
@@ -264,13 +247,6 @@ TEST(CommandListSave, FailedRenameLeavesTheOldFileAndNoLeftovers) {
   EXPECT_EQ(SaveCommandList(fs, "/prog/cmdlist.dat", {{"CmdNew", "New", ""}}), kCommandListWriteError);
   EXPECT_EQ(fs.Read("/prog/cmdlist.dat"), "CmdOld\r\nOld\r\n\r\n");
   EXPECT_EQ(fs.List("/prog"), std::vector<std::string>{"cmdlist.dat"});
-}
-
-TEST_F(CommandListFile, SaveReplacesTheOldFile) {
-  fs.Write(path, "CmdOld\r\nOld\r\n^o\r\n");
-  ASSERT_EQ(SaveCommandList(fs, path, {{"CmdNew", "New", "n"}}), "");
-  EXPECT_EQ(fs.Read(path), "CmdNew\r\nNew\r\nn\r\n");
-  EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
 }
 
 }  // namespace

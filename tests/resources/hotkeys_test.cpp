@@ -17,52 +17,30 @@ std::string Commands(const std::vector<MenuItemRecord>& records) {
   return out;
 }
 
-TEST(HotkeyClassification, EveryFormHasOneTable) {
-  EXPECT_EQ(ClassifyHotkey("^n"), HotkeyTable::kControl);
-  EXPECT_EQ(ClassifyHotkey("^z"), HotkeyTable::kControl);
-  EXPECT_EQ(ClassifyHotkey("^S"), HotkeyTable::kShiftControl);
-  EXPECT_EQ(ClassifyHotkey("^A"), HotkeyTable::kShiftControl);
-  EXPECT_EQ(ClassifyHotkey("a"), HotkeyTable::kPlain);
-  EXPECT_EQ(ClassifyHotkey("Q"), HotkeyTable::kPlain);
-  EXPECT_EQ(ClassifyHotkey("1"), HotkeyTable::kPlain);
-  EXPECT_EQ(ClassifyHotkey(""), HotkeyTable::kNone);
-  EXPECT_EQ(ClassifyHotkey("^"), HotkeyTable::kNone);
-  EXPECT_EQ(ClassifyHotkey("^1"), HotkeyTable::kNone);
-  EXPECT_EQ(ClassifyHotkey("^-"), HotkeyTable::kNone);
-  // Letters are told by character code: '[' and '`' lie between the cases.
-  EXPECT_EQ(ClassifyHotkey("^["), HotkeyTable::kNone);
-  EXPECT_EQ(ClassifyHotkey("^`"), HotkeyTable::kNone);
-  EXPECT_EQ(ClassifyHotkey("^\xC3\x84"), HotkeyTable::kNone);  // Ä is no A..Z
-}
-
-TEST(HotkeyClassification, KeysAreLowerCasedInEveryTable) {
-  EXPECT_EQ(HotkeyKey("^n", HotkeyTable::kControl), "n");
-  EXPECT_EQ(HotkeyKey("^S", HotkeyTable::kShiftControl), "s");
-  EXPECT_EQ(HotkeyKey("a", HotkeyTable::kPlain), "a");
-  EXPECT_EQ(HotkeyKey("Q", HotkeyTable::kPlain), "q");
+TEST(HotkeyClassification, EveryFormHasOneTableAndALowerCaseKey) {
+  struct Case {
+    const char* hotkey;
+    HotkeyTable table;
+    const char* key;
+  } cases[] = {
+      {"^n", HotkeyTable::kControl, "n"}, {"^z", HotkeyTable::kControl, "z"}, {"^S", HotkeyTable::kShiftControl, "s"},
+      {"^A", HotkeyTable::kShiftControl, "a"}, {"a", HotkeyTable::kPlain, "a"}, {"Q", HotkeyTable::kPlain, "q"},
+      {"1", HotkeyTable::kPlain, "1"}, {"", HotkeyTable::kNone, nullptr}, {"^", HotkeyTable::kNone, nullptr},
+      {"^1", HotkeyTable::kNone, nullptr}, {"^-", HotkeyTable::kNone, nullptr},
+      // Letters are told by character code: '[' and '`' lie between the cases.
+      {"^[", HotkeyTable::kNone, nullptr}, {"^`", HotkeyTable::kNone, nullptr},
+      {"^\xC3\x84", HotkeyTable::kNone, nullptr},  // Ä is no A..Z
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hotkey);
+    EXPECT_EQ(ClassifyHotkey(c.hotkey), c.table);
+    if (c.key) EXPECT_EQ(HotkeyKey(c.hotkey, c.table), c.key);
+  }
 }
 
 TEST(HotkeyNotation, OneOrTwoCharacters) {
   for (const char* good : {"", "^a", "^Z", "a", "Q", "1", "\xC3\xA4"}) EXPECT_TRUE(IsHotkeyNotation(good)) << good;
   for (const char* bad : {"^", "^1", "^ab", "ab", "Ctrl+N", "\t"}) EXPECT_FALSE(IsHotkeyNotation(bad)) << bad;
-}
-
-TEST(MenuItemCollection, DefaultTreeDepthFirstAndSortedIntoTables) {
-  CommandModel model;
-  LoadStandardCommands(model);
-  BuildDefaultMenus(model);
-  CollectMenuItems(model);
-  EXPECT_EQ(Commands(model.menu_items),
-            "EEikCmdFileNew=^n EEikCmdFileImport= EEikCmdFileExport= EEikCmdFileRevert=^r EEikCmdFileMerge= "
-            "EEikCmdExit=^e EEikCmdEditCut=^x EEikCmdEditCopy=^c EEikCmdEditPaste=^v EEikCmdEditSelectAll=^a "
-            "EEikCmdZoomIn=^m EEikCmdZoomOut=^M EVelCmdViewToolbar=^t EEikCmdIrdaSend= EEikCmdIrdaReceive= "
-            "EEikCmdHelpContents=^H EEikCmdHelpSearch= EEikCmdHelpAbout=^A");
-  EXPECT_EQ(Commands(model.control_hotkeys),
-            "EEikCmdFileNew=^n EEikCmdFileRevert=^r EEikCmdExit=^e EEikCmdEditCut=^x EEikCmdEditCopy=^c "
-            "EEikCmdEditPaste=^v EEikCmdEditSelectAll=^a EEikCmdZoomIn=^m EVelCmdViewToolbar=^t");
-  EXPECT_EQ(Commands(model.shift_control_hotkeys), "EEikCmdZoomOut=^M EEikCmdHelpContents=^H EEikCmdHelpAbout=^A");
-  EXPECT_EQ(Commands(model.plain_hotkeys), "");
-  EXPECT_EQ(model.used_commands, std::vector<std::string>{"EVelCmdViewToolbar"});
 }
 
 TEST(MenuItemCollection, ExtraHotkeysFollowTheMenuItems) {
@@ -96,20 +74,6 @@ TEST(MenuItemCollection, CollectingAgainStartsAfreshButKeepsUsedCommands) {
   EXPECT_TRUE(model.menu_items.empty());
   EXPECT_TRUE(model.plain_hotkeys.empty());
   EXPECT_EQ(model.used_commands, std::vector<std::string>{"CmdGone"});
-}
-
-TEST(MenuItemCollection, CascadeItemsComeInPlace) {
-  CommandModel model;
-  LoadStandardCommands(model);
-  AddMenu(model, "A", "");
-  AddMenuItem(model, "A", "EEikCmdEditCut");
-  AddMenu(model, "B", "A");
-  AddMenu(model, "C", "B");
-  AddMenuItem(model, "C", "EEikCmdEditCopy");
-  AddMenuItem(model, "B", "EEikCmdEditPaste");
-  AddMenuItem(model, "A", "EEikCmdEditUndo");
-  CollectMenuItems(model);
-  EXPECT_EQ(Commands(model.menu_items), "EEikCmdEditCut=^x EEikCmdEditCopy=^c EEikCmdEditPaste=^v EEikCmdEditUndo=^z");
 }
 
 }  // namespace

@@ -35,82 +35,19 @@ std::string Render(const std::vector<MenuNode>& roots) {
   return out;
 }
 
-TEST(DefaultMenus, TreeAsTheWizardBuildsIt) {
-  CommandModel model = StartedModel();
-  EXPECT_EQ(Render(model.menus),
-            "M:File \"File\"\n"
-            "  I:EEikCmdFileNew \"Create new file...\" ^n\n"
-            "  M:More \"More\"\n"
-            "    I:EEikCmdFileImport \"Import...\"\n"
-            "    I:EEikCmdFileExport \"Export...\"\n"
-            "    I:EEikCmdFileRevert \"Revert to saved\" ^r\n"
-            "    I:EEikCmdFileMerge \"Merge...\"\n"
-            "  I:EEikCmdExit \"Close\" ^e\n"
-            "M:Edit \"Edit\"\n"
-            "  I:EEikCmdEditCut \"Cut\" ^x\n"
-            "  I:EEikCmdEditCopy \"Copy\" ^c\n"
-            "  I:EEikCmdEditPaste \"Paste\" ^v\n"
-            "  I:EEikCmdEditSelectAll \"Select all\" ^a\n"
-            "M:View \"View\"\n"
-            "  I:EEikCmdZoomIn \"Zoom in\" ^m\n"
-            "  I:EEikCmdZoomOut \"Zoom out\" ^M\n"
-            "  I:EVelCmdViewToolbar \"Show toolbar\" ^t\n"
-            "M:Tools \"Tools\"\n"
-            "  M:Infrared \"Infrared\"\n"
-            "    I:EEikCmdIrdaSend \"Send\"\n"
-            "    I:EEikCmdIrdaReceive \"Receive\"\n"
-            "  I:EEikCmdHelpContents \"Help on\" ^H\n"
-            "  I:EEikCmdHelpSearch \"Search\"\n"
-            "  I:EEikCmdHelpAbout \"About...\" ^A\n");
-}
-
-TEST(DefaultMenus, BuildingAgainReplacesTheTree) {
-  CommandModel model = StartedModel();
-  std::string once = Render(model.menus);
-  AddMenu(model, "Extra", "");
-  BuildDefaultMenus(model);
-  EXPECT_EQ(Render(model.menus), once);
-}
-
-TEST(MenuLoaders, RefuseUnknownCommandsMissingMenusAndTakenKeys) {
-  CommandModel model = StartedModel();
-  std::string before = Render(model.menus);
-  EXPECT_FALSE(AddMenuItem(model, "File", "CmdNotThere"));
-  EXPECT_FALSE(AddMenuItem(model, "Nowhere", "EEikCmdFileOpen"));
-  EXPECT_FALSE(AddMenuItem(model, "Edit", "EEikCmdFileNew"));  // already under File
-  EXPECT_FALSE(AddMenu(model, "More", "Edit"));                // title already used
-  EXPECT_FALSE(AddMenu(model, "Sub", "Nowhere"));
-  EXPECT_EQ(Render(model.menus), before);
-}
-
-TEST(MenuKeys, KindAndCommandComeFromTheKey) {
-  MenuNode item = MakeItemNode("EEikCmdExit", "Close", "^e");
-  EXPECT_TRUE(item.IsItem());
-  EXPECT_FALSE(item.IsMenu());
-  EXPECT_EQ(item.CommandName(), "EEikCmdExit");
-  MenuNode menu = MakeMenuNode("Tools");
-  EXPECT_TRUE(menu.IsMenu());
-  EXPECT_EQ(menu.key, "M:Tools");
-}
-
 // The menus panel's editing.
 
-TEST(MenuEditing, MenuAfterARootMenuIsAnotherTitle) {
+// A new menu next to a root menu is another title; next to an item, a cascade in its menu.
+TEST(MenuEditing, WhereANewMenuGoes) {
   CommandModel model = StartedModel();
   ASSERT_TRUE(InsertMenu(model, "M:View", Placement::kAfter, "Help"));
-  std::vector<std::string> roots;
-  for (const MenuNode& root : model.menus) roots.push_back(root.text);
-  EXPECT_EQ(roots, (std::vector<std::string>{"File", "Edit", "View", "Help", "Tools"}));
-}
-
-TEST(MenuEditing, MenuNextToAnItemIsACascadeInItsMenu) {
-  CommandModel model = StartedModel();
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kAfter, "Recent"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kBefore, "First"));
-  const MenuNode& file = model.menus[0];
-  std::vector<std::string> keys;
-  for (const MenuNode& child : file.children) keys.push_back(child.key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"M:First", "I:EEikCmdFileNew", "M:Recent", "M:More", "I:EEikCmdExit"}));
+  std::vector<std::string> roots, file;
+  for (const MenuNode& root : model.menus) roots.push_back(root.text);
+  for (const MenuNode& child : model.menus[0].children) file.push_back(child.key);
+  EXPECT_EQ(roots, (std::vector<std::string>{"File", "Edit", "View", "Help", "Tools"}));
+  EXPECT_EQ(file, (std::vector<std::string>{"M:First", "I:EEikCmdFileNew", "M:Recent", "M:More", "I:EEikCmdExit"}));
 }
 
 TEST(MenuEditing, ItemsGoBeforeAfterOrAsLastChild) {
@@ -130,16 +67,25 @@ TEST(MenuEditing, ItemsGoBeforeAfterOrAsLastChild) {
             "I:EEikCmdSearchFind \"Find...\" F\n");
 }
 
+// What the loaders and the menus panel refuse leaves the tree as it was.
 TEST(MenuEditing, RefusalsChangeNothing) {
   CommandModel model = StartedModel();
   std::string before = Render(model.menus);
-  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, "Edit"));       // title in use
-  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, "More"));       // also when nested
-  EXPECT_FALSE(InsertMenu(model, "M:Nothing", Placement::kAfter, "Help"));    // no such node
-  EXPECT_FALSE(InsertMenu(model, "", Placement::kAfter, "Help"));             // nothing selected
-  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, ""));           // no title
-  EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "EEikCmdExit", ""));   // has an item
+  EXPECT_FALSE(AddMenuItem(model, "File", "CmdNotThere"));
+  EXPECT_FALSE(AddMenuItem(model, "Nowhere", "EEikCmdFileOpen"));
+  EXPECT_FALSE(AddMenuItem(model, "Edit", "EEikCmdFileNew"));  // already under File
+  EXPECT_FALSE(AddMenu(model, "More", "Edit"));                // title already used
+  EXPECT_FALSE(AddMenu(model, "Sub", "Nowhere"));
+  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, "Edit"));     // title in use
+  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, "More"));     // also when nested
+  EXPECT_FALSE(InsertMenu(model, "M:Nothing", Placement::kAfter, "Help"));  // no such node
+  EXPECT_FALSE(InsertMenu(model, "", Placement::kAfter, "Help"));           // nothing selected
+  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, ""));         // no title
+  EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "EEikCmdExit", ""));  // has an item
   EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "CmdUnknown", ""));
+  MenuNode twice = MakeMenuNode("Twice");  // a subtree repeating a key
+  twice.children = {MakeItemNode("CmdA", "A", ""), MakeItemNode("CmdA", "A", "")};
+  EXPECT_FALSE(InsertMenuNode(model.menus, "M:View", Placement::kAfter, twice));
   EXPECT_EQ(Render(model.menus), before);
 }
 
@@ -153,15 +99,9 @@ TEST(MenuEditing, DeletingAMenuTakesItsDescendants) {
   // The command is free again for another item.
   EXPECT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdExit", "^e"));
   EXPECT_FALSE(DeleteMenuNode(model.menus, "M:File"));
-}
-
-TEST(MenuEditing, InsertedSubtreesMayNotRepeatKeys) {
-  CommandModel model = StartedModel();
-  MenuNode menu = MakeMenuNode("Twice");
-  menu.children.push_back(MakeItemNode("CmdA", "A", ""));
-  menu.children.push_back(MakeItemNode("CmdA", "A", ""));
-  EXPECT_FALSE(InsertMenuNode(model.menus, "M:View", Placement::kAfter, menu));
-  EXPECT_EQ(FindMenuNode(model.menus, "M:Twice"), nullptr);
+  // Building the defaults again replaces whatever the tree has become.
+  BuildDefaultMenus(model);
+  EXPECT_EQ(Render(model.menus), Render(StartedModel().menus));
 }
 
 // Hotkey editors.
@@ -175,82 +115,71 @@ TEST(HotkeyComposer, ModifierDecidesTheForm) {
   EXPECT_EQ(ComposeHotkey(HotkeyModifier::kNone, "q"), "");
 }
 
-TEST(HotkeyEditors, MenusPanelShowsAHotkey) {
-  auto shown = [](const char* hotkey) {
-    HotkeyEditorState s = MenusPanelHotkeyState(hotkey);
-    return s.key + "/" + std::to_string(static_cast<int>(s.modifier));
+// The two panels read a hotkey differently: only the menus panel refuses
+// what it cannot compose, only the hotkeys panel lower-cases a plain key.
+TEST(HotkeyEditors, PanelsShowAHotkey) {
+  struct Case {
+    const char* hotkey;
+    const char* menus_key;
+    HotkeyModifier menus_modifier;
+    const char* hotkeys_key;
+    HotkeyModifier hotkeys_modifier;
+  } cases[] = {
+      {"", "", HotkeyModifier::kNone, "", HotkeyModifier::kPlain},
+      {"^n", "n", HotkeyModifier::kCtrl, "n", HotkeyModifier::kCtrl},
+      {"^S", "s", HotkeyModifier::kShiftCtrl, "s", HotkeyModifier::kShiftCtrl},
+      {"a", "a", HotkeyModifier::kPlain, "a", HotkeyModifier::kPlain},
+      {"Q", "Q", HotkeyModifier::kPlain, "q", HotkeyModifier::kPlain},
+      {"^1", "", HotkeyModifier::kNone, "1", HotkeyModifier::kCtrl},
+      {"^", "", HotkeyModifier::kNone, nullptr, HotkeyModifier::kNone},
   };
-  const std::string none = "/0", ctrl = "/1", shift = "/2", plain = "/3";
-  EXPECT_EQ(shown(""), none);
-  EXPECT_EQ(shown("^n"), "n" + ctrl);
-  EXPECT_EQ(shown("^S"), "s" + shift);
-  EXPECT_EQ(shown("a"), "a" + plain);
-  EXPECT_EQ(shown("A"), "A" + plain);
-  EXPECT_EQ(shown("^1"), none);
-  EXPECT_EQ(shown("^"), none);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hotkey);
+    HotkeyEditorState menus = MenusPanelHotkeyState(c.hotkey);
+    EXPECT_EQ(menus.key, c.menus_key);
+    EXPECT_EQ(menus.modifier, c.menus_modifier);
+    if (!c.hotkeys_key) continue;
+    HotkeyEditorState hotkeys = HotkeysPanelHotkeyState(c.hotkey);
+    EXPECT_EQ(hotkeys.key, c.hotkeys_key);
+    EXPECT_EQ(hotkeys.modifier, c.hotkeys_modifier);
+  }
 }
 
-TEST(HotkeyEditors, HotkeysPanelShowsAHotkey) {
-  HotkeyEditorState s = HotkeysPanelHotkeyState("^S");
-  EXPECT_EQ(s.key, "s");
-  EXPECT_EQ(s.modifier, HotkeyModifier::kShiftCtrl);
-  s = HotkeysPanelHotkeyState("^1");
-  EXPECT_EQ(s.key, "1");
-  EXPECT_EQ(s.modifier, HotkeyModifier::kCtrl);
-  s = HotkeysPanelHotkeyState("Q");
-  EXPECT_EQ(s.key, "q");
-  EXPECT_EQ(s.modifier, HotkeyModifier::kPlain);
-  s = HotkeysPanelHotkeyState("");
-  EXPECT_EQ(s.key, "");
-  EXPECT_EQ(s.modifier, HotkeyModifier::kPlain);
-}
-
-std::vector<std::string> DefaultRowHotkeys() {
+TEST(HotkeyAvailability, TakenKeysBlockOnlyTheirModifier) {
   CommandModel model = StartedModel();
   CollectMenuItems(model);
-  std::vector<std::string> hotkeys;
-  for (const HotkeyRow& row : DefinedHotkeyRows(model)) hotkeys.push_back(row.hotkey);
-  return hotkeys;
-}
-
-TEST(HotkeyAvailability, KeyTakenWithCtrlBlocksOnlyCtrl) {
-  std::vector<std::string> rows = DefaultRowHotkeys();
-  HotkeyAvailability a = UpdateHotkeyAvailability(rows, "n", HotkeyModifier::kCtrl);
-  EXPECT_FALSE(a.ctrl);
-  EXPECT_TRUE(a.shift_ctrl);
-  EXPECT_TRUE(a.plain);
-  EXPECT_FALSE(a.add);
-  a = UpdateHotkeyAvailability(rows, "n", HotkeyModifier::kPlain);
-  EXPECT_FALSE(a.ctrl);
-  EXPECT_TRUE(a.add);
-}
-
-TEST(HotkeyAvailability, KeyTakenBothWays) {
-  // m: Zoom in is ^m, Zoom out ^M.
-  HotkeyAvailability a = UpdateHotkeyAvailability(DefaultRowHotkeys(), "m", HotkeyModifier::kShiftCtrl);
-  EXPECT_FALSE(a.ctrl);
-  EXPECT_FALSE(a.shift_ctrl);
-  EXPECT_TRUE(a.plain);
-  EXPECT_FALSE(a.add);
-}
-
-TEST(HotkeyAvailability, PlainRowsBlockPlainWhateverTheirCase) {
-  HotkeyAvailability a = UpdateHotkeyAvailability({"Q"}, "q", HotkeyModifier::kPlain);
-  EXPECT_TRUE(a.ctrl);
-  EXPECT_FALSE(a.plain);
-  EXPECT_FALSE(a.add);
-}
-
-TEST(HotkeyAvailability, KeyThatIsNotALowerCaseLetterDisablesAll) {
-  for (const char* key : {"", "1", "Q", "-"}) {
-    HotkeyAvailability a = UpdateHotkeyAvailability({}, key, HotkeyModifier::kCtrl);
-    EXPECT_FALSE(a.ctrl || a.shift_ctrl || a.plain || a.add) << key;
+  std::vector<std::string> defaults;
+  for (const HotkeyRow& row : DefinedHotkeyRows(model)) defaults.push_back(row.hotkey);
+  struct Case {
+    std::vector<std::string> rows;
+    const char* key;
+    HotkeyModifier modifier;
+    bool ctrl, shift_ctrl, plain, add;
+  } cases[] = {
+      {defaults, "n", HotkeyModifier::kCtrl, false, true, true, false},  // ^n is File new
+      {defaults, "n", HotkeyModifier::kPlain, false, true, true, true},
+      {defaults, "m", HotkeyModifier::kShiftCtrl, false, false, true, false},  // ^m and ^M
+      {{"Q"}, "q", HotkeyModifier::kPlain, true, true, false, false},  // plain rows block whatever their case
+      // Only a lower-case letter can be a key.
+      {{}, "", HotkeyModifier::kCtrl, false, false, false, false},
+      {{}, "1", HotkeyModifier::kCtrl, false, false, false, false},
+      {{}, "Q", HotkeyModifier::kCtrl, false, false, false, false},
+      {{}, "-", HotkeyModifier::kCtrl, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + " " + std::to_string(static_cast<int>(c.modifier)));
+    HotkeyAvailability a = UpdateHotkeyAvailability(c.rows, c.key, c.modifier);
+    EXPECT_EQ(a.ctrl, c.ctrl);
+    EXPECT_EQ(a.shift_ctrl, c.shift_ctrl);
+    EXPECT_EQ(a.plain, c.plain);
+    EXPECT_EQ(a.add, c.add);
   }
 }
 
 // The command, toolbar and hotkey panels' lists.
 
-TEST(CommandPanel, StandardAndListedNamesCannotBeAdded) {
+// Deleting a row leaves the command in the list: filling the view again brings it back.
+TEST(CommandPanel, AddingAndDeletingRows) {
   CommandModel model = StartedModel();
   DefinedCommandsView view;
   view.Fill(model);
@@ -264,28 +193,15 @@ TEST(CommandPanel, StandardAndListedNamesCannotBeAdded) {
   EXPECT_EQ(model.commands.back().hotkey, "^d");
   EXPECT_EQ(view.rows.back().name, "CmdDemo");
   EXPECT_EQ(view.rows.back().menu_text, "Demo");
-}
-
-TEST(CommandPanel, DeletingRemovesTheRowButNotTheCommand) {
-  CommandModel model = StartedModel();
-  DefinedCommandsView view;
-  view.Fill(model);
-  view.Add(model, "CmdDemo", "Demo", "");
-  EXPECT_EQ(view.Delete("EEikCmdExit"), DefinedCommandsView::Deletion::kRefused);
-  EXPECT_EQ(view.Delete("CmdDemo"), DefinedCommandsView::Deletion::kDeleted);
-  EXPECT_EQ(view.rows.size(), 41u);
-  EXPECT_NE(FindCommand(model, "CmdDemo"), nullptr);
-  view.Fill(model);
-  EXPECT_EQ(view.rows.size(), 42u);
-}
-
-TEST(CommandPanel, RowWithoutANameCannotBeDeleted) {
-  CommandModel model = StartedModel();
-  DefinedCommandsView view;
-  view.Fill(model);
   ASSERT_TRUE(view.Add(model, "", "nameless", ""));
+  EXPECT_EQ(view.Delete("EEikCmdExit"), DefinedCommandsView::Deletion::kRefused);
   EXPECT_EQ(view.Delete(""), DefinedCommandsView::Deletion::kNoKey);
   EXPECT_EQ(std::string(kNoKeyMessage), "Problem deleting item (no key!)");
+  EXPECT_EQ(view.Delete("CmdDemo"), DefinedCommandsView::Deletion::kDeleted);
+  EXPECT_EQ(view.rows.size(), 42u);
+  EXPECT_NE(FindCommand(model, "CmdDemo"), nullptr);
+  view.Fill(model);
+  EXPECT_EQ(view.rows.size(), 43u);
 }
 
 TEST(ToolbarPanel, SecondRowForACommandIsRefused) {

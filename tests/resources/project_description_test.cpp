@@ -34,21 +34,6 @@ Applied Apply(const std::string& json) {
   return out;
 }
 
-// The error must name the entry and say what is wrong.
-void ExpectError(const std::string& json, const std::string& where, const std::string& what) {
-  std::string error = Apply(json).error;
-  EXPECT_NE(error.find(where), std::string::npos) << "error: " << error;
-  EXPECT_NE(error.find(what), std::string::npos) << "error: " << error;
-}
-
-TEST(ProjectDescription, EmptyObjectChangesNothing) {
-  Applied a = Apply("{}");
-  EXPECT_EQ(a.error, "");
-  EXPECT_EQ(a.model.commands.size(), 41u);
-  EXPECT_EQ(a.model.menus.size(), 4u);
-  EXPECT_EQ(a.settings.name, Settings().name);
-}
-
 TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
   Applied a = Apply(R"({"settings": {"name": "Demo", "toolbar": false, "menu": 0, "vc_version": 5, "engine": "1"}})");
   ASSERT_EQ(a.error, "");
@@ -59,61 +44,42 @@ TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
   EXPECT_TRUE(a.settings.engine);
 }
 
-TEST(ProjectDescription, CommandsAreAppendedAfterTheStandardSet) {
-  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}]})");
-  ASSERT_EQ(a.error, "");
-  ASSERT_EQ(a.model.commands.size(), 43u);
-  EXPECT_EQ(a.model.commands[41].name, "CmdDemo");
-  EXPECT_EQ(a.model.commands[41].menu_text, "Demo");
-  EXPECT_EQ(a.model.commands[41].hotkey, "^d");
-  EXPECT_EQ(a.model.commands[42].menu_text, "");
-  EXPECT_EQ(a.model.commands[42].hotkey, "");
-}
-
-TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsDefaultToTheirCommand) {
-  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
-    "menus": [{"title": "Main", "items": [
-        {"command": "CmdDemo"},
+// Texts defaulting to the command's are checked end to end by the command-line tests.
+TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsMayOverrideTheHotkey) {
+  Applied a = Apply(R"({"menus": [{"title": "Main", "items": [
         {"command": "EEikCmdExit", "text": "Quit", "hotkey": "q"},
         {"title": "Sub", "items": [{"command": "EEikCmdFileNew", "hotkey": ""}]}]},
       {"title": "Empty"}]})");
   ASSERT_EQ(a.error, "");
   ASSERT_EQ(a.model.menus.size(), 2u);
   const MenuNode& main = a.model.menus[0];
-  ASSERT_EQ(main.children.size(), 3u);
-  EXPECT_EQ(main.children[0].key, "I:CmdDemo");
-  EXPECT_EQ(main.children[0].text, "Demo");
-  EXPECT_EQ(main.children[0].tag, "^d");
-  EXPECT_EQ(main.children[1].text, "Quit");
-  EXPECT_EQ(main.children[1].tag, "q");
-  EXPECT_EQ(main.children[2].key, "M:Sub");
-  EXPECT_EQ(main.children[2].children[0].tag, "");
+  ASSERT_EQ(main.children.size(), 2u);
+  EXPECT_EQ(main.children[0].text, "Quit");
+  EXPECT_EQ(main.children[0].tag, "q");
+  EXPECT_EQ(main.children[1].key, "M:Sub");
+  EXPECT_EQ(main.children[1].children[0].tag, "");  // not the command's ^n
   EXPECT_TRUE(a.model.menus[1].children.empty());
   EXPECT_EQ(FindMenuNode(a.model.menus, "M:File"), nullptr);
 }
 
-TEST(ProjectDescription, ToolbarTextDefaultsToTheMenuText) {
-  Applied a = Apply(R"({"toolbar": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit", "text": "Bye"}]})");
+TEST(ProjectDescription, CommandsToolbarAndHotkeysWithTheirDefaults) {
+  Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}],
+    "toolbar": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit", "text": "Bye"}],
+    "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"}, {"command": "EEikCmdFileSave", "hotkey": "s"}]})");
   ASSERT_EQ(a.error, "");
+  std::string commands;  // after the standard set
+  for (size_t i = 41; i < a.model.commands.size(); ++i) {
+    const Command& c = a.model.commands[i];
+    commands += c.name + "|" + c.menu_text + "|" + c.hotkey + "\n";
+  }
+  EXPECT_EQ(commands, "CmdDemo|Demo|^d\nCmdBare||\n");
   ASSERT_EQ(a.model.toolbar.size(), 2u);
-  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");
+  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");  // the menu text
   EXPECT_EQ(a.model.toolbar[1].text, "Bye");
-}
-
-TEST(ProjectDescription, ExtraHotkeysReachTheTablesWhenCollected) {
-  Applied a = Apply(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
-                                    {"command": "EEikCmdFileSave", "hotkey": "s"}]})");
-  ASSERT_EQ(a.error, "");
   ASSERT_EQ(a.model.extra_hotkeys.size(), 2u);
   CollectMenuItems(a.model);
   EXPECT_EQ(a.model.control_hotkeys.back().command, "EEikCmdFileOpen");
   EXPECT_EQ(a.model.plain_hotkeys.size(), 1u);
-}
-
-TEST(ProjectDescription, ExtraHotkeyMayUseAKeyFreeForItsModifier) {
-  // n is taken with Ctrl (EEikCmdFileNew), not with Shift+Ctrl or plain.
-  EXPECT_EQ(Apply(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^N"},
-                                   {"command": "EEikCmdFileSave", "hotkey": "n"}]})").error, "");
 }
 
 TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
@@ -126,6 +92,12 @@ TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
   EXPECT_EQ(a.settings.name, "ProjectX");
   EXPECT_EQ(a.model.commands.size(), 41u);
   EXPECT_EQ(a.model.menus.size(), 4u);
+  // An empty description is no refusal and changes nothing either.
+  Applied empty = Apply("{}");
+  EXPECT_EQ(empty.error, "");
+  EXPECT_EQ(empty.model.commands.size(), 41u);
+  EXPECT_EQ(empty.model.menus.size(), 4u);
+  EXPECT_EQ(empty.settings.name, Settings().name);
 }
 
 // Bad input: each message names the offending entry.
@@ -138,99 +110,81 @@ TEST(ProjectDescriptionErrors, MalformedJsonGivesLineAndColumn) {
   EXPECT_NE(Apply("").error.find("line 1, column 1"), std::string::npos);
 }
 
-TEST(ProjectDescriptionErrors, UnknownKeys) {
-  ExpectError(R"({"menu": []})", "the description", "\"menu\"");
-  ExpectError(R"({"settings": {"colour": "red"}})", "settings", "\"colour\"");
-  ExpectError(R"({"commands": [{"name": "CmdA", "txt": "A"}]})", "commands[0]", "\"txt\"");
-  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "key": "q"}]}]})", "menus[0].items[0]",
-              "\"key\"");
-  ExpectError(R"({"toolbar": [{"command": "EEikCmdExit", "hotkey": "q"}]})", "toolbar[0]", "\"hotkey\"");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o", "text": "x"}]})", "hotkeys[0]", "\"text\"");
+// Each message names the offending entry and says what is wrong.
+TEST(ProjectDescriptionErrors, EntriesAreNamed) {
+  struct Case {
+    std::string json, where, what;
+  } cases[] = {
+      {R"({"menu": []})", "the description", "\"menu\""},
+      {R"({"settings": {"colour": "red"}})", "settings", "\"colour\""},
+      {R"({"commands": [{"name": "CmdA", "txt": "A"}]})", "commands[0]", "\"txt\""},
+      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "key": "q"}]}]})",
+       "menus[0].items[0]", "\"key\""},
+      {R"({"toolbar": [{"command": "EEikCmdExit", "hotkey": "q"}]})", "toolbar[0]", "\"hotkey\""},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o", "text": "x"}]})", "hotkeys[0]", "\"text\""},
+      {R"([])", "the description", "must be an object"},
+      {R"({"commands": {}})", "commands", "must be an array"},
+      {R"({"settings": {"name": 5}})", "settings.name", "must be a string"},
+      {R"({"settings": {"toolbar": "maybe"}})", "settings", "toolbar"},
+      {R"({"settings": {"vc_version": 7}})", "settings", "vc_version"},
+      {R"({"commands": [{"name": "CmdA", "text": 1}]})", "commands[0].text", "must be a string"},
+      {R"({"menus": [{"title": "M", "items": {}}]})", "menus[0].items", "must be an array"},
+      {R"({"menus": [{"command": "EEikCmdExit"}]})", "menus[0]", "title"},
+      {R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})",
+       "menus[0].items[0]", "not both"},
+      {R"({"menus": [], "menus": []})", "\"menus\"", "twice"},
+      {R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})",
+       "menus[0].items[0]", "\"CmdNope\" is not in the command list"},
+      {R"({"toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list"},
+      {R"({"hotkeys": [{"command": "CmdNope", "hotkey": "q"}]})", "hotkeys[0]", "not in the command list"},
+      {R"({"commands": [{"name": "EEikCmdMine"}]})", "commands[0]", "EEik"},
+      {R"({"commands": [{"name": "EVelThing"}]})", "commands[0]", "EVel"},
+      {R"({"commands": [{"name": "CmdA"}, {"name": "CmdA"}]})", "commands[1]", "already in the command list"},
+      {R"({"commands": [{"name": ""}]})", "commands[0].name", "empty"},
+      {R"({"commands": [{"text": "no name"}]})", "commands[0]", "\"name\""},
+      {R"({"menus": [{"title": "File"}, {"title": "File"}]})", "menus[1]", "at menus[0]"},
+      {R"({"menus": [{"title": "File", "items": [{"title": "Edit"}]}, {"title": "Edit"}]})",
+       "menus[1]", "at menus[0].items[0]"},
+      {R"({"menus": [{"title": ""}]})", "menus[0].title", "empty"},
+      {R"({"menus": [{"title": "A", "items": [{"command": "EEikCmdExit"}]},
+            {"title": "B", "items": [{"command": "EEikCmdExit"}]}]})",
+       "menus[1].items[0]", "at menus[0].items[0]"},
+      {R"({"toolbar": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit", "text": "x"}]})",
+       "toolbar[1]", "already has a toolbar button"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
+            {"command": "EEikCmdFileOpen", "hotkey": "^p"}]})",
+       "hotkeys[1]", "already has the hotkey \"^o\""},
+      {R"({"hotkeys": [{"command": "EEikCmdFileNew", "hotkey": "^w"}]})",
+       "hotkeys[0]", "already has the hotkey \"^n\""},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})", "hotkeys[0]", "taken by \"EEikCmdFileNew\""},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o"}, {"command": "EEikCmdFileSave", "hotkey": "o"}]})",
+       "hotkeys[1]", "taken by \"EEikCmdFileOpen\""},
+      // The menus the description gives count, not the default ones.
+      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdEditUndo", "hotkey": "^q"}]}],
+            "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^q"}]})",
+       "hotkeys[0]", "EEikCmdEditUndo"},
+      {R"({"commands": [{"name": "CmdA", "hotkey": "Ctrl+A"}]})", "commands[0].hotkey", "not a hotkey"},
+      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "hotkey": "^1"}]}]})",
+       "menus[0].items[0].hotkey", "not a hotkey"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^"}]})", "hotkeys[0].hotkey", "not a hotkey"},
+      // Valid notation, but not what the hotkeys panel can compose.
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "1"}]})", "hotkeys[0].hotkey", "extra hotkey"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "O"}]})", "hotkeys[0].hotkey", "extra hotkey"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": ""}]})", "hotkeys[0].hotkey", "extra hotkey"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen"}]})", "hotkeys[0]", "\"hotkey\""},
+      {R"({"commands": [{"name": "CmdA", "text": "two\nlines"}]})", "commands[0].text", "line break"},
+      {R"({"menus": [{"title": "\u65e5\u672c"}]})", "menus[0].title", "Windows-1252"},
+  };
+  for (const Case& c : cases) {
+    std::string error = Apply(c.json).error;
+    EXPECT_NE(error.find(c.where), std::string::npos) << c.json << "\nerror: " << error;
+    EXPECT_NE(error.find(c.what), std::string::npos) << c.json << "\nerror: " << error;
+  }
 }
 
-TEST(ProjectDescriptionErrors, WrongTypes) {
-  ExpectError(R"([])", "the description", "must be an object");
-  ExpectError(R"({"commands": {}})", "commands", "must be an array");
-  ExpectError(R"({"settings": {"name": 5}})", "settings.name", "must be a string");
-  ExpectError(R"({"settings": {"toolbar": "maybe"}})", "settings", "toolbar");
-  ExpectError(R"({"settings": {"vc_version": 7}})", "settings", "vc_version");
-  ExpectError(R"({"commands": [{"name": "CmdA", "text": 1}]})", "commands[0].text", "must be a string");
-  ExpectError(R"({"menus": [{"title": "M", "items": {}}]})", "menus[0].items", "must be an array");
-  ExpectError(R"({"menus": [{"command": "EEikCmdExit"}]})", "menus[0]", "title");
-  ExpectError(R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})", "menus[0].items[0]",
-              "not both");
-}
-
-TEST(ProjectDescriptionErrors, DuplicateJsonKey) {
-  ExpectError(R"({"menus": [], "menus": []})", "\"menus\"", "twice");
-}
-
-TEST(ProjectDescriptionErrors, UnknownCommands) {
-  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})", "menus[0].items[0]",
-              "\"CmdNope\" is not in the command list");
-  ExpectError(R"({"toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list");
-  ExpectError(R"({"hotkeys": [{"command": "CmdNope", "hotkey": "q"}]})", "hotkeys[0]", "not in the command list");
-}
-
-TEST(ProjectDescriptionErrors, CommandsTheCommandPanelRefuses) {
-  ExpectError(R"({"commands": [{"name": "EEikCmdMine"}]})", "commands[0]", "EEik");
-  ExpectError(R"({"commands": [{"name": "EVelThing"}]})", "commands[0]", "EVel");
-  ExpectError(R"({"commands": [{"name": "CmdA"}, {"name": "CmdA"}]})", "commands[1]", "already in the command list");
-  ExpectError(R"({"commands": [{"name": ""}]})", "commands[0].name", "empty");
-  ExpectError(R"({"commands": [{"text": "no name"}]})", "commands[0]", "\"name\"");
-}
-
-TEST(ProjectDescriptionErrors, TwoMenusOfOneTitleAnywhereInTheTree) {
-  ExpectError(R"({"menus": [{"title": "File"}, {"title": "File"}]})", "menus[1]", "at menus[0]");
-  ExpectError(R"({"menus": [{"title": "File", "items": [{"title": "Edit"}]}, {"title": "Edit"}]})", "menus[1]",
-              "at menus[0].items[0]");
-  ExpectError(R"({"menus": [{"title": ""}]})", "menus[0].title", "empty");
-}
-
-TEST(ProjectDescriptionErrors, OneCommandOnTwoItems) {
-  ExpectError(R"({"menus": [{"title": "A", "items": [{"command": "EEikCmdExit"}]},
-                            {"title": "B", "items": [{"command": "EEikCmdExit"}]}]})",
-              "menus[1].items[0]", "at menus[0].items[0]");
-}
-
-TEST(ProjectDescriptionErrors, TwoToolbarRowsForOneCommand) {
-  ExpectError(R"({"toolbar": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit", "text": "x"}]})", "toolbar[1]",
-              "already has a toolbar button");
-}
-
-TEST(ProjectDescriptionErrors, ExtraHotkeysTheHotkeysPanelRefuses) {
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
-                              {"command": "EEikCmdFileOpen", "hotkey": "^p"}]})",
-              "hotkeys[1]", "already has the hotkey \"^o\"");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileNew", "hotkey": "^w"}]})", "hotkeys[0]",
-              "already has the hotkey \"^n\"");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})", "hotkeys[0]",
-              "taken by \"EEikCmdFileNew\"");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o"},
-                              {"command": "EEikCmdFileSave", "hotkey": "o"}]})",
-              "hotkeys[1]", "taken by \"EEikCmdFileOpen\"");
-  // The menus the description gives count, not the default ones.
-  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdEditUndo", "hotkey": "^q"}]}],
-                  "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^q"}]})",
-              "hotkeys[0]", "EEikCmdEditUndo");
+// Near misses of the errors above.
+TEST(ProjectDescriptionErrors, Accepted) {
   EXPECT_EQ(Apply(R"({"menus": [], "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})").error, "");
-}
-
-TEST(ProjectDescriptionErrors, HotkeysOutsideTheNotation) {
-  ExpectError(R"({"commands": [{"name": "CmdA", "hotkey": "Ctrl+A"}]})", "commands[0].hotkey", "not a hotkey");
-  ExpectError(R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "hotkey": "^1"}]}]})",
-              "menus[0].items[0].hotkey", "not a hotkey");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^"}]})", "hotkeys[0].hotkey", "not a hotkey");
-  // Valid notation, but not what the hotkeys panel can compose.
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "1"}]})", "hotkeys[0].hotkey", "extra hotkey");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "O"}]})", "hotkeys[0].hotkey", "extra hotkey");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": ""}]})", "hotkeys[0].hotkey", "extra hotkey");
-  ExpectError(R"({"hotkeys": [{"command": "EEikCmdFileOpen"}]})", "hotkeys[0]", "\"hotkey\"");
-}
-
-TEST(ProjectDescriptionErrors, TextsThatCannotStandOnOneWindows1252Line) {
-  ExpectError(R"({"commands": [{"name": "CmdA", "text": "two\nlines"}]})", "commands[0].text", "line break");
-  ExpectError(R"({"menus": [{"title": "\u65e5\u672c"}]})", "menus[0].title", "Windows-1252");
   EXPECT_EQ(Apply(R"({"menus": [{"title": "\u00dcbersicht \u20ac"}]})").error, "");
 }
 

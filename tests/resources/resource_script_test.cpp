@@ -46,7 +46,7 @@ class ResourceFiles : public ::testing::Test {
   // (to be read line by line before it is committed).
   static void ExpectGolden(const std::string& bytes, const std::string& name) {
     if (std::getenv("KELVAD_UPDATE_GOLDEN")) {
-      std::ofstream(std::string(KELVAD_GOLDEN_DIR) + "/" + name, std::ios::binary) << bytes;
+      std::ofstream(std::string(KELVAD_GOLDEN_DIR) + "/" + name + ".golden", std::ios::binary) << bytes;
     }
     EXPECT_EQ(Visible(bytes), Visible(testing::Golden(name)));
   }
@@ -75,130 +75,82 @@ TEST_F(ResourceFiles, BareScript) {
   ExpectGolden(Rss(), "resources/bare.rss");
 }
 
-TEST_F(ResourceFiles, ApplicationInformationFollowsTheOptions) {
+// The golden files cover both settings of every option; this is the one
+// combination where the toolbar alone is off.
+TEST_F(ResourceFiles, ApplicationInformationWithoutToolbar) {
   CollectMenuItems(model());
   build.settings.toolbar = false;
   std::string rss = Rss();
   EXPECT_NE(rss.find(CrLf({"RESOURCE EIK_APP_INFO", "{", "  menubar=r_demo_menubar;", "  hotkeys=r_demo_hotkeys;", "}"})),
             std::string::npos);
   EXPECT_EQ(rss.find("TOOLBAR"), std::string::npos);
-
-  build.settings.menu = false;
-  model().menus.clear();
-  CollectMenuItems(model());
-  rss = Rss();
-  EXPECT_NE(rss.find(CrLf({"RESOURCE EIK_APP_INFO", "{", "}"})), std::string::npos);
-  EXPECT_EQ(rss.find("MENU"), std::string::npos);
-  EXPECT_EQ(rss.find("RESOURCE HOTKEYS"), std::string::npos);
-  // The banner stays without hotkeys.
-  EXPECT_NE(rss.find("/* HOTKEY Definitions "), std::string::npos);
 }
 
-TEST_F(ResourceFiles, FileBasedApplicationNamesItself) {
-  CollectMenuItems(model());
-  EXPECT_NE(Rss().find(CrLf({"RESOURCE RSS_SIGNATURE { }", "RESOURCE TBUF { buf=\"Demo App\"; }", ""})),
-            std::string::npos);
-  build.settings.file_based = false;
-  EXPECT_NE(Rss().find(CrLf({"RESOURCE RSS_SIGNATURE { }", "RESOURCE TBUF { }", ""})), std::string::npos);
-}
-
-TEST_F(ResourceFiles, ControlAndPlainListsWithoutShiftControl) {
+// Hotkey tables that stay empty are left out, with the separators between
+// the others kept right.
+TEST_F(ResourceFiles, EmptyHotkeyTablesAreLeftOut) {
   model().menus.clear();
   AddMenu(model(), "File", "");
   AddMenuItem(model(), "File", "EEikCmdFileNew");
   AddMenuItem(model(), "File", "EEikCmdFileOpen");
   model().extra_hotkeys.push_back({"EEikCmdEditCut", "", "a"});
   CollectMenuItems(model());
-  EXPECT_NE(Rss().find(CrLf({"RESOURCE HOTKEYS r_demo_hotkeys",
-                             "{",
-                             "    control=",
-                             "    {",
+  EXPECT_NE(Rss().find(CrLf({"RESOURCE HOTKEYS r_demo_hotkeys", "{", "    control=", "    {",
                              "        HOTKEY { command=EEikCmdFileNew; key='n'; },",
-                             "        HOTKEY { command=EEikCmdFileOpen; key='o'; }",
-                             "    };",
-                             "",
-                             "    plain=",
-                             "    {",
-                             "        HOTKEY { command=EEikCmdEditCut; key='a'; }",
-                             "    };",
-                             "}",
-                             ""})),
+                             "        HOTKEY { command=EEikCmdFileOpen; key='o'; }", "    };", "", "    plain=", "    {",
+                             "        HOTKEY { command=EEikCmdEditCut; key='a'; }", "    };", "}", ""})),
             std::string::npos);
-}
-
-TEST_F(ResourceFiles, OnlyAShiftControlList) {
   model().menus.clear();
-  model().extra_hotkeys.push_back({"EEikCmdFileSaveAs", "", "^S"});
+  model().extra_hotkeys = {{"EEikCmdFileSaveAs", "", "^S"}};
   CollectMenuItems(model());
   EXPECT_NE(Rss().find(CrLf({"{", "    shift_control=", "    {", "        HOTKEY { command=EEikCmdFileSaveAs; key='s'; }",
                              "    };", "", "}"})),
             std::string::npos);
 }
 
+// The full golden's toolbar without its two buttons.
 TEST_F(ResourceFiles, EmptyToolbarStillHasLabelSpacersAndClock) {
+  auto toolbar = [](const std::string& rss) {
+    size_t start = rss.find("RESOURCE TOOLBAR r_demo_toolbar\r\n");
+    return start == std::string::npos ? "" : rss.substr(start, rss.find("\r\n}\r\n", start) + 5 - start);
+  };
+  std::string expected = toolbar(testing::Golden("resources/full.rss"));
+  const std::string buttons = CrLf({"        TBAR_BUTTON", "        {", "            flags=EEikToolBarCtrlIsStretchable;",
+                                    "            id=EEikCmdFileNew;", "            txt=\"New\";", "        },",
+                                    "        TBAR_BUTTON", "        {", "            flags=EEikToolBarCtrlIsStretchable;",
+                                    "            id=CmdDemo;", "            txt=\"Demo\";", "        },"});
+  ASSERT_NE(expected.find(buttons), std::string::npos);
+  expected.erase(expected.find(buttons), buttons.size());
   CollectMenuItems(model());
   std::string rss = Rss();
-  size_t start = rss.find("RESOURCE TOOLBAR r_demo_toolbar\r\n");
-  ASSERT_NE(start, std::string::npos);
-  size_t end = rss.find("\r\n}\r\n", start);
-  std::string block = rss.substr(start, end + 5 - start);
-  EXPECT_EQ(Visible(block),
-            Visible(CrLf({"RESOURCE TOOLBAR r_demo_toolbar",
-                          "{",
-                          "    flags=EEikToolBarDistributeControlsEvenlyBetweenLines;",
-                          "    controls=",
-                          "    {",
-                          "        TBAR_CTRL",
-                          "        {",
-                          "            id=EDemoCmdFileName;",
-                          "            type=EEikCtFileNameLabel;",
-                          "            flags=EEikToolBarCtrlHasSetMinLength;",
-                          "            length=KEikStdFileNameLabelHeight;",
-                          "        },",
-                          "        TBAR_CTRL",
-                          "        {",
-                          "            type=EEikCtSpacer;",
-                          "            flags=EEikToolBarCtrlHasSetMinLength|EEikToolBarCtrlIsStretchable;",
-                          "            length=0;",
-                          "            control=SPACER;",
-                          "        },",
-                          "        TBAR_CTRL",
-                          "        {",
-                          "            type=EEikCtClock;",
-                          "            control=CLOCK { digitalresourceid=R_EIK_DIGITAL_CLOCK; "
-                          "analogresourceid=R_EIK_ANALOG_CLOCK; };",
-                          "        },",
-                          "        TBAR_CTRL",
-                          "        {",
-                          "            type=EEikCtSpacer;",
-                          "            flags=EEikToolBarCtrlHasSetMinLength;",
-                          "            length=KEikStdGapBelowClock;",
-                          "            control=SPACER;",
-                          "        }",
-                          "    };",
-                          "}"})));
+  EXPECT_EQ(Visible(toolbar(rss)), Visible(expected));
   // The toolbar options for the label and the clock are not consulted.
   build.settings.toolbar_filename = false;
   build.settings.toolbar_clock = false;
   EXPECT_EQ(Rss(), rss);
 }
 
-TEST_F(ResourceFiles, EmptyMenuTreeLeavesAnEmptyTitleList) {
-  model().menus.clear();
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  EXPECT_NE(rss.find(CrLf({"RESOURCE MENU_BAR r_demo_menubar", "{", "    titles=", "    {", "", "    };", "}", "", "",
-                           ""})),
-            std::string::npos);
-  EXPECT_EQ(rss.find("MENU_PANE"), std::string::npos);
-}
-
-TEST_F(ResourceFiles, EmptyMenuGivesAnEmptyPane) {
-  model().menus.clear();
-  AddMenu(model(), "Empty", "");
-  CollectMenuItems(model());
-  EXPECT_NE(Rss().find(CrLf({"RESOURCE MENU_PANE r_demo_empty_menu", "{", "    items=", "    {", "", "    };", "}", ""})),
-            std::string::npos);
+TEST_F(ResourceFiles, EmptyTitleListsAndPanes) {
+  struct Case {
+    const char* what;
+    std::vector<MenuNode> menus;
+    std::string expected;
+  } cases[] = {
+      {"no menus", {}, CrLf({"RESOURCE MENU_BAR r_demo_menubar", "{", "    titles=", "    {", "", "    };", "}", "", "", ""})},
+      {"a menu without items", {MakeMenuNode("Empty")},
+       CrLf({"RESOURCE MENU_PANE r_demo_empty_menu", "{", "    items=", "    {", "", "    };", "}", ""})},
+      {"an item at the root", {MakeItemNode("EEikCmdExit", "Close", "^e")},
+       CrLf({"        MENU_TITLE { menu_pane=r_demo_close_menu; txt=\"Close\"; }", "    };", "}", "", "",
+             "RESOURCE MENU_PANE r_demo_close_menu", "{", "    items=", "    {", "", "    };"})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    model().menus = c.menus;
+    CollectMenuItems(model());
+    std::string rss = Rss();
+    EXPECT_NE(rss.find(c.expected), std::string::npos) << Visible(rss);
+    if (c.menus.empty()) EXPECT_EQ(rss.find("MENU_PANE"), std::string::npos);
+  }
 }
 
 TEST_F(ResourceFiles, TitlesAreLowerCasedButOtherwiseVerbatimInNames) {
@@ -213,49 +165,6 @@ TEST_F(ResourceFiles, TitlesAreLowerCasedButOtherwiseVerbatimInNames) {
   EXPECT_NE(rss.find("        MENU_ITEM { cascade=r_demo_\xFC" "bersicht_menu; txt=\"\xDC" "bersicht\"; }\r\n"),
             std::string::npos);
   EXPECT_NE(rss.find("RESOURCE MENU_PANE r_demo_\xFC" "bersicht_menu\r\n"), std::string::npos);
-}
-
-TEST_F(ResourceFiles, CascadePanesComeFirstDepthFirst) {
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  std::vector<std::string> panes;
-  for (size_t at = rss.find("RESOURCE MENU_PANE "); at != std::string::npos; at = rss.find("RESOURCE MENU_PANE ", at + 1)) {
-    panes.push_back(rss.substr(at + 19, rss.find("\r\n", at) - at - 19));
-  }
-  EXPECT_EQ(panes, (std::vector<std::string>{"r_demo_more_menu", "r_demo_file_menu", "r_demo_edit_menu", "r_demo_view_menu",
-                                             "r_demo_infrared_menu", "r_demo_tools_menu"}));
-}
-
-TEST_F(ResourceFiles, RootLevelItemIsATitleWithAnEmptyPane) {
-  model().menus.clear();
-  model().menus.push_back(MakeItemNode("EEikCmdExit", "Close", "^e"));
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  EXPECT_NE(rss.find("        MENU_TITLE { menu_pane=r_demo_close_menu; txt=\"Close\"; }\r\n"), std::string::npos);
-  EXPECT_NE(rss.find(CrLf({"RESOURCE MENU_PANE r_demo_close_menu", "{", "    items=", "    {", "", "    };"})),
-            std::string::npos);
-}
-
-TEST_F(ResourceFiles, ToolbarCommandOnAMenuHasOneUpperCaseTextBuffer) {
-  model().menus.clear();
-  AddMenu(model(), "File", "");
-  AddMenuItem(model(), "File", "EEikCmdFileNew");
-  AddMenuItem(model(), "File", "EEikCmdExit");
-  AddToolbarButton(model(), "EEikCmdFileNew", "New");
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  EXPECT_NE(rss.find(CrLf({"RESOURCE TBUF R_EEIKCMDFILENEW_TXT { buf=\"'EEikCmdFileNew' executed\"; }",
-                           "RESOURCE TBUF R_EEikCmdExit_TXT { buf=\"'EEikCmdExit' executed\"; }", "",
-                           "RESOURCE TBUF R_DEMO_DOCUMENT_UNCHANGED { buf=\"File has not changed\"; }"})),
-            std::string::npos);
-  EXPECT_EQ(rss.find("R_EEikCmdFileNew_TXT"), std::string::npos);
-}
-
-TEST_F(ResourceFiles, DialogKeepsTheNameAsTypedAndTheMenuBarLowerCases) {
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  EXPECT_NE(rss.find("RESOURCE DIALOG r_Demo_about\r\n"), std::string::npos);
-  EXPECT_NE(rss.find("RESOURCE MENU_BAR r_demo_menubar\r\n"), std::string::npos);
 }
 
 TEST_F(ResourceFiles, MenuChangesAfterTheCollectionReachOnlyThePanes) {
@@ -279,46 +188,33 @@ TEST_F(ResourceFiles, ScriptAddsTheToolbarCommandsToTheUsedList) {
   EXPECT_EQ(model().used_commands.size(), 3u);
 }
 
-TEST_F(ResourceFiles, ScriptIsNeitherInTheTreeNorReported) {
+TEST_F(ResourceFiles, ScriptReplacesAnExistingFileAndIsNeitherInTheTreeNorReported) {
+  build.drives.WriteFile("c:\\Demo\\GUI\\Demo.rss", std::string(100000, 'x'));
   CollectMenuItems(model());
   size_t tree_size = build.tree.size();
   size_t lines = build.report.Lines().size();
-  Rss();
+  std::string rss = Rss();
   Hrh();
+  EXPECT_EQ(rss.find(std::string(11, 'x')), std::string::npos);
+  EXPECT_EQ(rss.substr(0, 2), "/*");
   EXPECT_EQ(build.tree.size(), tree_size);
   EXPECT_EQ(build.report.Lines().size(), lines);
 }
 
-TEST_F(ResourceFiles, ScriptReplacesAnExistingFile) {
-  build.drives.WriteFile("c:\\Demo\\GUI\\Demo.rss", std::string(100000, 'x'));
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  EXPECT_EQ(rss.find('x' + std::string(10, 'x')), std::string::npos);
-  EXPECT_EQ(rss.substr(0, 2), "/*");
-}
-
-// The command header.
-
-TEST_F(ResourceFiles, HeaderWithoutUsedCommands) {
-  EXPECT_EQ(Visible(Hrh()), Visible(CrLf({"/*", "    Demo.hrh", "*/", "", "enum TDemoMenuCommands", "{", "};", ""})));
-}
-
-TEST_F(ResourceFiles, HeaderWithOneUsedCommand) {
-  AddUsedCommand(model(), "EVelCmdZoomSet");
-  EXPECT_EQ(Visible(Hrh()),
-            Visible(CrLf({"/*", "    Demo.hrh", "*/", "", "enum TDemoMenuCommands", "{", "    EVelCmdZoomSet = 100", "};", ""})));
-}
-
-TEST_F(ResourceFiles, HeaderWithManyUsedCommands) {
-  for (const char* name : {"EVelCmdZoomSet", "EVelCmdViewToolbar", "EEikCmdExit", "CmdDemo"}) AddUsedCommand(model(), name);
-  EXPECT_EQ(Visible(Hrh()), Visible(CrLf({"/*", "    Demo.hrh", "*/", "", "enum TDemoMenuCommands", "{",
-                                          "    EVelCmdZoomSet = 100,", "    EVelCmdViewToolbar,", "    CmdDemo", "};", ""})));
-}
-
-TEST_F(ResourceFiles, HeaderAfterTheScriptEnumeratesWhatTheScriptUsed) {
-  CollectMenuItems(model());
-  Rss();
-  EXPECT_NE(Hrh().find(CrLf({"{", "    EVelCmdViewToolbar = 100,", "    EDemoCmdFileName", "};"})), std::string::npos);
+// The command header: the first used command is numbered, SDK commands are left out.
+TEST_F(ResourceFiles, HeaderEnumeratesTheUsedCommands) {
+  const std::vector<std::vector<const char*>> used = {
+      {}, {"EVelCmdZoomSet"}, {"EVelCmdZoomSet", "EVelCmdViewToolbar", "EEikCmdExit", "CmdDemo"}};
+  const std::vector<std::vector<std::string>> bodies = {
+      {}, {"    EVelCmdZoomSet = 100"}, {"    EVelCmdZoomSet = 100,", "    EVelCmdViewToolbar,", "    CmdDemo"}};
+  for (size_t i = 0; i < used.size(); ++i) {
+    SCOPED_TRACE(i);
+    model().used_commands.clear();
+    for (const char* name : used[i]) AddUsedCommand(model(), name);
+    std::string expected = CrLf({"/*", "    Demo.hrh", "*/", "", "enum TDemoMenuCommands", "{"});
+    for (const std::string& line : bodies[i]) expected += line + "\r\n";
+    EXPECT_EQ(Visible(Hrh()), Visible(expected + CrLf({"};", ""})));
+  }
 }
 
 TEST_F(ResourceFiles, ResourceBuildScript) {
