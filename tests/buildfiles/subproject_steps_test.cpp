@@ -31,10 +31,6 @@ std::vector<std::string> CreatedBelow(const TestBuild& build, const std::string&
   return out;
 }
 
-size_t IndexOf(const std::vector<std::string>& list, const std::string& item) {
-  return static_cast<size_t>(std::find(list.begin(), list.end(), item) - list.begin());
-}
-
 class Steps : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,8 +61,11 @@ TEST_F(Steps, EngineStepWritesMmpHeaderSourceAndMakefileInOrder) {
                           "UNICODEUID\t\t0x1000008d 0x0110bbbb", "PROJECT\t\tProjectX", "SUBPROJECT\tengine",
                           "SOURCE\t\tengine.cpp", "USERINCLUDE\t..\\Include .", "SYSTEMINCLUDE\t\\epoc32\\include",
                           "LIBRARY\t\teuser.lib estor.lib"})));
-  EXPECT_NE(build.Bytes("c:\\ProjectX\\Engine\\makefile").find("\\EPOC32\\Release\\WINS\\Deb\\ProjectX_engine.dll : engine.wins"),
-            std::string::npos);
+  // The makefile carries the engine's own name and binary.
+  const std::string makefile = build.Bytes("c:\\ProjectX\\Engine\\makefile");
+  EXPECT_NE(makefile.find("\r\n\\EPOC32\\Release\\WINS\\Deb\\ProjectX_engine.dll : engine.wins\r\n\tnmake -f engine.wins\r\n"),
+            std::string::npos) << Visible(makefile);
+  EXPECT_NE(makefile.find("\r\n\tmakmake /MAKEWORK engine marm\r\n"), std::string::npos);
   EXPECT_TRUE(build.tree.Contains("ENG:makefile"));
 }
 
@@ -76,17 +75,16 @@ TEST_F(Steps, GuiStepRunsItsSequenceAndEndsInTheGuiDirectory) {
   BuildGuiSubproject(build.context);
   EXPECT_EQ(watcher.statuses, (std::vector<std::string>{"Building GUI (MMP File) ...", "Building GUI ...",
                                                         "Building GUI (C++ Files) ..."}));
+  // Other files may come between, but these come in this order.
   const std::vector<std::string> files = CreatedBelow(build, "/c/ProjectX");
-  const std::vector<std::string> expected_order = {
-      "GUI/gui.mmp",      "GUI/Main.cpp",   "Include/App.h",     "GUI/App.cpp",     "Include/Doc.h",
-      "GUI/Doc.cpp",      "Include/AppUI.h", "GUI/AppUI.cpp",    "Include/AppView.h", "GUI/AppView.cpp",
-      "GUI/ProjectX.rss", "Include/ProjectX.hrh", "Include/MsgI.h", "GUI/MsgI.cpp",  "GUI/GenRSS.bat",
-      "GUI/makefile"};
-  size_t previous = 0;
-  for (const std::string& file : expected_order) {
-    const size_t at = IndexOf(files, file);
-    ASSERT_LT(at, files.size()) << file << " was not written";
-    if (&file != &expected_order.front()) EXPECT_GT(at, previous) << file << " out of order";
+  std::ptrdiff_t previous = -1;
+  for (const char* file : {"GUI/gui.mmp", "GUI/Main.cpp", "Include/App.h", "GUI/App.cpp", "Include/Doc.h",
+                           "GUI/Doc.cpp", "Include/AppUI.h", "GUI/AppUI.cpp", "Include/AppView.h", "GUI/AppView.cpp",
+                           "GUI/ProjectX.rss", "Include/ProjectX.hrh", "Include/MsgI.h", "GUI/MsgI.cpp",
+                           "GUI/GenRSS.bat", "GUI/makefile"}) {
+    const std::ptrdiff_t at = std::find(files.begin(), files.end(), file) - files.begin();
+    ASSERT_LT(at, std::ssize(files)) << file << " was not written";
+    EXPECT_GT(at, previous) << file << " out of order";
     previous = at;
   }
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\GUI\\gui.mmp")),
@@ -131,10 +129,7 @@ TEST_F(Steps, DistributionStepWithoutThePackageOptionWritesNothing) {
 
 TEST(BuildWithoutTemplates, StillWritesAifWorkspaceAndMasterScript) {
   TestBuild build;
-  build.settings.engine = false;
-  build.settings.gui = false;
-  build.settings.help = false;
-  build.settings.sis = false;
+  build.settings.engine = build.settings.gui = build.settings.help = build.settings.sis = false;
   build.settings.name = "Demo";
   build.context.launch = false;
   BuildOutcome outcome = BuildProject(build.context);
