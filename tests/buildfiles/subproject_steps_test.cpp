@@ -34,10 +34,9 @@ std::vector<std::string> CreatedBelow(const TestBuild& build, const std::string&
 class Steps : public ::testing::Test {
  protected:
   void SetUp() override {
-    build.settings.engine_uid = "0x0100AAAA";
-    build.settings.engine_unicode_uid = "0x0110BBBB";
-    build.settings.gui_uid = "0x0100CCCC";
-    build.settings.gui_unicode_uid = "0x0110DDDD";
+    // Upper-case hex that the MMP files must turn to lower case.
+    build.settings.engine_uid = "0x0100AAAA", build.settings.engine_unicode_uid = "0x0110BBBB";
+    build.settings.gui_uid = "0x0100CCCC", build.settings.gui_unicode_uid = "0x0110DDDD";
     build.context.sdk_release = 5;
     build.report.set_view(&watcher);
     build.MakeProjectDirectories({"\\Include", "\\AIF", "\\Engine", "\\GUI", "\\Help", "\\Help\\Documents", "\\distrib"});
@@ -48,14 +47,13 @@ class Steps : public ::testing::Test {
 };
 
 TEST_F(Steps, EngineStepWritesMmpHeaderSourceAndMakefileInOrder) {
-  build.report.SetProgressMaximum(256);
-  build.report.SetProgressValue(77);
   BuildEngineSubproject(build.context);
   EXPECT_EQ(watcher.statuses, std::vector<std::string>{"Building Engine (MMP File) ..."});
   EXPECT_EQ(CreatedBelow(build, "/c/ProjectX"),
             (std::vector<std::string>{"Engine/engine.mmp", "Include/engine.h", "Engine/engine.cpp", "Engine/makefile"}));
   // The stage adds no report line of its own; the MMP file none either.
   EXPECT_EQ(build.report.Lines().front(), "Writing:  c:\\ProjectX\\Include\\engine.h");
+  // The arguments the step passes; the writer's own cases are in the MMP tests.
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\Engine\\engine.mmp")),
             Visible(CrLf({"TARGET\t\tProjectX_Engine.DLL", "TARGETTYPE\tdll", "UID\t\t0x1000008d 0x0100aaaa",
                           "UNICODEUID\t\t0x1000008d 0x0110bbbb", "PROJECT\t\tProjectX", "SUBPROJECT\tengine",
