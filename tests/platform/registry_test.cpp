@@ -62,19 +62,13 @@ TEST(RegistryExport, Regedit4IsReadInTheAnsiCodePage) {
 }
 
 TEST(RegistryExport, Version5IsReadFromUtf16WithByteOrderMark) {
-  const std::string text = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + kTemplatesKey +
-                           "]\r\n@=\"D:\\\\T\xC3\xA9mplates\"\r\n\"Long\"=hex(2):44,00,3a,00,5c,00,\\\r\n  41,00,00,00\r\n";
-  // UTF-8 to UTF-16LE for the characters used here (all in the BMP, none above U+07FF).
+  const std::u16string text = u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\K]\r\n"
+                              u"@=\"D:\\\\T\u00E9mplates\"\r\n\"Long\"=hex(2):44,00,3a,00,5c,00,\\\r\n  41,00,00,00\r\n";
   std::string bytes = "\xFF\xFE";
-  for (size_t i = 0; i < text.size(); ++i) {
-    unsigned c = static_cast<unsigned char>(text[i]);
-    if ((c & 0xE0) == 0xC0) c = (c & 0x1F) << 6 | (static_cast<unsigned char>(text[++i]) & 0x3F);
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>(c >> 8);
-  }
+  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
   ExportedRegistry registry = ExportedRegistry::Parse(bytes, "test.reg");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "D:\\T\xC3\xA9mplates");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Long"), "D:\\A");
+  EXPECT_EQ(GetRegString(&registry, "Software\\K", ""), "D:\\T\xC3\xA9mplates");
+  EXPECT_EQ(GetRegString(&registry, "Software\\K", "Long"), "D:\\A");
 }
 
 TEST(RegistryExport, LaterLinesRemoveKeysAndValues) {
