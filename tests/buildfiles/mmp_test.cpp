@@ -10,7 +10,7 @@ using testing::CrLf;
 using testing::TestBuild;
 using testing::Visible;
 
-// The arguments the GUI step passes, for a project ProjectX on c:.
+// Arguments shaped like the GUI step's, for a project ProjectX on c:.
 MmpArguments GuiArguments() {
   return {.path = "c:\\ProjectX\\GUI\\gui.mmp", .target_type = "app", .project = "ProjectX", .subproject = "gui",
           .uid = "0x1000006c 0x01000253", .system_include = "\\epoc32\\include",
