@@ -48,13 +48,11 @@ TEST_F(AifDirectory, MbmStepWritesTheListTheCopiesAndGenMbm) {
 }
 
 TEST_F(AifDirectory, TemplateDirectoryNameMatchesIgnoringCase) {
-  TestBuild other;
-  other.fs.MakeDirectories("/shipped/icons");
-  for (const char* suffix : kIconOrder) other.fs.Write(std::string("/shipped/icons/icon") + suffix + ".bmp", suffix);
-  other.context.install_dir = "/shipped";
-  other.MakeProjectDirectories({"\\AIF"});
-  WriteIconBitmaps(other.context);
-  EXPECT_EQ(other.Bytes("c:\\ProjectX\\AIF\\ProjectX48i.bmp"), "48i");
+  build.fs.MakeDirectories("/shipped/icons");
+  for (const char* suffix : kIconOrder) build.fs.Write(std::string("/shipped/icons/icon") + suffix + ".bmp", suffix);
+  build.context.install_dir = "/shipped";
+  WriteIconBitmaps(build.context);
+  EXPECT_EQ(build.Bytes("c:\\ProjectX\\AIF\\ProjectX48i.bmp"), "48i");
 }
 
 std::string Boxed(const std::string& text) { return "/* " + text + std::string(72 - text.size(), ' ') + " */"; }
