@@ -17,41 +17,28 @@ class Package : public ::testing::Test {
   TestBuild build;
 };
 
-TEST_F(Package, ScriptWithHelpHasNineLines) {
+TEST_F(Package, ScriptWithHelpHasNineLinesAndIsNeitherReportedNorInTheTree) {
   WritePackageScript(build.context, "c:\\ProjectX\\distrib", "ProjectX");
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\distrib\\ProjectX (MARM Release).pkg")),
-            Visible(CrLf({";",
-                          "; Install file for ProjectX (MARM Narrow Release)",
-                          ";",
-                          "#{\"ProjectX\"},(0x01000253),1,0,0",
-                          ";",
+            Visible(CrLf({";", "; Install file for ProjectX (MARM Narrow Release)", ";",
+                          "#{\"ProjectX\"},(0x01000253),1,0,0", ";",
                           "\"\\epoc32\\release\\marm\\rel\\ProjectX.app\" - \"!:\\system\\apps\\ProjectX\\ProjectX.app\"",
                           "\"\\epoc32\\release\\marm\\rel\\ProjectX.rsc\" - \"!:\\system\\apps\\ProjectX\\ProjectX.rsc\"",
                           "\"\\ProjectX\\aif\\ProjectX.aif\" - \"!:\\system\\apps\\ProjectX\\ProjectX.aif\"",
                           "\"\\ProjectX\\help\\database\\ProjectX.hlp\" - \"!:\\system\\apps\\ProjectX\\ProjectX.hlp\""})));
+  EXPECT_TRUE(build.report.Lines().empty());
+  EXPECT_EQ(build.tree.size(), 0u);
 }
 
-TEST_F(Package, ScriptWithoutHelpHasEightLines) {
+TEST_F(Package, ScriptWithoutHelpHasEightLinesAndTheUidAsTyped) {
   build.settings.help = false;
+  build.settings.gui_uid = "0x0100ABCD";
   WritePackageScript(build.context, "c:\\ProjectX\\distrib", "ProjectX");
   const std::string bytes = build.Bytes("c:\\ProjectX\\distrib\\ProjectX (MARM Release).pkg");
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 8);
   EXPECT_EQ(bytes.find(".hlp"), std::string::npos);
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-}
-
-TEST_F(Package, UidStandsAsTyped) {
-  build.settings.gui_uid = "0x0100ABCD";
-  WritePackageScript(build.context, "c:\\ProjectX\\distrib", "ProjectX");
-  EXPECT_NE(build.Bytes("c:\\ProjectX\\distrib\\ProjectX (MARM Release).pkg")
-                .find("\r\n#{\"ProjectX\"},(0x0100ABCD),1,0,0\r\n"),
-            std::string::npos);
-}
-
-TEST_F(Package, ScriptIsNeitherReportedNorInTheTree) {
-  WritePackageScript(build.context, "c:\\ProjectX\\distrib", "ProjectX");
-  EXPECT_TRUE(build.report.Lines().empty());
-  EXPECT_EQ(build.tree.size(), 0u);
+  EXPECT_NE(bytes.find("\r\n#{\"ProjectX\"},(0x0100ABCD),1,0,0\r\n"), std::string::npos);
 }
 
 TEST_F(Package, BatchRunsMakesisInThePackageDirectory) {

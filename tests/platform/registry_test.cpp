@@ -14,14 +14,14 @@ ExportedRegistry OneValue(const std::string& name, const std::string& data) {
   return registry;
 }
 
-TEST(GetRegString, ReturnsTheStoredString) {
+TEST(GetRegString, FindsValuesIgnoringCaseAndGivesEmptyTextForMissingKeys) {
   ExportedRegistry registry = OneValue("", "C:\\Office\\Templates");
+  registry.SetValue(RegistryRoot::kLocalMachine, kTemplatesKey, "UserTemplates", "u");
   EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "C:\\Office\\Templates");
   EXPECT_EQ(GetRegString(&registry, RegistryRoot::kLocalMachine, kTemplatesKey, ""), "C:\\Office\\Templates");
-}
-
-TEST(GetRegString, MissingKeyGivesEmptyText) {
-  ExportedRegistry registry = OneValue("", "x");
+  EXPECT_EQ(GetRegString(&registry, "software\\microsoft\\OFFICE\\8.0\\common\\filenew\\localtemplates",
+                         "usertemplates"),
+            "u");
   EXPECT_EQ(GetRegString(&registry, "SOFTWARE\\Nobody\\Here", ""), "");
   // The same path under another root is another key.
   EXPECT_EQ(GetRegString(&registry, RegistryRoot::kCurrentUser, kTemplatesKey, ""), "");
@@ -43,48 +43,32 @@ TEST(GetRegString, KeyWithoutTheValueRaisesError1001) {
   EXPECT_THROW(GetRegString(&registry, "SOFTWARE\\Microsoft\\Office", "Path"), RegistryError);
 }
 
-TEST(GetRegString, KeysAndValueNamesMatchIgnoringCase) {
-  ExportedRegistry registry = OneValue("UserTemplates", "u");
-  EXPECT_EQ(GetRegString(&registry, "software\\microsoft\\OFFICE\\8.0\\common\\filenew\\localtemplates",
-                         "usertemplates"),
-            "u");
-}
-
-TEST(RegistryExport, StoredTerminatorAloneGivesEmptyText) {
-  const std::string file =
-      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + kTemplatesKey + "]\r\n@=hex(1):00\r\n\"Two\"=\"\"\r\n";
-  ExportedRegistry registry = ExportedRegistry::Parse(file, "test.reg");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Two"), "");
-}
-
 TEST(RegistryExport, Regedit4IsReadInTheAnsiCodePage) {
   const std::string file =
       "REGEDIT4\r\n\r\n"
       "[HKEY_LOCAL_MACHINE\\" + kTemplatesKey + "]\r\n"
       "@=\"C:\\\\Vorlagen f\xFCr \\\"Word\\\"\"\r\n"
       "\"Expand\"=hex(2):43,3a,5c,e4,00\r\n"
-      "\"Number\"=dword:00000010\r\n";
+      "\"Number\"=dword:00000010\r\n"
+      "\"Nul\"=hex(1):00\r\n"
+      "\"Empty\"=\"\"\r\n";
   ExportedRegistry registry = ExportedRegistry::Parse(file, "test.reg");
   EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "C:\\Vorlagen f\xC3\xBCr \"Word\"");
   EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Expand"), "C:\\\xC3\xA4");
   EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Number"), std::string("\x10\0\0\0", 4));
+  // A stored terminator alone is empty text.
+  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Nul"), "");
+  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Empty"), "");
 }
 
 TEST(RegistryExport, Version5IsReadFromUtf16WithByteOrderMark) {
-  const std::string text = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + kTemplatesKey +
-                           "]\r\n@=\"D:\\\\T\xC3\xA9mplates\"\r\n\"Long\"=hex(2):44,00,3a,00,5c,00,\\\r\n  41,00,00,00\r\n";
-  // UTF-8 to UTF-16LE for the characters used here (all in the BMP, none above U+07FF).
+  const std::u16string text = u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\K]\r\n"
+                              u"@=\"D:\\\\T\u00E9mplates\"\r\n\"Long\"=hex(2):44,00,3a,00,5c,00,\\\r\n  41,00,00,00\r\n";
   std::string bytes = "\xFF\xFE";
-  for (size_t i = 0; i < text.size(); ++i) {
-    unsigned c = static_cast<unsigned char>(text[i]);
-    if ((c & 0xE0) == 0xC0) c = (c & 0x1F) << 6 | (static_cast<unsigned char>(text[++i]) & 0x3F);
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>(c >> 8);
-  }
+  for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
   ExportedRegistry registry = ExportedRegistry::Parse(bytes, "test.reg");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "D:\\T\xC3\xA9mplates");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Long"), "D:\\A");
+  EXPECT_EQ(GetRegString(&registry, "Software\\K", ""), "D:\\T\xC3\xA9mplates");
+  EXPECT_EQ(GetRegString(&registry, "Software\\K", "Long"), "D:\\A");
 }
 
 TEST(RegistryExport, LaterLinesRemoveKeysAndValues) {
@@ -128,11 +112,15 @@ const char kWineSystemReg[] =
     "\"Tab\"=\"a\\tb\\x00e9\"\n"
     "\"Wide\"=str(2):\"%SystemRoot%\"\n";
 
-TEST(WineRegistry, KeysAreRelativeToTheMachineHive) {
-  ExportedRegistry registry = ExportedRegistry::Parse(kWineSystemReg, "system.reg");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "C:\\Program Files\\Microsoft Office\\Templates");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Tab"), "a\tb\xC3\xA9");
-  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, "Wide"), "%SystemRoot%");
+TEST(WineRegistry, LoadsWithKeysRelativeToTheMachineHive) {
+  MemoryFileSystem fs;
+  fs.MakeDirectories("/prefix");
+  fs.Write("/prefix/system.reg", kWineSystemReg);
+  std::unique_ptr<ExportedRegistry> registry = ExportedRegistry::Load(fs, "/prefix/system.reg");
+  ASSERT_NE(registry, nullptr);
+  EXPECT_EQ(GetRegString(registry.get(), kTemplatesKey, ""), "C:\\Program Files\\Microsoft Office\\Templates");
+  EXPECT_EQ(GetRegString(registry.get(), kTemplatesKey, "Tab"), "a\tb\xC3\xA9");
+  EXPECT_EQ(GetRegString(registry.get(), kTemplatesKey, "Wide"), "%SystemRoot%");
 }
 
 TEST(WineRegistry, SixtyFourBitPrefixShowsWow6432NodeToThisProgram) {
@@ -144,15 +132,6 @@ TEST(WineRegistry, SixtyFourBitPrefixShowsWow6432NodeToThisProgram) {
       "@=\"C:\\\\T64\"\n";
   ExportedRegistry registry = ExportedRegistry::Parse(file, "system.reg");
   EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "C:\\T32");
-}
-
-TEST(WineRegistry, LoadsFromTheFileSystem) {
-  MemoryFileSystem fs;
-  fs.MakeDirectories("/prefix");
-  fs.Write("/prefix/system.reg", kWineSystemReg);
-  std::unique_ptr<ExportedRegistry> registry = ExportedRegistry::Load(fs, "/prefix/system.reg");
-  ASSERT_NE(registry, nullptr);
-  EXPECT_EQ(GetRegString(registry.get(), kTemplatesKey, ""), "C:\\Program Files\\Microsoft Office\\Templates");
 }
 
 }  // namespace
