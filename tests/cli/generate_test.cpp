@@ -1,57 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+
+#include "support/headless_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs the real binary, as a user would, in a scratch directory.
-class HeadlessRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("kelvad_cli_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
-    fs::create_directories(root / "c");
-    fs::create_directories(root / "d");
-    fs::create_directories(root / "data");
-  }
-  void TearDown() override { fs::remove_all(root); }
-
-  Outcome Generate(const std::string& args) {
-    std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
-    std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
-                          " generate --drive c=" + (root / "c").string() + " --data-dir " +
-                          (root / "data").string() + " " + args + " >" + out + " 2>" + err + " </dev/null";
-    Outcome run;
-    int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Read(out);
-    run.err = Read(err);
-    return run;
-  }
-
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  fs::path root;
-};
+using kelvad::testing::HeadlessRun;
+using Outcome = kelvad::testing::RunOutcome;
 
 TEST_F(HeadlessRun, WritesTheProjectAndTheReport) {
   // Without the help template the help options are cleared.
@@ -122,14 +81,6 @@ TEST_F(HeadlessRun, UnusableArgumentsExitWithTwo) {
   EXPECT_TRUE(fs::is_empty(root / "c"));
 }
 
-TEST_F(HeadlessRun, TheProjectNameBecomesTheApplicationName) {
-  Outcome run = Generate("--sdk-release 0 --no-launch --set name=Alpha");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(fs::is_directory(root / "c" / "Alpha"));
-}
-
-}  // namespace
-
 TEST_F(HeadlessRun, AMissingDataDirectoryIsCreatedForTheReport) {
   fs::remove_all(root / "data");
   Outcome run = Generate("--sdk-release 3 --no-launch");
@@ -145,3 +96,5 @@ TEST_F(HeadlessRun, ADriveMappedToNothingIsRefusedBeforeWriting) {
   EXPECT_FALSE(fs::exists(root / "absent"));
   EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
 }
+
+}  // namespace

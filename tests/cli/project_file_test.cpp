@@ -1,62 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "support/headless_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using Outcome = kelvad::testing::RunOutcome;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs the real binary with a project description, in a scratch directory.
-class ProjectFile : public ::testing::Test {
+// Runs the real binary with a project description.
+class ProjectFile : public kelvad::testing::HeadlessRun {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("kelvad_project_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
-    fs::create_directories(root / "c");
-    fs::create_directories(root / "data");
-  }
-  void TearDown() override { fs::remove_all(root); }
-
   Outcome Generate(const std::string& description, const std::string& more = "") {
     Write(root / "project.json", description);
     return Run((root / "project.json").string() + " " + more);
   }
   Outcome Run(const std::string& project_and_more) {
-    std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
-    std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
-                          " generate --sdk-release 5 --no-launch --drive c=" + (root / "c").string() +
-                          " --data-dir " + (root / "data").string() + " --project " + project_and_more + " >" + out +
-                          " 2>" + err + " </dev/null";
-    Outcome run;
-    int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Read(out);
-    run.err = Read(err);
-    return run;
-  }
-
-  static void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return HeadlessRun::Generate("--sdk-release 5 --no-launch --project " + project_and_more);
   }
   bool NothingWritten() const { return fs::is_empty(root / "c"); }
-
-  fs::path root;
 };
 
 const char* const kExample = R"({

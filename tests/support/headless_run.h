@@ -1,0 +1,32 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace kelvad::testing {
+
+struct RunOutcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the real binary, as a user would, in a scratch directory that holds
+// drive c: ("c") and the data directory ("data").
+class HeadlessRun : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // kelvad generate --drive c=ROOT/c --data-dir ROOT/data ARGS
+  RunOutcome Generate(const std::string& args);
+
+  static std::string Read(const std::filesystem::path& path);
+  static void Write(const std::filesystem::path& path, const std::string& bytes);
+
+  std::filesystem::path root;
+};
+
+}  // namespace kelvad::testing
