@@ -47,47 +47,32 @@ struct HelpBuild : TestBuild {
   std::vector<Lines> warnings;  // title, text, detail
 };
 
-// Stands in for a word processor that fails at a chosen operation.
-class FailingWordProcessor : public WordProcessor {
- public:
-  enum class At { kStart, kTemplate, kStyle, kSave };
-  explicit FailingWordProcessor(At at) : at_(at) {}
-  bool Start() override { return Call("Start"), at_ != At::kStart; }
-  bool NewDocument(const std::string& path) override { return Call("NewDocument " + path), at_ != At::kTemplate; }
-  void ClearDocument() override { Call("ClearDocument"); }
-  void SetStyle(const std::string& name) override {
-    Call("SetStyle " + name);
-    if (at_ == At::kStyle && name == "Heading 1") throw Error("no style Heading 1");
+// Stands in for a word processor, failing at the first call that starts
+// with `fail`.
+struct FailingWordProcessor : WordProcessor {
+  explicit FailingWordProcessor(std::string fail) : fail(std::move(fail)) {}
+  bool Call(const std::string& call) { return calls.push_back(call), call.rfind(fail, 0) != 0; }
+  void Throwing(const std::string& call) {
+    if (!Call(call)) throw Error("no " + call);
   }
-  void TypeText(const std::string& text) override { Call("TypeText " + text); }
-  void NewParagraph() override { Call("NewParagraph"); }
-  void SaveAsRtf(const std::string& path) override {
-    Call("SaveAsRtf " + path);
-    if (at_ == At::kSave) throw Error("disk full");
-  }
-  void Quit() override { Call("Quit"); }
+  bool Start() override { return Call("Start"); }
+  bool NewDocument(const std::string& path) override { return Call("NewDocument " + path); }
+  void ClearDocument() override { Throwing("ClearDocument"); }
+  void SetStyle(const std::string& name) override { Throwing("SetStyle " + name); }
+  void TypeText(const std::string& text) override { Throwing("TypeText " + text); }
+  void NewParagraph() override { Throwing("NewParagraph"); }
+  void SaveAsRtf(const std::string& path) override { Throwing("SaveAsRtf " + path); }
+  void Quit() override { calls.push_back("Quit"); }
+  std::string fail;
   Lines calls;
-
- private:
-  void Call(const std::string& call) { calls.push_back(call); }
-  At at_;
 };
 
 // The report lines of a document written to the end.
-const Lines kSuccessLines = {
-    "Generating File: ProjectX.rtf",
-    "\tOpening Microsoft Word...",
-    "\t\tMicrosoft Word opened OK",
-    "\tOpening EPOC Help Document Template...",
-    "\t\tTemplate opened OK",
-    "\tGenerating Text...",
-    "\tWriting Comment Section",
-    "\tWriting Application Title",
-    "\tWriting Example Topic",
-    "\tSaving RTF File...",
-    "\t\tRTF File Saved OK",
-    "\tClosing Microsoft Word",
-};
+const Lines kSuccessLines = {"Generating File: ProjectX.rtf", "\tOpening Microsoft Word...",
+                             "\t\tMicrosoft Word opened OK", "\tOpening EPOC Help Document Template...",
+                             "\t\tTemplate opened OK", "\tGenerating Text...", "\tWriting Comment Section",
+                             "\tWriting Application Title", "\tWriting Example Topic", "\tSaving RTF File...",
+                             "\t\tRTF File Saved OK", "\tClosing Microsoft Word"};
 
 // The first lines of a success, then the line of the failure.
 Lines FailedAfter(size_t lines, const std::string& last) {
@@ -130,7 +115,7 @@ TEST(HelpDocument, NameOutsideAsciiIsKeptInTheDocument) {
 
 TEST(HelpDocument, NoWordProcessorAbortsBeforeAnyTemplate) {
   HelpBuild build;
-  FailingWordProcessor word(FailingWordProcessor::At::kStart);
+  FailingWordProcessor word("Start");
   build.context.word = &word;
   build.Generate();
   EXPECT_EQ(build.DocumentLines(), FailedAfter(2, "\t\tError opening Microsoft Word - Help File Generation aborted"));
@@ -141,7 +126,7 @@ TEST(HelpDocument, NoWordProcessorAbortsBeforeAnyTemplate) {
 
 TEST(HelpDocument, UnreadableTemplateAbortsWithTheTemplateLine) {
   const Lines aborted = FailedAfter(4, "\t\tError opening EPOC Document Template - Help File Generation aborted");
-  FailingWordProcessor word(FailingWordProcessor::At::kTemplate);
+  FailingWordProcessor word("NewDocument");
   const std::vector<std::pair<const char*, std::function<void(HelpBuild&)>>> cases = {
       {"gone after the search", [](HelpBuild& b) { b.fs.Remove("/c/Aleppo/Template/EPOCHELP.DOT"); }},
       {"never found", [](HelpBuild& b) { b.context.help_template = ""; }},
@@ -181,12 +166,12 @@ TEST(HelpDocument, FailureWhileSavingGivesTheUnexpectedErrorLineAndTheMessage) {
 
 TEST(HelpDocument, MissingStyleStopsTheTextAndQuits) {
   HelpBuild build;
-  FailingWordProcessor word(FailingWordProcessor::At::kStyle);
+  FailingWordProcessor word("SetStyle Heading 1");
   build.context.word = &word;
   build.Generate();
   EXPECT_EQ(build.DocumentLines(), FailedAfter(8, "\t\t\tUnexpected Error!"));
   ASSERT_EQ(build.warnings.size(), 1u);
-  EXPECT_EQ(build.warnings[0][2], "no style Heading 1");
+  EXPECT_EQ(build.warnings[0][2], "no SetStyle Heading 1");
   // Nothing is saved after the failure; the instance is not left running.
   EXPECT_EQ(word.calls.back(), "Quit");
   for (const std::string& call : word.calls) EXPECT_EQ(call.rfind("SaveAsRtf", 0), std::string::npos);
@@ -194,7 +179,7 @@ TEST(HelpDocument, MissingStyleStopsTheTextAndQuits) {
 
 TEST(HelpDocument, DrivesTheWordProcessorInTheOrderOfTheDocument) {
   HelpBuild build;
-  FailingWordProcessor word(FailingWordProcessor::At::kSave);
+  FailingWordProcessor word("SaveAsRtf");
   build.context.word = &word;
   build.Generate();
   EXPECT_EQ(word.calls, (Lines{"Start", std::string("NewDocument ") + kTemplate, "ClearDocument", "SetStyle Comment",
