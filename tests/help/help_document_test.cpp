@@ -74,6 +74,8 @@ const Lines kSuccessLines = {"Generating File: ProjectX.rtf", "\tOpening Microso
                              "\tWriting Application Title", "\tWriting Example Topic", "\tSaving RTF File...",
                              "\t\tRTF File Saved OK", "\tClosing Microsoft Word"};
 
+const char* const kTemplateAborted = "\t\tError opening EPOC Document Template - Help File Generation aborted";
+
 // The first lines of a success, then the line of the failure.
 Lines FailedAfter(size_t lines, const std::string& last) {
   Lines out(kSuccessLines.begin(), kSuccessLines.begin() + lines);
@@ -113,36 +115,21 @@ TEST(HelpDocument, NameOutsideAsciiIsKeptInTheDocument) {
   EXPECT_EQ(build.DocumentLines().front(), "Generating File: " + build.settings.name + ".rtf");
 }
 
-TEST(HelpDocument, NoWordProcessorAbortsBeforeAnyTemplate) {
-  HelpBuild build;
-  FailingWordProcessor word("Start");
-  build.context.word = &word;
-  build.Generate();
-  EXPECT_EQ(build.DocumentLines(), FailedAfter(2, "\t\tError opening Microsoft Word - Help File Generation aborted"));
-  EXPECT_EQ(word.calls, Lines{"Start"});
-  EXPECT_FALSE(build.drives.Exists(kRtf));
-  EXPECT_TRUE(build.warnings.empty());
-}
-
 TEST(HelpDocument, UnreadableTemplateAbortsWithTheTemplateLine) {
-  const Lines aborted = FailedAfter(4, "\t\tError opening EPOC Document Template - Help File Generation aborted");
-  FailingWordProcessor word("NewDocument");
   const std::vector<std::pair<const char*, std::function<void(HelpBuild&)>>> cases = {
       {"gone after the search", [](HelpBuild& b) { b.fs.Remove("/c/Aleppo/Template/EPOCHELP.DOT"); }},
       {"never found", [](HelpBuild& b) { b.context.help_template = ""; }},
       {"unmapped drive", [](HelpBuild& b) { b.context.help_template = "q:\\Aleppo\\Template\\EPOCHELP.DOT"; }},
-      {"refused", [&](HelpBuild& b) { b.context.word = &word; }},
   };
   for (const auto& [name, set_up] : cases) {
     SCOPED_TRACE(name);
     HelpBuild build;
     set_up(build);
     build.Generate();
-    EXPECT_EQ(build.DocumentLines(), aborted);
+    EXPECT_EQ(build.DocumentLines(), FailedAfter(4, kTemplateAborted));
     EXPECT_FALSE(build.drives.Exists(kRtf));
     EXPECT_TRUE(build.warnings.empty());
   }
-  EXPECT_EQ(word.calls, (Lines{"Start", std::string("NewDocument ") + kTemplate, "Quit"}));
 }
 
 TEST(HelpDocument, FailureWhileSavingGivesTheUnexpectedErrorLineAndTheMessage) {
@@ -164,29 +151,43 @@ TEST(HelpDocument, FailureWhileSavingGivesTheUnexpectedErrorLineAndTheMessage) {
   EXPECT_EQ(silent.report.Lines().back(), "\t\t\tUnexpected Error!");
 }
 
-TEST(HelpDocument, MissingStyleStopsTheTextAndQuits) {
-  HelpBuild build;
-  FailingWordProcessor word("SetStyle Heading 1");
-  build.context.word = &word;
-  build.Generate();
-  EXPECT_EQ(build.DocumentLines(), FailedAfter(8, "\t\t\tUnexpected Error!"));
-  ASSERT_EQ(build.warnings.size(), 1u);
-  EXPECT_EQ(build.warnings[0][2], "no SetStyle Heading 1");
-  // Nothing is saved after the failure; the instance is not left running.
-  EXPECT_EQ(word.calls.back(), "Quit");
-  for (const std::string& call : word.calls) EXPECT_EQ(call.rfind("SaveAsRtf", 0), std::string::npos);
-}
+// What the document asks of the word processor, in order.
+const Lines kCalls = {"Start", std::string("NewDocument ") + kTemplate, "ClearDocument", "SetStyle Comment",
+                      "TypeText Author: Kelvad", "NewParagraph", "TypeText Date: Friday, Mar 5 1999", "NewParagraph",
+                      "TypeText Version: 1.0", "NewParagraph", "SetStyle Heading 1", "TypeText ProjectX",
+                      "NewParagraph", "SetStyle Heading 2", "TypeText topic 1", "NewParagraph",
+                      std::string("SaveAsRtf ") + kRtf, "Quit"};
 
-TEST(HelpDocument, DrivesTheWordProcessorInTheOrderOfTheDocument) {
-  HelpBuild build;
-  FailingWordProcessor word("SaveAsRtf");
-  build.context.word = &word;
-  build.Generate();
-  EXPECT_EQ(word.calls, (Lines{"Start", std::string("NewDocument ") + kTemplate, "ClearDocument", "SetStyle Comment",
-                               "TypeText Author: Kelvad", "NewParagraph", "TypeText Date: Friday, Mar 5 1999",
-                               "NewParagraph", "TypeText Version: 1.0", "NewParagraph", "SetStyle Heading 1",
-                               "TypeText ProjectX", "NewParagraph", "SetStyle Heading 2", "TypeText topic 1",
-                               "NewParagraph", std::string("SaveAsRtf ") + kRtf, "Quit"}));
+// Failing at each stage: the report stops there, only a failure once the
+// text has begun warns, nothing is asked after it, and a started word
+// processor is always quit.
+TEST(HelpDocument, WordProcessorFailingAtEachStage) {
+  struct Case {
+    const char* fail;
+    Lines lines;
+    size_t calls;  // of kCalls, before the quit
+    std::string warning;
+  };
+  const Case cases[] = {
+      {"Start", FailedAfter(2, "\t\tError opening Microsoft Word - Help File Generation aborted"), 1, ""},
+      {"NewDocument", FailedAfter(4, kTemplateAborted), 2, ""},
+      {"SetStyle Heading 1", FailedAfter(8, "\t\t\tUnexpected Error!"), 11, "no SetStyle Heading 1"},
+      {"SaveAsRtf", FailedAfter(10, "\t\t\tUnexpected Error!"), 17, std::string("no SaveAsRtf ") + kRtf},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fail);
+    HelpBuild build;
+    FailingWordProcessor word(c.fail);
+    build.context.word = &word;
+    build.Generate();
+    EXPECT_EQ(build.DocumentLines(), c.lines);
+    Lines calls(kCalls.begin(), kCalls.begin() + c.calls);
+    if (c.calls > 1) calls.push_back("Quit");
+    EXPECT_EQ(word.calls, calls);
+    ASSERT_EQ(build.warnings.size(), c.warning.empty() ? 0u : 1u);
+    if (!c.warning.empty()) EXPECT_EQ(build.warnings[0][2], c.warning);
+    EXPECT_FALSE(build.drives.Exists(kRtf));
+  }
 }
 
 TEST(HelpDocument, TodaysDocumentCarriesADateLine) {
@@ -201,10 +202,7 @@ TEST(HelpDocument, TodaysDocumentCarriesADateLine) {
 
 std::tm Date(int year, int month, int day, int weekday) {
   std::tm tm{};
-  tm.tm_year = year - 1900;
-  tm.tm_mon = month - 1;
-  tm.tm_mday = day;
-  tm.tm_wday = weekday;
+  tm.tm_year = year - 1900, tm.tm_mon = month - 1, tm.tm_mday = day, tm.tm_wday = weekday;
   return tm;
 }
 
