@@ -36,7 +36,7 @@ TEST(HelpTemplateSearch, OrderExactNameAndRegistryProblems) {
   enum Registry { kNone, kEmpty, kKeyOnly, kValue };
   struct Case {
     const char* what;
-    Lines files;  // host paths
+    Lines files;  // host paths; one ending in '/' is a directory
     Registry registry;
     const char* value;
     const char* drive;
@@ -57,6 +57,7 @@ TEST(HelpTemplateSearch, OrderExactNameAndRegistryProblems) {
        {aleppo[0]}, "RegQueryValueEx failed!"},
       {"only the exact name", {office + "epochelp.dot", a + "EpocHelp.Dot", aa + "EPOCHELP.DOT"}, kValue,
        "c:\\Office\\Templates", "c:", "c:\\Aleppo\\Aleppo\\Template\\EPOCHELP.DOT", all, ""},
+      {"a directory of the name", {a + "EPOCHELP.DOT/"}, kNone, "", "c:", "", aleppo, ""},
       {"the project drive", {a + "EPOCHELP.DOT"}, kNone, "", "d:", "",
        {"d:\\Aleppo\\Template", "d:\\Aleppo\\Aleppo\\Template"}, ""},
       {"an unmapped drive", {}, kValue, "q:\\Templates", "q:", "",
@@ -67,7 +68,9 @@ TEST(HelpTemplateSearch, OrderExactNameAndRegistryProblems) {
     SearchBuild b;
     b.fs.MakeDirectories("/d/Aleppo/Template");
     b.drives.Map('d', "/d");
-    for (const std::string& file : c.files) b.Put(file);
+    for (std::string file : c.files) {
+      file.back() == '/' ? b.fs.MakeDirectories(file.erase(file.size() - 1)) : b.Put(file);
+    }
     if (c.registry == kKeyOnly) b.registry.AddKey(RegistryRoot::kLocalMachine, kLocalTemplatesKey);
     if (c.registry == kValue) b.SetRegistryValue(c.value);
     HelpTemplateSearch search = SearchHelpTemplate(b.drives, c.registry == kNone ? nullptr : &b.registry, c.drive);
@@ -76,12 +79,6 @@ TEST(HelpTemplateSearch, OrderExactNameAndRegistryProblems) {
     EXPECT_NE(search.registry_problem.find(c.problem), std::string::npos) << search.registry_problem;
     if (!*c.problem) EXPECT_EQ(search.registry_problem, "");
   }
-}
-
-TEST(HelpTemplateSearch, DirectoryNamedLikeTheTemplateIsNoTemplate) {
-  SearchBuild b;
-  b.fs.MakeDirectories("/c/Aleppo/Template/EPOCHELP.DOT");
-  EXPECT_FALSE(SearchHelpTemplate(b.drives, nullptr, "c:").found());
 }
 
 TEST(FindHelpTemplate, NotFoundClearsTheOptionsAndKeepsTheOldPathFoundSetsThem) {
