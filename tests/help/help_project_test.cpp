@@ -27,24 +27,20 @@ struct HelpBuild : TestBuild {
   std::string Help() const { return settings.ProjectDirectory() + "\\help"; }
 };
 
-TEST(HelpProjectFile, EightLinesWithAbsoluteDirectories) {
-  HelpBuild build;
-  GenerateHelpProject(build.context, "ProjectX", "ProjectX.alp", build.Help());
-  EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\Help\\ProjectX.alp")),
-            Visible(CrLf({"inputdirectory c:\\ProjectX\\help\\documents\\",
-                          "outputdirectory c:\\ProjectX\\help\\database\\", "outputfile ProjectX.hlp",
-                          "sourcefile ProjectX", "orderfile ProjectX.ord", "graphicsdirectory c:\\ProjectX\\help\\pictures",
-                          "workingdirectory c:\\ProjectX\\help\\temp\\",
-                          "customizationfile c:\\ProjectX\\help\\ProjectX.alc"})));
-}
-
-TEST(HelpProjectFile, NameWithSpacesIsWrittenUnquoted) {
-  HelpBuild build("My App", "d:");
-  GenerateHelpProject(build.context, "My App", "My App.alp", build.Help());
-  std::string bytes = build.Bytes("d:\\My App\\help\\My App.alp");
-  EXPECT_EQ(bytes.rfind("inputdirectory d:\\My App\\help\\documents\\\r\n", 0), 0u);
-  EXPECT_NE(bytes.find("\r\nsourcefile My App\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("\r\ncustomizationfile d:\\My App\\help\\My App.alc\r\n"), std::string::npos);
+TEST(HelpProjectFile, EightLinesWithAbsoluteDirectoriesAndUnquotedNames) {
+  struct Case {
+    std::string name, drive, help;
+  };
+  for (const Case& c : {Case{"ProjectX", "c:", "c:\\ProjectX\\help"}, Case{"My App", "d:", "d:\\My App\\help"}}) {
+    SCOPED_TRACE(c.name);
+    HelpBuild build(c.name, c.drive);
+    GenerateHelpProject(build.context, c.name, c.name + ".alp", build.Help());
+    EXPECT_EQ(Visible(build.Bytes(c.help + "\\" + c.name + ".alp")),
+              Visible(CrLf({"inputdirectory " + c.help + "\\documents\\", "outputdirectory " + c.help + "\\database\\",
+                            "outputfile " + c.name + ".hlp", "sourcefile " + c.name, "orderfile " + c.name + ".ord",
+                            "graphicsdirectory " + c.help + "\\pictures", "workingdirectory " + c.help + "\\temp\\",
+                            "customizationfile " + c.help + "\\" + c.name + ".alc"})));
+  }
 }
 
 TEST(HelpStyles, SevenLinesWithBulletsAndQuotedEffects) {
@@ -79,7 +75,7 @@ TEST(HelpProjectFiles, BypassTheOutputFileWriter) {
 
 // Both golden files checked line by line: the batch header, then the
 // counted lines of the help scripts.
-TEST(HelpBatchFiles, HelpGenMatchesItsGoldenFileAndIsReported) {
+TEST(HelpBatchFiles, MatchTheirGoldenFilesAndAreReported) {
   HelpBuild build;
   GenerateHelpGenBat(build.context, build.Help(), "ProjectX");
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\HelpGen.bat")), Visible(testing::Golden("help/HelpGen.bat")));
@@ -87,15 +83,11 @@ TEST(HelpBatchFiles, HelpGenMatchesItsGoldenFileAndIsReported) {
   ASSERT_NE(node, nullptr);
   EXPECT_EQ(node->text, "HelpGen.bat");
   EXPECT_EQ(node->image, 14);
-  const auto& lines = build.report.Lines();
+  const std::vector<std::string>& lines = build.report.Lines();
   ASSERT_GE(lines.size(), 3u);
-  EXPECT_EQ(lines[lines.size() - 3], "Writing:  c:\\ProjectX\\help\\HelpGen.bat");
-  EXPECT_EQ(lines[lines.size() - 2], "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat");
-  EXPECT_EQ(lines.back(), "\tWrote 5 lines.");
-}
-
-TEST(HelpBatchFiles, HelpCopyMatchesItsGoldenFile) {
-  HelpBuild build;
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+            (std::vector<std::string>{"Writing:  c:\\ProjectX\\help\\HelpGen.bat",
+                                      "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat", "\tWrote 5 lines."}));
   GenerateHelpCopyBat(build.context, build.Help(), "ProjectX");
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\HelpCopy.bat")), Visible(testing::Golden("help/HelpCopy.bat")));
   EXPECT_NE(build.tree.Find("HELP:HelpCopy.bat"), nullptr);
@@ -136,17 +128,15 @@ TEST(HelpStep, WritesTheFilesInOrderWithTheirReportLines) {
 }
 
 TEST(HelpStep, CopyScriptOnlyWithTheGeneratingScript) {
-  struct Case {
-    bool gen, copy, gen_written, copy_written;
-  };
-  for (Case c : {Case{true, true, true, true}, Case{true, false, true, false}, Case{false, true, false, false},
-                 Case{false, false, false, false}}) {
-    HelpBuild build;
-    build.settings.help_gen_bat = c.gen;
-    build.settings.help_copy_bat = c.copy;
-    BuildHelpFiles(build.context);
-    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpGen.bat"), c.gen_written) << c.gen << c.copy;
-    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpCopy.bat"), c.copy_written) << c.gen << c.copy;
+  for (bool gen : {true, false}) {
+    for (bool copy : {true, false}) {
+      HelpBuild build;
+      build.settings.help_gen_bat = gen;
+      build.settings.help_copy_bat = copy;
+      BuildHelpFiles(build.context);
+      EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpGen.bat"), gen) << gen << copy;
+      EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpCopy.bat"), gen && copy) << gen << copy;
+    }
   }
 }
 

@@ -17,6 +17,8 @@ namespace {
 
 using testing::TestBuild;
 
+using Lines = std::vector<std::string>;
+
 struct SearchBuild : TestBuild {
   SearchBuild() {
     fs.MakeDirectories("/c/Office/Templates");
@@ -30,98 +32,71 @@ struct SearchBuild : TestBuild {
   ExportedRegistry registry;
 };
 
-TEST(HelpTemplateSearch, RegistryDirectoryComesFirst) {
-  SearchBuild b;
-  b.Put("/c/Office/Templates/EPOCHELP.DOT");
-  b.Put("/c/Aleppo/Template/EPOCHELP.DOT");
-  b.SetRegistryValue("c:\\Office\\Templates");
-  HelpTemplateSearch search = SearchHelpTemplate(b.drives, &b.registry, "c:");
-  EXPECT_EQ(search.path, "c:\\Office\\Templates\\EPOCHELP.DOT");
-  EXPECT_EQ(search.searched, std::vector<std::string>{"c:\\Office\\Templates"});
+TEST(HelpTemplateSearch, OrderExactNameAndRegistryProblems) {
+  enum Registry { kNone, kEmpty, kKeyOnly, kValue };
+  struct Case {
+    const char* what;
+    Lines files;  // host paths; one ending in '/' is a directory
+    Registry registry;
+    const char* value;
+    const char* drive;
+    const char* path;
+    Lines searched;
+    const char* problem;  // a part of the registry problem
+  };
+  const Lines aleppo = {"c:\\Aleppo\\Template", "c:\\Aleppo\\Aleppo\\Template"};
+  const Lines all = {"c:\\Office\\Templates", aleppo[0], aleppo[1]};
+  const std::string office = "/c/Office/Templates/", a = "/c/Aleppo/Template/", aa = "/c/Aleppo/Aleppo/Template/";
+  const Case cases[] = {
+      {"registry directory first", {office + "EPOCHELP.DOT", a + "EPOCHELP.DOT"}, kValue, "c:\\Office\\Templates", "c:",
+       "c:\\Office\\Templates\\EPOCHELP.DOT", {all[0]}, ""},
+      {"no registry", {aa + "EPOCHELP.DOT"}, kNone, "", "c:", "c:\\Aleppo\\Aleppo\\Template\\EPOCHELP.DOT", aleppo, ""},
+      {"no key", {}, kEmpty, "", "c:", "", aleppo, ""},
+      {"empty value", {}, kValue, "", "c:", "", aleppo, ""},
+      {"key without its value", {a + "EPOCHELP.DOT"}, kKeyOnly, "", "c:", "c:\\Aleppo\\Template\\EPOCHELP.DOT",
+       {aleppo[0]}, "RegQueryValueEx failed!"},
+      {"only the exact name", {office + "epochelp.dot", a + "EpocHelp.Dot", aa + "EPOCHELP.DOT"}, kValue,
+       "c:\\Office\\Templates", "c:", "c:\\Aleppo\\Aleppo\\Template\\EPOCHELP.DOT", all, ""},
+      {"a directory of the name", {a + "EPOCHELP.DOT/"}, kNone, "", "c:", "", aleppo, ""},
+      {"the project drive", {a + "EPOCHELP.DOT"}, kNone, "", "d:", "",
+       {"d:\\Aleppo\\Template", "d:\\Aleppo\\Aleppo\\Template"}, ""},
+      {"an unmapped drive", {}, kValue, "q:\\Templates", "q:", "",
+       {"q:\\Templates", "q:\\Aleppo\\Template", "q:\\Aleppo\\Aleppo\\Template"}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SearchBuild b;
+    b.fs.MakeDirectories("/d/Aleppo/Template");
+    b.drives.Map('d', "/d");
+    for (std::string file : c.files) {
+      file.back() == '/' ? b.fs.MakeDirectories(file.erase(file.size() - 1)) : b.Put(file);
+    }
+    if (c.registry == kKeyOnly) b.registry.AddKey(RegistryRoot::kLocalMachine, kLocalTemplatesKey);
+    if (c.registry == kValue) b.SetRegistryValue(c.value);
+    HelpTemplateSearch search = SearchHelpTemplate(b.drives, c.registry == kNone ? nullptr : &b.registry, c.drive);
+    EXPECT_EQ(search.path, c.path);
+    EXPECT_EQ(search.searched, c.searched);
+    EXPECT_NE(search.registry_problem.find(c.problem), std::string::npos) << search.registry_problem;
+    if (!*c.problem) EXPECT_EQ(search.registry_problem, "");
+  }
 }
 
-TEST(HelpTemplateSearch, WithoutRegistryValueGoesStraightToTheAleppoDirectories) {
-  SearchBuild b;
-  b.Put("/c/Aleppo/Aleppo/Template/EPOCHELP.DOT");
-  const std::vector<std::string> aleppo = {"c:\\Aleppo\\Template", "c:\\Aleppo\\Aleppo\\Template"};
-  // No registry at all, no key, an empty value.
-  HelpTemplateSearch none = SearchHelpTemplate(b.drives, nullptr, "c:");
-  EXPECT_EQ(none.searched, aleppo);
-  EXPECT_EQ(none.path, "c:\\Aleppo\\Aleppo\\Template\\EPOCHELP.DOT");
-  EXPECT_EQ(SearchHelpTemplate(b.drives, &b.registry, "c:").searched, aleppo);
-  b.SetRegistryValue("");
-  HelpTemplateSearch empty = SearchHelpTemplate(b.drives, &b.registry, "c:");
-  EXPECT_EQ(empty.searched, aleppo);
-  EXPECT_EQ(empty.registry_problem, "");
-}
-
-TEST(HelpTemplateSearch, KeyWithoutItsValueDoesNotStopTheSearch) {
-  SearchBuild b;
-  b.Put("/c/Aleppo/Template/EPOCHELP.DOT");
-  b.registry.AddKey(RegistryRoot::kLocalMachine, kLocalTemplatesKey);
-  HelpTemplateSearch search = SearchHelpTemplate(b.drives, &b.registry, "c:");
-  EXPECT_EQ(search.path, "c:\\Aleppo\\Template\\EPOCHELP.DOT");
-  EXPECT_NE(search.registry_problem.find("RegQueryValueEx failed!"), std::string::npos);
-}
-
-TEST(HelpTemplateSearch, OnlyTheExactNameIsAccepted) {
-  SearchBuild b;
-  b.Put("/c/Office/Templates/epochelp.dot");
-  b.Put("/c/Aleppo/Template/EpocHelp.Dot");
-  b.Put("/c/Aleppo/Aleppo/Template/EPOCHELP.DOT");
-  b.SetRegistryValue("c:\\Office\\Templates");
-  HelpTemplateSearch search = SearchHelpTemplate(b.drives, &b.registry, "c:");
-  EXPECT_EQ(search.path, "c:\\Aleppo\\Aleppo\\Template\\EPOCHELP.DOT");
-  EXPECT_EQ(search.searched.size(), 3u);
-}
-
-TEST(HelpTemplateSearch, DirectoryNamedLikeTheTemplateIsNoTemplate) {
-  SearchBuild b;
-  b.fs.MakeDirectories("/c/Aleppo/Template/EPOCHELP.DOT");
-  EXPECT_FALSE(SearchHelpTemplate(b.drives, nullptr, "c:").found());
-}
-
-TEST(HelpTemplateSearch, LooksOnTheProjectDriveAndSurvivesAnUnmappedOne) {
-  SearchBuild b;
-  b.Put("/c/Aleppo/Template/EPOCHELP.DOT");
-  b.fs.MakeDirectories("/d/Aleppo/Template");
-  b.drives.Map('d', "/d");
-  EXPECT_FALSE(SearchHelpTemplate(b.drives, nullptr, "d:").found());
-  b.SetRegistryValue("q:\\Templates");
-  HelpTemplateSearch search = SearchHelpTemplate(b.drives, &b.registry, "q:");
-  EXPECT_FALSE(search.found());
-  EXPECT_EQ(search.searched.size(), 3u);
-}
-
-TEST(FindHelpTemplate, FoundChecksTheThreeOptions) {
-  SearchBuild b;
-  b.Put("/c/Aleppo/Template/EPOCHELP.DOT");
-  Settings s;
-  s.help = s.help_gen_bat = s.help_copy_bat = false;
-  std::string path;
-  EXPECT_TRUE(FindHelpTemplate(s, b.drives, nullptr, path).found());
-  EXPECT_EQ(path, "c:\\Aleppo\\Template\\EPOCHELP.DOT");
-  EXPECT_TRUE(s.help && s.help_gen_bat && s.help_copy_bat);
-}
-
-TEST(FindHelpTemplate, NotFoundClearsTheOptionsAndKeepsTheOldPath) {
+TEST(FindHelpTemplate, NotFoundClearsTheOptionsAndKeepsTheOldPathFoundSetsThem) {
   SearchBuild b;
   Settings s;
   std::string path = "c:\\Earlier\\EPOCHELP.DOT";
   EXPECT_FALSE(FindHelpTemplate(s, b.drives, nullptr, path).found());
   EXPECT_EQ(path, "c:\\Earlier\\EPOCHELP.DOT");
   EXPECT_FALSE(s.help || s.help_gen_bat || s.help_copy_bat);
-}
-
-TEST(ApplyHelpTemplateSearch, FoundKeepsTheUsersChoices) {
-  SearchBuild b;
   b.Put("/c/Aleppo/Template/EPOCHELP.DOT");
-  Settings s;
+  EXPECT_TRUE(FindHelpTemplate(s, b.drives, nullptr, path).found());
+  EXPECT_EQ(path, "c:\\Aleppo\\Template\\EPOCHELP.DOT");
+  EXPECT_TRUE(s.help && s.help_gen_bat && s.help_copy_bat);
+  // Applying a search that found the template keeps the user's choices.
   s.help_copy_bat = false;
-  std::string path;
+  path.clear();
   ApplyHelpTemplateSearch(s, SearchHelpTemplate(b.drives, nullptr, "c:"), path);
-  EXPECT_TRUE(s.help);
-  EXPECT_TRUE(s.help_gen_bat);
+  EXPECT_TRUE(s.help && s.help_gen_bat);
   EXPECT_FALSE(s.help_copy_bat);
   EXPECT_EQ(path, "c:\\Aleppo\\Template\\EPOCHELP.DOT");
 }
@@ -142,9 +117,8 @@ namespace fs = std::filesystem;
 class HeadlessHelp : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() /
-           ("kelvad_help_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root = fs::temp_directory_path() / ("kelvad_help_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root / "c");
     fs::create_directories(root / "data");
@@ -167,13 +141,15 @@ class HeadlessHelp : public ::testing::Test {
   std::string err;
 };
 
-TEST_F(HeadlessHelp, MissingTemplateWarnsAndWritesNoHelp) {
+TEST_F(HeadlessHelp, MissingTemplateWarnsAndWritesNoHelpUnlessHelpIsOff) {
   ASSERT_EQ(Generate("--set name=Demo"), 0) << err;
   EXPECT_NE(err.find("warning: the help template EPOCHELP.DOT is not in c:\\Aleppo\\Template, "
                      "c:\\Aleppo\\Aleppo\\Template"),
             std::string::npos)
       << err;
   EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help"));
+  ASSERT_EQ(Generate("--set name=Other --set help=0"), 0) << err;
+  EXPECT_EQ(err, "");
 }
 
 TEST_F(HeadlessHelp, TemplateNamedByTheRegistryFileIsUsed) {
@@ -190,11 +166,6 @@ TEST_F(HeadlessHelp, TemplateNamedByTheRegistryFileIsUsed) {
   EXPECT_TRUE(fs::exists(root / "c" / "Demo" / "Help" / "HelpGen.bat"));
   // The user's choice still holds when the template is found.
   EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "HelpCopy.bat"));
-}
-
-TEST_F(HeadlessHelp, HelpSwitchedOffNeedsNoWarning) {
-  ASSERT_EQ(Generate("--set name=Demo --set help=0"), 0) << err;
-  EXPECT_EQ(err, "");
 }
 
 }  // namespace

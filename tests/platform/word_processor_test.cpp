@@ -12,14 +12,27 @@ namespace {
 using testing::ReadRtf;
 using testing::RtfDocument;
 
-struct Fixture {
-  Fixture() : drives(fs, {{'c', "/c"}}), word(drives) {
+struct Drive {
+  Drive() : drives(fs, {{'c', "/c"}}), word(drives) {
     fs.MakeDirectories("/c/T");
     fs.Write("/c/T/EPOCHELP.DOT", "template");
   }
   MemoryFileSystem fs;
   DosDrives drives;
   RtfWordProcessor word;
+};
+
+// A started word processor with a document on the template.
+struct OpenDocument : Drive, ::testing::Test {
+  OpenDocument() {
+    EXPECT_TRUE(word.Start());
+    EXPECT_TRUE(word.NewDocument("c:\\T\\EPOCHELP.DOT"));
+  }
+  std::vector<std::string> Styles(const RtfDocument& doc) {
+    std::vector<std::string> out;
+    for (const auto& p : doc.paragraphs) out.push_back(doc.styles.at(p.style));
+    return out;
+  }
 };
 
 TEST(RtfText, EscapesSpecialsAndEncodesOutsideAscii) {
@@ -32,73 +45,47 @@ TEST(RtfText, EscapesSpecialsAndEncodesOutsideAscii) {
   EXPECT_EQ(EncodeRtfText("\xE9t\xE9"), "\\'e9t\\'e9");                       // bytes that are no UTF-8
 }
 
-TEST(RtfText, ReadsBackAsTheTextItEncodes) {
-  Fixture f;
+TEST_F(OpenDocument, TextReadsBackAsTheTextItEncodes) {
   const std::string text = "{\\}\t Caf\xC3\xA9 \xE2\x82\xAC \xCE\xA9 \xF0\x9F\x98\x80";
-  ASSERT_TRUE(f.word.Start());
-  ASSERT_TRUE(f.word.NewDocument("c:\\T\\EPOCHELP.DOT"));
-  f.word.TypeText(text);
-  RtfDocument doc = ReadRtf(f.word.RtfText());
+  word.TypeText(text);
+  RtfDocument doc = ReadRtf(word.RtfText());
+  EXPECT_TRUE(doc.balanced);
   ASSERT_EQ(doc.paragraphs.size(), 1u);
   EXPECT_EQ(doc.paragraphs[0].text, text);
 }
 
-TEST(RtfWordProcessor, StyleSheetHoldsTheTemplateStyles) {
-  Fixture f;
-  f.word.Start();
-  f.word.NewDocument("c:\\T\\EPOCHELP.DOT");
-  RtfDocument doc = ReadRtf(f.word.RtfText());
-  EXPECT_TRUE(doc.balanced);
+TEST_F(OpenDocument, StyleSheetHoldsTheTemplateStylesAndFollowingParagraphsTakeTheNext) {
+  word.SetStyle("Comment");
+  word.TypeText("one");
+  word.NewParagraph();
+  word.TypeText("two");  // a comment still
+  word.NewParagraph();
+  word.SetStyle("Heading 1");
+  word.TypeText("title");
+  word.NewParagraph();
+  word.TypeText("body");  // back to Normal
+  RtfDocument doc = ReadRtf(word.RtfText());
   std::vector<std::string> names;
   for (auto& [number, name] : doc.styles) names.push_back(name);
   EXPECT_EQ(names, (std::vector<std::string>{"Normal", "Heading 1", "Heading 2", "Comment"}));
+  EXPECT_EQ(Styles(doc), (std::vector<std::string>{"Comment", "Comment", "Heading 1", "Normal"}));
 }
 
-TEST(RtfWordProcessor, FollowingParagraphsTakeTheNextStyle) {
-  Fixture f;
-  f.word.Start();
-  f.word.NewDocument("c:\\T\\EPOCHELP.DOT");
-  f.word.SetStyle("Comment");
-  f.word.TypeText("one");
-  f.word.NewParagraph();
-  f.word.TypeText("two");  // a comment still
-  f.word.NewParagraph();
-  f.word.SetStyle("Heading 1");
-  f.word.TypeText("title");
-  f.word.NewParagraph();
-  f.word.TypeText("body");  // back to Normal
-  RtfDocument doc = ReadRtf(f.word.RtfText());
-  ASSERT_EQ(doc.paragraphs.size(), 4u);
-  EXPECT_EQ(doc.styles[doc.paragraphs[1].style], "Comment");
-  EXPECT_EQ(doc.styles[doc.paragraphs[2].style], "Heading 1");
-  EXPECT_EQ(doc.styles[doc.paragraphs[3].style], "Normal");
-}
-
-TEST(RtfWordProcessor, ClearingDropsTheTextButKeepsTheLastStyle) {
-  Fixture f;
-  f.word.Start();
-  f.word.NewDocument("c:\\T\\EPOCHELP.DOT");
-  f.word.TypeText("old");
-  f.word.NewParagraph();
-  f.word.SetStyle("Heading 2");
-  f.word.TypeText("older");
-  f.word.ClearDocument();
-  f.word.TypeText("new");
-  RtfDocument doc = ReadRtf(f.word.RtfText());
+TEST_F(OpenDocument, ClearingDropsTheTextButKeepsTheLastStyle) {
+  word.TypeText("old");
+  word.NewParagraph();
+  word.SetStyle("Heading 2");
+  word.TypeText("older");
+  word.ClearDocument();
+  word.TypeText("new");
+  RtfDocument doc = ReadRtf(word.RtfText());
   ASSERT_EQ(doc.paragraphs.size(), 1u);
   EXPECT_EQ(doc.paragraphs[0].text, "new");
-  EXPECT_EQ(doc.styles[doc.paragraphs[0].style], "Heading 2");
-}
-
-TEST(RtfWordProcessor, UnknownStyleFails) {
-  Fixture f;
-  f.word.Start();
-  f.word.NewDocument("c:\\T\\EPOCHELP.DOT");
-  EXPECT_THROW(f.word.SetStyle("Heading 9"), Error);
+  EXPECT_EQ(Styles(doc)[0], "Heading 2");
 }
 
 TEST(RtfWordProcessor, TemplateMustBeReadableAndWordStarted) {
-  Fixture f;
+  Drive f;
   EXPECT_FALSE(f.word.NewDocument("c:\\T\\EPOCHELP.DOT"));  // not started
   ASSERT_TRUE(f.word.Start());
   EXPECT_FALSE(f.word.NewDocument(""));
@@ -108,29 +95,24 @@ TEST(RtfWordProcessor, TemplateMustBeReadableAndWordStarted) {
   EXPECT_TRUE(f.word.NewDocument("c:\\T\\EPOCHELP.DOT"));
 }
 
-TEST(RtfWordProcessor, NothingWorksAfterQuit) {
-  Fixture f;
-  f.word.Start();
-  f.word.NewDocument("c:\\T\\EPOCHELP.DOT");
-  f.word.Quit();
-  EXPECT_THROW(f.word.SaveAsRtf("c:\\T\\x.rtf"), Error);
-  EXPECT_FALSE(f.fs.Stat("/c/T/x.rtf") == EntryKind::kFile);
+TEST_F(OpenDocument, UnknownStyleFailsAndNothingWorksAfterQuit) {
+  EXPECT_THROW(word.SetStyle("Heading 9"), Error);
+  word.Quit();
+  EXPECT_THROW(word.SaveAsRtf("c:\\T\\x.rtf"), Error);
+  EXPECT_FALSE(fs.Stat("/c/T/x.rtf") == EntryKind::kFile);
 }
 
-TEST(RtfWordProcessor, SavesPlainAsciiWithCrLfLineEnds) {
-  Fixture f;
-  f.word.Start();
-  f.word.NewDocument("c:\\T\\EPOCHELP.DOT");
-  f.word.TypeText("Caf\xC3\xA9");
-  f.word.SaveAsRtf("c:\\t\\x.rtf");
-  std::string bytes = f.fs.Read("/c/T/x.rtf");
-  EXPECT_EQ(bytes, f.word.RtfText());
+TEST_F(OpenDocument, SavesPlainAsciiWithCrLfLineEnds) {
+  word.TypeText("Caf\xC3\xA9");
+  word.SaveAsRtf("c:\\t\\x.rtf");
+  std::string bytes = fs.Read("/c/T/x.rtf");
+  EXPECT_EQ(bytes, word.RtfText());
   for (size_t i = 0; i < bytes.size(); ++i) {
     ASSERT_LT(static_cast<unsigned char>(bytes[i]), 0x80u) << i;
     if (bytes[i] == '\n') ASSERT_EQ(bytes[i - 1], '\r') << i;
   }
   EXPECT_EQ(bytes.substr(bytes.size() - 3), "}\r\n");
-  EXPECT_THROW(f.word.SaveAsRtf("c:\\NoSuchDir\\x.rtf"), Error);
+  EXPECT_THROW(word.SaveAsRtf("c:\\NoSuchDir\\x.rtf"), Error);
 }
 
 }  // namespace
