@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "help/help_template.h"
 #include "platform/registry.h"
+#include "support/headless_run.h"
 #include "support/test_build.h"
 
 namespace kelvad {
@@ -114,30 +110,13 @@ TEST(HelpTemplateMissingText, NamesEveryPlaceSearched) {
 
 namespace fs = std::filesystem;
 
-class HeadlessHelp : public ::testing::Test {
+class HeadlessHelp : public testing::HeadlessRun {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("kelvad_help_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
-    fs::create_directories(root / "c");
-    fs::create_directories(root / "data");
-  }
-  void TearDown() override { fs::remove_all(root); }
   int Generate(const std::string& args) {
-    std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
-                          " generate --sdk-release 5 --no-launch --drive c=" + (root / "c").string() +
-                          " --data-dir " + (root / "data").string() + " " + args + " >" +
-                          (root / "out.txt").string() + " 2>" + (root / "err.txt").string() + " </dev/null";
-    int raw = std::system(command.c_str());
-    err = Read(root / "err.txt");
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    testing::RunOutcome run = HeadlessRun::Generate("--sdk-release 5 --no-launch " + args);
+    err = run.err;
+    return run.status;
   }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  fs::path root;
   std::string err;
 };
 
