@@ -35,16 +35,6 @@ TEST(RequesterSources, LeaveNoTraceInTreeOrReportButStillCount) {
   EXPECT_EQ(build.report.ProgressValue(), std::min(header_lines + source_lines, build.report.ProgressMaximum()));
 }
 
-TEST(RequesterSources, IncludeBannerHasNoIncludeUnderIt) {
-  GuiBuild build;
-  std::string source = build.Source(GenerateMsgIReqSource, "MsgI.cpp");
-  EXPECT_EQ(source.find("#include"), std::string::npos);
-  EXPECT_NE(source.find("/* Include Header Files                                                     */\r\n"
-                        "/****************************************************************************/\r\n\r\n"
-                        "//\r\n// cover the CMsgIRequester functions\r\n"),
-            std::string::npos);
-}
-
 TEST(RequesterSources, TheNamesFollowTheProject) {
   GuiBuild build;
   build.settings.name = "My App";
