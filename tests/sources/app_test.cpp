@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "sources/app.h"
+#include "sources/app_ui.h"
+#include "sources/doc.h"
+#include "sources/msg_requester.h"
 #include "sources/gui_fixture.h"
 
 namespace kelvad {
@@ -23,20 +26,45 @@ TEST(ApplicationSources, DefaultsMatchTheCheckedFilesAndReportTheirCounts) {
   EXPECT_EQ(build.context.lines_written, 0);
 }
 
-TEST(ApplicationSources, ANameWithASpaceIsUsedVerbatim) {
+// A name with a space goes verbatim into every name formed from it. The
+// requester's class is declared under one name and constructed under
+// another, as the example has it.
+TEST(ApplicationSources, ANameWithASpaceIsUsedVerbatimInEveryFile) {
+  struct Case {
+    GuiBuild::Generator generate;
+    const char* file;
+    bool header;
+    std::vector<std::string> fragments;
+  };
+  const std::vector<Case> cases = {
+      {GenerateAppHeader, "App.h", true,
+       {"\r\n#ifndef __My App_APP_H ", "\r\nclass CMy AppApplication : public CEikApplication\r\n",
+        "\r\nconst TUid KUidMy AppApp = { 0x01100253 } ;\r\n", "/* My App.app "}},
+      {GenerateMainSource, "Main.cpp", false, {"\r\n    return(new CMy AppApplication);\r\n"}},
+      {GenerateAppSource, "App.cpp", false,
+       {"\r\n    return CMy AppDocument::NewL(*this);\r\n", "\r\n// -----> CMy AppApplication (implementation)\r\n"}},
+      {GenerateDocHeader, "Doc.h", true,
+       {"\r\nclass CMy AppDocument : public CEikDocument\r\n", "\r\n#ifndef __My App_DOC_H "}},
+      {GenerateDocSource, "Doc.cpp", false,
+       {"\r\n    aStreamDic.AssignL(KUidMy AppApp, id);\r\n", "\r\n    return new(ELeave) CMy AppAppUi;\r\n",
+        "/* CMy AppDoc (implementation) "}},
+      {GenerateAppUiHeader, "AppUI.h", true,
+       {"\r\n#define KMy AppDefaultFilePath _L(\"C:\\\\\")\r\n", "\r\n    CMy AppAppView* iAppView;\r\n"}},
+      {GenerateAppUiSource, "AppUI.cpp", false,
+       {"\r\n#include <My App.rsg>     ", "\r\n#include \"My App.hrh\"     ", "\r\nCMy AppAppUi::~CMy AppAppUi()\r\n"}},
+      {GenerateMsgIReqHeader, "MsgI.h", true,
+       {"\r\nclass CMy AppRequester: Public CActive\r\n", "\r\n  CMy AppMsgIReq( CMy AppAppUi* aAppUi ) ;\r\n"}},
+      {GenerateMsgIReqSource, "MsgI.cpp", false,
+       {"\r\nCMy AppMsgIReq::CMy AppMsgIReq(CExampleAppUi * aAppUi)\r\n", "/* My App.app "}},
+  };
   GuiBuild build;
   build.settings.name = "My App";
   build.Prepare();
-  std::string header = build.Header(GenerateAppHeader, "App.h");
-  EXPECT_NE(header.find("\r\n#ifndef __My App_APP_H "), std::string::npos);
-  EXPECT_NE(header.find("\r\nclass CMy AppApplication : public CEikApplication\r\n"), std::string::npos);
-  EXPECT_NE(header.find("\r\nconst TUid KUidMy AppApp = { 0x01100253 } ;\r\n"), std::string::npos);
-  EXPECT_NE(header.find("/* My App.app "), std::string::npos);
-  std::string main = build.Source(GenerateMainSource, "Main.cpp");
-  EXPECT_NE(main.find("\r\n    return(new CMy AppApplication);\r\n"), std::string::npos);
-  std::string source = build.Source(GenerateAppSource, "App.cpp");
-  EXPECT_NE(source.find("\r\n    return CMy AppDocument::NewL(*this);\r\n"), std::string::npos);
-  EXPECT_NE(source.find("\r\n// -----> CMy AppApplication (implementation)\r\n"), std::string::npos);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::string bytes = c.header ? build.Header(c.generate, c.file) : build.Source(c.generate, c.file);
+    for (const std::string& fragment : c.fragments) EXPECT_NE(bytes.find(fragment), std::string::npos) << fragment;
+  }
 }
 
 TEST(ApplicationSources, NamesDifferingOnlyInCaseGetDifferentGuards) {

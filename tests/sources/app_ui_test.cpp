@@ -369,18 +369,5 @@ TEST(AppUiSources, ResourceNamesMatchTheResourceScriptForAccentedNames) {
   EXPECT_NE(source.find("(R_CAF\xC9_ABOUT);"), std::string::npos);
 }
 
-TEST(AppUiSources, ANameWithASpaceIsUsedVerbatim) {
-  GuiBuild build;
-  build.settings.name = "My App";
-  build.Prepare();
-  std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
-  EXPECT_NE(header.find("\r\n#define KMy AppDefaultFilePath _L(\"C:\\\\\")\r\n"), std::string::npos);
-  EXPECT_NE(header.find("\r\n    CMy AppAppView* iAppView;\r\n"), std::string::npos);
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
-  EXPECT_NE(source.find("\r\n#include <My App.rsg>     "), std::string::npos);
-  EXPECT_NE(source.find("\r\n#include \"My App.hrh\"     "), std::string::npos);
-  EXPECT_NE(source.find("\r\nCMy AppAppUi::~CMy AppAppUi()\r\n"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace kelvad

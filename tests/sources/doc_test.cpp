@@ -114,18 +114,5 @@ TEST(DocumentSources, OpenFileWithoutStoreRestoreStillCallsRestoreL) {
   EXPECT_NE(source.find("((CEikProcess*)Process())->SetMainStore(store);"), std::string::npos);
 }
 
-TEST(DocumentSources, ANameWithASpaceFormsEveryName) {
-  GuiBuild build;
-  build.settings.name = "My App";
-  build.Prepare();
-  std::string header = build.Header(GenerateDocHeader, "Doc.h");
-  EXPECT_NE(header.find("\r\nclass CMy AppDocument : public CEikDocument\r\n"), std::string::npos);
-  EXPECT_NE(header.find("\r\n#ifndef __My App_DOC_H "), std::string::npos);
-  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
-  EXPECT_NE(source.find("\r\n    aStreamDic.AssignL(KUidMy AppApp, id);\r\n"), std::string::npos);
-  EXPECT_NE(source.find("\r\n    return new(ELeave) CMy AppAppUi;\r\n"), std::string::npos);
-  EXPECT_NE(source.find("/* CMy AppDoc (implementation) "), std::string::npos);
-}
-
 }  // namespace
 }  // namespace kelvad
