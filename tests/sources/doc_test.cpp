@@ -18,9 +18,7 @@ const char* const kEngineInclude =
 TEST(DocumentSources, DefaultsMatchTheCheckedFilesByteForByte) {
   GuiBuild build;
   EXPECT_EQ(Visible(build.Header(GenerateDocHeader, "Doc.h")), Visible(Golden("sources/gui/defaults/Doc.h")));
-  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 62 lines.");
   EXPECT_EQ(Visible(build.Source(GenerateDocSource, "Doc.cpp")), Visible(Golden("sources/gui/defaults/Doc.cpp")));
-  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 191 lines.");
   EXPECT_EQ(build.tree.Find("INC:Doc.h")->image, 5);
   EXPECT_EQ(build.tree.Find("GUI:Doc.cpp")->image, 4);
 }
@@ -48,8 +46,6 @@ TEST(DocumentSources, AllOptionsClearedEndsAfterIsCurrentFileName) {
   std::string source = build.Source(GenerateDocSource, "Doc.cpp");
   EXPECT_EQ(Visible(source), Visible(Golden("sources/gui/bare/Doc.cpp")));
   EXPECT_EQ(LastWroteLine(build.report), "\tWrote 90 lines.");
-  EXPECT_EQ(source.find("CEikProcess"), std::string::npos);
-  EXPECT_EQ(source.find("CFileStore"), std::string::npos);
 
   std::string header = build.Header(GenerateDocHeader, "Doc.h");
   EXPECT_EQ(Visible(header),
@@ -114,19 +110,6 @@ TEST(DocumentSources, OpenFileWithoutStoreRestoreStillCallsRestoreL) {
   // block casts to CEikProcess.
   EXPECT_EQ(source.find("#include <eikproc.h>"), std::string::npos);
   EXPECT_NE(source.find("((CEikProcess*)Process())->SetMainStore(store);"), std::string::npos);
-}
-
-TEST(DocumentSources, ANameWithASpaceFormsEveryName) {
-  GuiBuild build;
-  build.settings.name = "My App";
-  build.Prepare();
-  std::string header = build.Header(GenerateDocHeader, "Doc.h");
-  EXPECT_NE(header.find("\r\nclass CMy AppDocument : public CEikDocument\r\n"), std::string::npos);
-  EXPECT_NE(header.find("\r\n#ifndef __My App_DOC_H "), std::string::npos);
-  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
-  EXPECT_NE(source.find("\r\n    aStreamDic.AssignL(KUidMy AppApp, id);\r\n"), std::string::npos);
-  EXPECT_NE(source.find("\r\n    return new(ELeave) CMy AppAppUi;\r\n"), std::string::npos);
-  EXPECT_NE(source.find("/* CMy AppDoc (implementation) "), std::string::npos);
 }
 
 }  // namespace
