@@ -64,20 +64,6 @@ TEST(ApplicationSources, ANameWithASpaceIsUsedVerbatimInEveryFile) {
   }
 }
 
-TEST(ApplicationSources, NamesDifferingOnlyInCaseGetDifferentGuards) {
-  GuiBuild upper;
-  upper.settings.name = "MyApp";
-  upper.Prepare();
-  GuiBuild lower;
-  lower.settings.name = "myapp";
-  lower.Prepare();
-  std::string a = upper.Header(GenerateAppHeader, "App.h");
-  std::string b = lower.Header(GenerateAppHeader, "App.h");
-  EXPECT_NE(a.find("#define __MyApp_APP_H "), std::string::npos);
-  EXPECT_NE(b.find("#define __myapp_APP_H "), std::string::npos);
-  EXPECT_EQ(b.find("MyApp"), std::string::npos);
-}
-
 TEST(ApplicationSources, UidsGoInAsTyped) {
   GuiBuild build;
   build.settings.gui_uid = "";

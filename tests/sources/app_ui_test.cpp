@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/output_file.h"
+#include "sources/app.h"
 #include "sources/app_ui.h"
 #include "resources/resource_script.h"
 #include "sources/gui_fixture.h"
@@ -269,6 +270,11 @@ TEST(AppUiSources, NamesDifferingOnlyInCaseShareResourceNamesButNotGuards) {
   GuiBuild lower;
   lower.settings.name = "myapp";
   lower.Prepare();
+  std::string upper_app_h = upper.Header(GenerateAppHeader, "App.h");
+  std::string lower_app_h = lower.Header(GenerateAppHeader, "App.h");
+  EXPECT_NE(upper_app_h.find("#define __MyApp_APP_H "), std::string::npos);
+  EXPECT_NE(lower_app_h.find("#define __myapp_APP_H "), std::string::npos);
+  EXPECT_EQ(lower_app_h.find("MyApp"), std::string::npos);
   std::string a = upper.Source(GenerateAppUiSource, "AppUI.cpp");
   std::string b = lower.Source(GenerateAppUiSource, "AppUI.cpp");
   for (const std::string* source : {&a, &b}) {
