@@ -158,35 +158,39 @@ DescribedMenuEntry ParseMenu(const std::string& where, const json& object) {
   return menu;
 }
 
-void ParseCommands(const json& array, ProjectDescription& out) {
-  ExpectType("commands", array, json::value_t::array, "an array");
+// Walks an array of objects, each allowed only the given keys; `parse` gets
+// the entry's name (such as "toolbar[2]") for its messages.
+template <typename Parse>
+void ForEachEntry(const json& array, const std::string& name, std::initializer_list<const char*> allowed,
+                  Parse parse) {
+  ExpectType(name, array, json::value_t::array, "an array");
   for (size_t i = 0; i < array.size(); ++i) {
-    const std::string where = Index("commands", i);
-    const json& object = array[i];
-    ExpectType(where, object, json::value_t::object, "an object");
-    CheckKeys(where, object, {"name", "text", "hotkey"});
+    const std::string where = Index(name, i);
+    ExpectType(where, array[i], json::value_t::object, "an object");
+    CheckKeys(where, array[i], allowed);
+    parse(where, array[i]);
+  }
+}
+
+void ParseCommands(const json& array, ProjectDescription& out) {
+  ForEachEntry(array, "commands", {"name", "text", "hotkey"}, [&](const std::string& where, const json& object) {
     DescribedCommand command;
     command.where = where;
     command.command.name = NonEmpty(where, "name", RequiredText(where, object, "name"));
     command.command.menu_text = OptionalText(where, object, "text").value_or("");
     if (object.contains("hotkey")) command.command.hotkey = HotkeyField(where, object, "hotkey");
     out.commands.push_back(std::move(command));
-  }
+  });
 }
 
 void ParseToolbar(const json& array, ProjectDescription& out) {
-  ExpectType("toolbar", array, json::value_t::array, "an array");
-  for (size_t i = 0; i < array.size(); ++i) {
-    const std::string where = Index("toolbar", i);
-    const json& object = array[i];
-    ExpectType(where, object, json::value_t::object, "an object");
-    CheckKeys(where, object, {"command", "text"});
+  ForEachEntry(array, "toolbar", {"command", "text"}, [&](const std::string& where, const json& object) {
     DescribedToolbarButton button;
     button.where = where;
     button.command = NonEmpty(where, "command", RequiredText(where, object, "command"));
     button.text = OptionalText(where, object, "text");
     out.toolbar.push_back(std::move(button));
-  }
+  });
 }
 
 // The hotkeys panel composes its hotkeys from a key picker of the letters a
@@ -199,12 +203,7 @@ bool IsPanelHotkey(std::string_view hotkey) {
 }
 
 void ParseHotkeys(const json& array, ProjectDescription& out) {
-  ExpectType("hotkeys", array, json::value_t::array, "an array");
-  for (size_t i = 0; i < array.size(); ++i) {
-    const std::string where = Index("hotkeys", i);
-    const json& object = array[i];
-    ExpectType(where, object, json::value_t::object, "an object");
-    CheckKeys(where, object, {"command", "hotkey"});
+  ForEachEntry(array, "hotkeys", {"command", "hotkey"}, [&](const std::string& where, const json& object) {
     DescribedHotkey hotkey;
     hotkey.where = where;
     hotkey.command = NonEmpty(where, "command", RequiredText(where, object, "command"));
@@ -216,7 +215,7 @@ void ParseHotkeys(const json& array, ProjectDescription& out) {
                                   "lower-case letter for Ctrl, ^ and an upper-case letter for Shift+Ctrl");
     }
     out.hotkeys.push_back(std::move(hotkey));
-  }
+  });
 }
 
 // nlohmann keeps the last of two equal keys; a description that says
