@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "help/help_template.h"
-#include "model/build_driver.h"
+#include "driver/build_driver.h"
 #include "model/project_name.h"
 #include "model/sdk_search.h"
 #include "model/settings.h"

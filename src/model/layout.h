@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/build_context.h"
+#include "model/settings.h"
 #include "model/project_tree.h"
 
 namespace kelvad {
@@ -16,10 +16,6 @@ enum TreeImage {
   kImageDirectory = 7,
   kImageInstalled = 9,
 };
-
-// Creates the project directories with their report lines and tree nodes,
-// then writes the icon bitmaps and the application information file.
-void CreateProjectDirectories(BuildContext& context);
 
 // The layout preview: the PC side, the device side, and the controls whose
 // enabled state follows the sub-project toggles.

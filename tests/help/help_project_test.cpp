@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "help/help_project.h"
-#include "model/subprojects.h"
+#include "driver/subprojects.h"
 #include "support/test_build.h"
 
 namespace kelvad {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/build_driver.h"
+#include "driver/build_driver.h"
 #include "sources/gui_fixture.h"
 
 namespace kelvad {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/build_driver.h"
+#include "driver/build_driver.h"
 #include "platform/errors.h"
 #include "platform/process.h"
 #include "support/test_build.h"

@@ -1,4 +1,4 @@
-#include "model/build_driver.h"
+#include "driver/build_driver.h"
 
 #include <cctype>
 #include <cfenv>
@@ -8,8 +8,8 @@
 
 #include "buildfiles/batch.h"
 #include "buildfiles/makefile.h"
-#include "model/layout.h"
-#include "model/subprojects.h"
+#include "driver/directories.h"
+#include "driver/subprojects.h"
 #include "platform/dos_paths.h"
 #include "platform/encoding.h"
 #include "platform/errors.h"

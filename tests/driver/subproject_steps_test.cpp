@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/build_driver.h"
-#include "model/subprojects.h"
+#include "driver/build_driver.h"
+#include "driver/subprojects.h"
 #include "support/test_build.h"
 
 namespace kelvad {

@@ -1,4 +1,4 @@
-#include "model/subprojects.h"
+#include "driver/subprojects.h"
 
 #include "buildfiles/makefile.h"
 #include "buildfiles/mmp.h"
