@@ -1,9 +1,5 @@
 #include "cli/generate.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -11,8 +7,9 @@
 #include <system_error>
 #include <utility>
 
-#include "help/help_template.h"
 #include "driver/build_driver.h"
+#include "driver/session.h"
+#include "help/help_template.h"
 #include "model/project_name.h"
 #include "model/sdk_search.h"
 #include "model/settings.h"
@@ -26,7 +23,6 @@
 #include "resources/command_model.h"
 #include "resources/hotkeys.h"
 #include "resources/project_description.h"
-#include "resources/standard_commands.h"
 
 namespace kelvad {
 
@@ -39,71 +35,37 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Options {
-  std::vector<std::pair<char, std::string>> drives;
+  SessionOptions session;
   std::vector<std::pair<std::string, std::string>> sets;
-  std::string install_dir;
-  std::string data_dir;
   std::optional<int> sdk_release;
   bool launch = true;
-  std::string registry_file;  // a registry export; empty: the default registry
-  std::string project_file;   // a project description; empty: none
-};
-
-class UsageError : public Error {
- public:
-  using Error::Error;
 };
 
 Options ParseOptions(const std::vector<std::string>& args) {
   Options options;
   for (size_t i = 0; i < args.size(); ++i) {
+    if (ParseSessionOption(args, i, options.session)) continue;
     const std::string& arg = args[i];
     auto value = [&]() -> std::string {
       if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
       return args[++i];
     };
-    if (arg == "--drive") {
-      std::string text = value();
-      auto assignment = ParseDriveAssignment(text);
-      if (!assignment) throw UsageError("--drive takes X=DIR, not \"" + text + "\"");
-      options.drives.push_back(*assignment);
-    } else if (arg == "--set") {
+    if (arg == "--set") {
       std::string text = value();
       size_t eq = text.find('=');
       if (eq == std::string::npos || eq == 0) throw UsageError("--set takes KEY=VALUE, not \"" + text + "\"");
       options.sets.emplace_back(text.substr(0, eq), text.substr(eq + 1));
-    } else if (arg == "--install-dir") {
-      options.install_dir = value();
-    } else if (arg == "--data-dir") {
-      options.data_dir = value();
     } else if (arg == "--sdk-release") {
       std::string text = value();
       if (text != "0" && text != "3" && text != "5") throw UsageError("--sdk-release takes 0, 3 or 5");
       options.sdk_release = text[0] - '0';
     } else if (arg == "--no-launch") {
       options.launch = false;
-    } else if (arg == "--registry") {
-      options.registry_file = value();
-      std::error_code ec;
-      if (!fs::is_regular_file(options.registry_file, ec)) {
-        throw UsageError("--registry: no such file \"" + options.registry_file + "\"");
-      }
-    } else if (arg == "--project") {
-      options.project_file = value();
     } else {
       throw UsageError("unknown option \"" + arg + "\"");
     }
   }
   return options;
-}
-
-bool IsWritableDirectory(const std::string& dir) {
-  std::error_code ec;
-#ifdef _WIN32
-  return fs::is_directory(dir, ec);
-#else
-  return fs::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
-#endif
 }
 
 // Prints each report line as it is added.
@@ -133,24 +95,21 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
   ProjectDescription description;
   // The wizard's command data as start-up leaves it: the standard set, the
   // default menus, then the user's saved commands.
-  CommandModel commands;
-  LoadStandardCommands(commands);
-  BuildDefaultMenus(commands);
+  CommandModel commands = StartupCommands();
   try {
     options = ParseOptions(args);
-    data_dir = options.data_dir;
-    if (data_dir.empty()) data_dir = IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
+    data_dir = DataDirectory(options.session, program_dir);
     // Values are checked before anything else happens; applied again below.
     Settings probe;
     RealFileSystem real_fs;
-    if (!options.project_file.empty()) description = LoadProjectDescription(real_fs, options.project_file);
+    if (!options.session.project_file.empty()) description = LoadProjectDescription(real_fs, options.session.project_file);
     std::string cmdlist = JoinPath(data_dir, "cmdlist.dat");
     CommandListLoad load = LoadCommandList(real_fs, cmdlist, commands);
     if (!load.error.empty()) err << "kelvad generate: warning: " << cmdlist << ": " << load.error << "\n";
     try {
       ApplyProjectDescription(description, probe, commands);
     } catch (const DescriptionError& e) {
-      throw DescriptionError(options.project_file + ": " + e.what());
+      throw DescriptionError(options.session.project_file + ": " + e.what());
     }
     for (auto& [key, value] : options.sets) ApplySetting(probe, key, value);
     if (!IsDriveText(probe.drive)) throw UsageError("setting \"drive\" takes a drive such as d:, not \"" + probe.drive + "\"");
@@ -163,23 +122,14 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
   }
 
   try {
-    RealFileSystem real_fs;
-    DriveChoice choice = ChooseDrives(options.drives);
-    if (choice.created_default) {
-      out << "Drive C: is the directory " << choice.drives['c'] << "\n";
+    std::unique_ptr<Session> session = OpenSession(options.session, program_dir);
+    if (session->drive_choice.created_default) {
+      out << "Drive C: is the directory " << session->drive_choice.drives['c'] << "\n";
     }
-    DosDrives drives(real_fs, choice.drives);
-
-    std::unique_ptr<Registry> registry;
-    if (!options.registry_file.empty()) {
-      registry = ExportedRegistry::Load(real_fs, options.registry_file);
-    } else {
-      std::string problem;
-      registry = OpenDefaultRegistry(real_fs, &problem);
-      if (!problem.empty()) err << "kelvad generate: warning: registry not read: " << problem << "\n";
-    }
-
-    std::string install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
+    for (const auto& warning : session->warnings) err << "kelvad generate: warning: " << warning << "\n";
+    DosDrives& drives = *session->drives;
+    Registry* registry = session->registry.get();
+    const std::string& install_dir = session->install_dir;
 
     // Start-up: the SDK search decides the release and the default drive.
     SdkLocation sdk;
@@ -222,7 +172,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     // Walking past the Extras panel searched for the help template; the help
     // options given still hold when it was found.
     std::string help_template;
-    HelpTemplateSearch help_search = SearchHelpTemplate(drives, registry.get(), settings.ProjectDrive());
+    HelpTemplateSearch help_search = SearchHelpTemplate(drives, registry, settings.ProjectDrive());
     if (!help_search.registry_problem.empty()) {
       err << "kelvad generate: warning: the word processor's template directory is unknown: "
           << help_search.registry_problem << "\n";
@@ -243,7 +193,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     BuildContext context(settings, drives, report, tree);
     context.sdk_release = sdk.release;
     context.commands = &commands;
-    context.registry = registry.get();
+    context.registry = registry;
     context.starter = &starter;
     context.launch = options.launch;
     context.install_dir = install_dir;

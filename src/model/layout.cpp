@@ -74,4 +74,40 @@ void ShowTextUiInPreview(LayoutPreview& preview, bool show, bool text_ui_checked
   preview.text_ui_count_enabled = text_ui_checked;
 }
 
+void UpdateHelpPreview(LayoutPreview& preview, bool show) {
+  if (!show) {
+    for (const char* key : {"HELP", "H_PROJ", "H_ORDER", "H_GRAPHICS", "H_RTFFILE", "H_D_TMP"}) preview.pc.Remove(key);
+    preview.device.Remove("HELPFILE");
+    return;
+  }
+  const char* nodes[][3] = {{"HELP", "help", "PRJ"},         {"H_PROJ", "help.alp", "HELP"},
+                            {"H_ORDER", "help.order", "HELP"}, {"H_D_PICTURES", "pictures", "HELP"},
+                            {"H_D_TMP", "temp", "HELP"},       {"H_D_DATA", "database", "HELP"},
+                            {"H_D_DOCS", "documents", "HELP"},  {"H_RTFFILE", "help.rtf", "H_D_DOCS"}};
+  for (auto& [key, text, parent] : nodes) AddQuietly(preview.pc, parent, key, text, kImageDirectory);
+  AddQuietly(preview.device, "PRJ", "HELPFILE", "helpfile", kImageDirectory);
+}
+
+void UpdatePackagePreview(LayoutPreview& preview, bool show) {
+  if (show) {
+    AddQuietly(preview.pc, "PRJ", "SIS", "distrib", kImageDirectory, kImageDirectorySelected);
+    AddQuietly(preview.pc, "SIS", "S_PKG", "package.pkg", kImageSource);
+  } else {
+    preview.pc.Remove("SIS");
+    preview.pc.Remove("S_PKG");
+  }
+}
+
+void RenameLayoutPreview(LayoutPreview& preview, const std::string& name) {
+  preview.pc.SetText("PRJ", name);
+  preview.device.SetText("PRJ", name);
+  preview.device.SetText("F0", name + ".APP");
+  preview.device.SetText("F2", name + ".AIF");
+}
+
+void ClearLayoutPreview(LayoutPreview& preview) {
+  preview.pc.Clear();
+  preview.device.Clear();
+}
+
 }  // namespace kelvad

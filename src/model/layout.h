@@ -32,4 +32,16 @@ void ShowGuiInPreview(LayoutPreview& preview, bool show);
 // The count controls follow text_ui_checked (Check1_2), whatever show says.
 void ShowTextUiInPreview(LayoutPreview& preview, bool show, bool text_ui_checked);
 
+// The help branch: generic file names under "HELP" on the PC side and the
+// help file on the device side. Repeating a call changes nothing.
+void UpdateHelpPreview(LayoutPreview& preview, bool show);
+// The package branch: "distrib" with its package script under "PRJ".
+void UpdatePackagePreview(LayoutPreview& preview, bool show);
+
+// A new project name shown in place: the project directory on both sides
+// and the application and AIF file names on the device.
+void RenameLayoutPreview(LayoutPreview& preview, const std::string& name);
+// Both sides emptied, as for a project name that cannot be used.
+void ClearLayoutPreview(LayoutPreview& preview);
+
 }  // namespace kelvad

@@ -23,6 +23,22 @@ bool Tree::Remove(const std::string& key) {
   return true;
 }
 
+bool Tree::SetText(const std::string& key, const std::string& text) {
+  for (auto& node : nodes_) {
+    if (node.key == key) {
+      node.text = text;
+      if (on_text_changed) on_text_changed(node);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Tree::Clear() {
+  nodes_.clear();
+  if (on_cleared) on_cleared();
+}
+
 const TreeNode* Tree::Find(const std::string& key) const {
   for (const auto& node : nodes_) {
     if (node.key == key) return &node;

@@ -24,7 +24,9 @@ class Tree {
            int selected_image = 0);
   // Removes the node and its descendants; false when there is no such node.
   bool Remove(const std::string& key);
-  void Clear() { nodes_.clear(); }
+  // Changes a node's text in place; false when there is no such node.
+  bool SetText(const std::string& key, const std::string& text);
+  void Clear();
   const TreeNode* Find(const std::string& key) const;
   bool Contains(const std::string& key) const { return Find(key) != nullptr; }
   // Child keys of a node in order; the roots for an empty key.
@@ -36,6 +38,8 @@ class Tree {
   // Called after each node is added, so a view can show and scroll to it.
   std::function<void(const TreeNode&)> on_added;
   std::function<void(const std::string&)> on_removed;
+  std::function<void(const TreeNode&)> on_text_changed;
+  std::function<void()> on_cleared;
 
  private:
   std::vector<TreeNode> nodes_;  // in insertion order

@@ -4,44 +4,46 @@
 
 namespace kelvad {
 
-namespace {
+SdkScan::SdkScan(const DosDrives& drives, SdkSearchView* view) : drives_(drives), view_(view) {
+  if (view_) view_->Searching("Searching for EPOC SDK ER5 ...");
+}
 
-void ScanDrives(const DosDrives& drives, const std::string& marker, int release, SdkLocation& found,
-                SdkSearchView* view) {
-  for (int i = 3; i <= 26; ++i) {
-    char letter = static_cast<char>(64 + i);
-    if (found.drive == 0) {
-      DriveType type = drives.TypeOf(letter);
-      if (type == DriveType::kFixed || type == DriveType::kRemote) {
-        std::string path = std::string(1, letter) + ":\\epoc32\\release\\wins\\deb\\" + marker;
-        if (view) view->Probing(path);
-        std::string stored;
-        try {
-          stored = drives.StoredName(path);
-        } catch (...) {
-          // A drive that cannot be read holds no SDK.
-        }
-        if (!stored.empty() && EqualsIgnoringCase(stored, marker)) {
-          found.drive = LowerAscii(letter);
-          found.release = release;
-        }
+void SdkScan::Step() {
+  if (Done()) return;
+  const char* marker = phase_ == kEr5 ? "epoc.exe" : "wsexe.exe";
+  char letter = static_cast<char>(64 + letter_index_);
+  if (found_.drive == 0) {
+    DriveType type = drives_.TypeOf(letter);
+    if (type == DriveType::kFixed || type == DriveType::kRemote) {
+      std::string path = std::string(1, letter) + ":\\epoc32\\release\\wins\\deb\\" + marker;
+      if (view_) view_->Probing(path);
+      std::string stored;
+      try {
+        stored = drives_.StoredName(path);
+      } catch (...) {
+        // A drive that cannot be read holds no SDK.
+      }
+      if (!stored.empty() && EqualsIgnoringCase(stored, marker)) {
+        found_.drive = LowerAscii(letter);
+        found_.release = phase_ == kEr5 ? 5 : 3;
       }
     }
-    if (view) view->Round(i);
+  }
+  if (view_) view_->Round(letter_index_);
+  if (++letter_index_ <= 26) return;
+  letter_index_ = 3;
+  if (phase_ == kEr5 && found_.drive == 0) {
+    phase_ = kEarlier;
+    if (view_) view_->Searching("ER5 Not found. Searching for earlier EPOC SDK ...");
+  } else {
+    phase_ = kDone;
   }
 }
 
-}  // namespace
-
 SdkLocation SearchForSdk(const DosDrives& drives, SdkSearchView* view) {
-  SdkLocation found;
-  if (view) view->Searching("Searching for EPOC SDK ER5 ...");
-  ScanDrives(drives, "epoc.exe", 5, found, view);
-  if (found.drive == 0) {
-    if (view) view->Searching("ER5 Not found. Searching for earlier EPOC SDK ...");
-    ScanDrives(drives, "wsexe.exe", 3, found, view);
-  }
-  return found;
+  SdkScan scan(drives, view);
+  while (!scan.Done()) scan.Step();
+  return scan.Result();
 }
 
 std::string SdkSearchResultText(const SdkLocation& location) {

@@ -22,6 +22,28 @@ struct SdkLocation {
   char drive = 0;   // lower-case letter, 0 when none was found
 };
 
+// The search one drive letter at a time, so the wizard can pace it on a
+// timer and keep its window responsive. Both scans take 24 rounds (C to Z),
+// also after a find; the earlier marker is scanned only when no ER5 SDK was
+// found.
+class SdkScan {
+ public:
+  // Tells the view that the ER5 scan begins.
+  explicit SdkScan(const DosDrives& drives, SdkSearchView* view = nullptr);
+  bool Done() const { return phase_ == kDone; }
+  // One round: probes the next letter (until something is found) and reports the round.
+  void Step();
+  const SdkLocation& Result() const { return found_; }
+
+ private:
+  enum Phase { kEr5, kEarlier, kDone };
+  const DosDrives& drives_;
+  SdkSearchView* view_;
+  Phase phase_ = kEr5;
+  int letter_index_ = 3;  // 3 is C, 26 is Z
+  SdkLocation found_;
+};
+
 // Scans the fixed and network drives C to Z, first for the ER5 marker
 // (epoc.exe), then, when none was found, for the earlier one (wsexe.exe).
 SdkLocation SearchForSdk(const DosDrives& drives, SdkSearchView* view = nullptr);

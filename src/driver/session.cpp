@@ -1,0 +1,85 @@
+#include "driver/session.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include <filesystem>
+#include <system_error>
+
+#include "resources/standard_commands.h"
+
+namespace kelvad {
+
+namespace {
+namespace fs = std::filesystem;
+
+bool IsWritableDirectory(const std::string& dir) {
+  std::error_code ec;
+#ifdef _WIN32
+  return fs::is_directory(dir, ec);
+#else
+  return fs::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
+#endif
+}
+
+}  // namespace
+
+bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, SessionOptions& options) {
+  const std::string& arg = args[i];
+  auto value = [&]() -> std::string {
+    if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
+    return args[++i];
+  };
+  if (arg == "--drive") {
+    std::string text = value();
+    auto assignment = ParseDriveAssignment(text);
+    if (!assignment) throw UsageError("--drive takes X=DIR, not \"" + text + "\"");
+    options.drives.push_back(*assignment);
+  } else if (arg == "--install-dir") {
+    options.install_dir = value();
+  } else if (arg == "--data-dir") {
+    options.data_dir = value();
+  } else if (arg == "--registry") {
+    options.registry_file = value();
+    std::error_code ec;
+    if (!fs::is_regular_file(options.registry_file, ec)) {
+      throw UsageError("--registry: no such file \"" + options.registry_file + "\"");
+    }
+  } else if (arg == "--project") {
+    options.project_file = value();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::string DataDirectory(const SessionOptions& options, const std::string& program_dir) {
+  if (!options.data_dir.empty()) return options.data_dir;
+  return IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
+}
+
+std::unique_ptr<Session> OpenSession(const SessionOptions& options, const std::string& program_dir) {
+  auto session = std::make_unique<Session>();
+  session->data_dir = DataDirectory(options, program_dir);
+  session->install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
+  session->drive_choice = ChooseDrives(options.drives);
+  session->drives = std::make_unique<DosDrives>(session->fs, session->drive_choice.drives);
+  if (!options.registry_file.empty()) {
+    session->registry = ExportedRegistry::Load(session->fs, options.registry_file);
+  } else {
+    std::string problem;
+    session->registry = OpenDefaultRegistry(session->fs, &problem);
+    if (!problem.empty()) session->warnings.push_back("registry not read: " + problem);
+  }
+  return session;
+}
+
+CommandModel StartupCommands() {
+  CommandModel commands;
+  LoadStandardCommands(commands);
+  BuildDefaultMenus(commands);
+  return commands;
+}
+
+}  // namespace kelvad
