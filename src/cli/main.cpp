@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
     return kelvad::RunGenerate({args.begin() + 1, args.end()}, program_dir, std::cout, std::cerr);
   }
 #ifdef KELVAD_WITH_WIZARD
-  if (args.empty()) return kelvad::RunWizard(argc, argv, program_dir);
-#endif
+  return kelvad::RunWizard(argc, argv, program_dir);
+#else
   std::cerr << kelvad::kGenerateUsage;
   return kelvad::kExitUsage;
+#endif
 }

@@ -1,0 +1,363 @@
+#include "ui/wizard_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QRadioButton>
+
+#include "driver/build_driver.h"
+#include "driver/session.h"
+#include "help/help_template.h"
+#include "platform/dos_paths.h"
+#include "platform/file_system.h"
+#include "resources/command_list.h"
+#include "ui/form_panel.h"
+#include "ui/qt_bridge.h"
+#include "ui/startup_files.h"
+#include "ui_aif_panel.h"
+#include "ui_commands_panel.h"
+#include "ui_controls_panel.h"
+#include "ui_cpp_panel.h"
+#include "ui_engine_panel.h"
+#include "ui_extras_panel.h"
+#include "ui_finish_panel.h"
+#include "ui_hotkeys_panel.h"
+#include "ui_makefiles_panel.h"
+#include "ui_menus_panel.h"
+#include "ui_project_setup_panel.h"
+#include "ui_text_ui_panel.h"
+#include "ui_toolbar_panel.h"
+#include "ui_welcome_panel.h"
+#include "ui_wizard_window.h"
+#include "wizard/panels.h"
+#include "wizard/reactions.h"
+
+namespace kelvad {
+
+namespace {
+
+const char* const kLanguages[] = {"ELangEnglish", "ELangFrench", "ELangGerman", "ELangItalian", "ELangTurkish"};
+
+// The search's labels and progress bar on the welcome panel.
+class WelcomeSearchView : public SdkSearchView {
+ public:
+  explicit WelcomeSearchView(QWidget* root) : root_(root) {}
+  void Searching(const std::string& status) override { Find<QLabel>("Label1_7")->setText(ToQ(status)); }
+  void Probing(const std::string& path) override {
+    auto* label = Find<QLabel>("Label1_20");
+    label->setText(ToQ(path));
+    label->repaint();
+  }
+  void Round(int letter_index) override { Find<QProgressBar>("ProgressBar2")->setValue(letter_index); }
+
+ private:
+  template <class T>
+  T* Find(const char* name) {
+    return root_->findChild<T*>(QString::fromLatin1(name));
+  }
+  QWidget* root_;
+};
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  if (palette.color(QPalette::Text) == colour) return;
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::WizardWindow>()), env_(std::move(environment)) {
+  ui_->setupUi(this);
+  if (!env_.message) {
+    env_.message = [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+      QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+      box.exec();
+    };
+  }
+  auto add = [this](int index, QWidget* panel) {
+    panels_[index] = panel;
+    ui_->PanelStack->addWidget(panel);
+  };
+  add(kPanelProjectSetup, new FormPanel<Ui::ProjectSetupPanel>);
+  add(kPanelEngine, new FormPanel<Ui::EnginePanel>);
+  add(kPanelTextUis, new FormPanel<Ui::TextUiPanel>);
+  add(kPanelMenus, new FormPanel<Ui::MenusPanel>);
+  add(kPanelAif, new FormPanel<Ui::AifPanel>);
+  add(kPanelExtras, new FormPanel<Ui::ExtrasPanel>);
+  add(kPanelWelcome, new FormPanel<Ui::WelcomePanel>);
+  add(kPanelMakefiles, new FormPanel<Ui::MakefilesPanel>);
+  add(kPanelControls, new FormPanel<Ui::ControlsPanel>);
+  add(kPanelFinish, new FormPanel<Ui::FinishPanel>);
+  add(kPanelToolbar, new FormPanel<Ui::ToolbarPanel>);
+  add(kPanelCommands, new FormPanel<Ui::CommandsPanel>);
+  add(kPanelHotkeys, new FormPanel<Ui::HotkeysPanel>);
+  add(kPanelCpp, new FormPanel<Ui::CppPanel>);
+
+  pc_mirror_ = std::make_unique<TreeMirror>(preview_.pc, ui_->TreeView2_0);
+  device_mirror_ = std::make_unique<TreeMirror>(preview_.device, ui_->TreeView2_1);
+  search_view_ = std::make_unique<WelcomeSearchView>(this);
+
+  connect(ui_->Command2_0, &QPushButton::clicked, this, [this] { Step(-1); });
+  connect(ui_->Command2_1, &QPushButton::clicked, this, [this] { Step(+1); });
+  // Every check box reacts through the core; most have nothing to do.
+  for (QCheckBox* box : findChildren<QCheckBox*>()) {
+    std::string name = FromQ(box->objectName());
+    connect(box, &QCheckBox::toggled, this,
+            [this, name](bool on) { ApplyEffects(this, ReactToCheckBox(name, on, preview_)); });
+  }
+  auto* name = findChild<QLineEdit*>("Text1_0");
+  connect(name, &QLineEdit::textChanged, this, [this] { ProjectNameChanged(); });
+  for (int i = 1; i <= 4; ++i) {
+    auto* uid = findChild<QLineEdit*>(QString("TextUUID_%1").arg(i));
+    connect(uid, &QLineEdit::textChanged, this, [this, uid] { UidChanged(uid); });
+  }
+  connect(findChild<QComboBox*>("Drive1"), &QComboBox::currentIndexChanged, this, [this] { DriveChanged(); });
+  for (auto [index, field] : {std::pair{0, "SubPrjCount_0"}, std::pair{1, "SubPrjCount_1"}}) {
+    connect(findChild<QToolButton*>(QString("UpDown1_%1_up").arg(index)), &QToolButton::clicked, this,
+            [this, field = field] { StepCount(field, +1); });
+    connect(findChild<QToolButton*>(QString("UpDown1_%1_down").arg(index)), &QToolButton::clicked, this,
+            [this, field = field] { StepCount(field, -1); });
+  }
+  search_timer_.setInterval(env_.search_pacing_ms);
+  connect(&search_timer_, &QTimer::timeout, this, [this] { SearchRound(); });
+
+  LoadHandler();
+}
+
+WizardWindow::~WizardWindow() = default;
+
+void WizardWindow::Message(QMessageBox::Icon icon, const QString& title, const QString& text) {
+  env_.message(icon, title, text);
+}
+
+bool WizardWindow::IsChecked(const char* name) const {
+  auto* button = findChild<QAbstractButton*>(QString::fromLatin1(name));
+  return button && button->isChecked();
+}
+
+void WizardWindow::LoadHandler() {
+  // The panel list: the hotkey letters of the three key pickers.
+  for (int p = 0; p < 3; ++p) {
+    auto* picker = findChild<QComboBox*>(QString("MenuCombo_%1").arg(p));
+    picker->clear();
+    for (char c = 'a'; c <= 'z'; ++c) picker->addItem(QString(QChar(c)));
+    picker->setCurrentIndex(-1);
+  }
+  auto* languages = findChild<QComboBox*>("Combo1_0");
+  languages->clear();
+  for (const char* language : kLanguages) languages->addItem(language);
+  languages->setCurrentIndex(0);
+  for (int p = 0; p < 3; ++p) findChild<QComboBox*>(QString("Combo2_%1").arg(p))->clear();
+  commands_ = StartupCommands();
+  for (const auto& command : commands_.commands) AddCommandToPickers(command.name);
+  FillDriveList();
+  ValidateProjectName();
+  ShowPanel(0);
+  SetSearchState(false);
+}
+
+void WizardWindow::FillDriveList() {
+  auto* list = findChild<QComboBox*>("Drive1");
+  QSignalBlocker quiet(list);
+  list->clear();
+  for (const auto& [letter, host] : env_.drives->roots()) {
+    list->addItem(QString("%1: [%2]").arg(QChar(letter)).arg(ToQ(host)));
+  }
+  int c = list->findText("c:", Qt::MatchStartsWith);
+  list->setCurrentIndex(c >= 0 ? c : 0);
+}
+
+void WizardWindow::AddCommandToPickers(const std::string& name) {
+  for (int p = 0; p < 3; ++p) {
+    auto* picker = findChild<QComboBox*>(QString("Combo2_%1").arg(p));
+    picker->addItem(ToQ(name));
+    if (picker->currentText().isEmpty()) picker->setCurrentIndex(picker->count() - 1);
+  }
+}
+
+bool WizardWindow::Start() {
+  try {
+    LoadShippedFiles();
+  } catch (const StartupError& e) {
+    Message(QMessageBox::Critical, ToQ(GetVersionString()),
+            QString("Kelvad encountered an internal error : %1\n\r%2\n\rClick 'OK' to exit")
+                .arg(e.number())
+                .arg(ToQ(e.what())));
+    return false;
+  }
+  setWindowTitle(ToQ(GetVersionString() + " - EPOC32 EIKON Application Builder"));
+  show();
+  repaint();
+
+  CommandListLoad load = LoadCommandList(*env_.files, JoinPath(env_.data_dir, "cmdlist.dat"), commands_);
+  for (size_t i = commands_.commands.size() - load.added; i < commands_.commands.size(); ++i) {
+    AddCommandToPickers(commands_.commands[i].name);
+  }
+  if (!load.error.empty()) Message(QMessageBox::Warning, "Kelvad", ToQ(load.error));
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  scan_ = std::make_unique<SdkScan>(*env_.drives, search_view_.get());
+  search_timer_.start();
+  return true;
+}
+
+void WizardWindow::LoadShippedFiles() {
+  findChild<QLabel*>("Label5_8")->setText(ToQ("Welcome to Kelvad V" + std::to_string(kVersionMajor) + "." +
+                                              std::to_string(kVersionMinor) + "." +
+                                              std::to_string(kVersionRevision) + " !"));
+  ShowWelcomeDocument(*env_.files, env_.install_dir, findChild<QTextBrowser*>("RichTextBox1_1"));
+  PlayWelcomeClip(*env_.files, env_.install_dir, findChild<QLabel*>("Animation2"));
+  const char* sizes[] = {"16", "24", "32", "48"};
+  for (int i = 0; i < 4; ++i) {
+    QPixmap icon = LoadIconPreview(*env_.files, env_.install_dir, std::string("icon") + sizes[i] + "i.bmp");
+    findChild<QLabel*>(QString("AIFImage_%1").arg(i))->setPixmap(icon);
+  }
+  ShowReportDocument(findChild<QTextEdit*>("RichTextBox1_0"));
+}
+
+void WizardWindow::SearchRound() {
+  scan_->Step();
+  if (scan_->Done()) FinishSearch();
+}
+
+void WizardWindow::FinishSearch() {
+  search_timer_.stop();
+  QApplication::restoreOverrideCursor();
+  SdkLocation found = scan_->Result();
+  findChild<QLabel*>("Label1_19")->setText(ToQ(SdkSearchResultText(found)));
+  auto* drives = findChild<QComboBox*>("Drive1");
+  if (found.drive != 0) {
+    sdk_release_ = found.release;
+    int index = drives->findText(QString("%1:").arg(QChar(found.drive)), Qt::MatchStartsWith);
+    if (index >= 0) drives->setCurrentIndex(index);
+    SetSearchState(true);
+    RefreshLayoutPreview(preview_, ReadSettings(this));
+  } else {
+    SetSearchState(true);
+    drives->setEnabled(true);
+    int index = drives->findText("c:", Qt::MatchStartsWith);
+    if (index >= 0) drives->setCurrentIndex(index);
+  }
+  search_done_ = true;
+  emit searchFinished();
+}
+
+void WizardWindow::SetSearchState(bool finished) {
+  findChild<QLabel*>("Label1_7")->setVisible(!finished);
+  findChild<QProgressBar*>("ProgressBar2")->setVisible(!finished);
+  findChild<QComboBox*>("Drive1")->setEnabled(false);
+  ui_->Command2_1->setEnabled(finished);
+}
+
+void WizardWindow::ShowPanel(int position) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ui_->PanelStack->setCurrentWidget(panels_.at(PanelSequence()[position]));
+  UpdateNavigation(position);
+  QApplication::restoreOverrideCursor();
+}
+
+void WizardWindow::UpdateNavigation(int position) {
+  NavigationState state = NavigationFor(position);
+  ui_->Command2_0->setEnabled(state.previous_enabled);
+  ui_->Command2_0->setText(ToQ(state.previous_caption));
+  ui_->Command2_1->setVisible(state.next_visible);
+  ui_->Command2_1->setEnabled(state.next_enabled);
+  if (state.next_visible) ui_->Command2_1->setText(ToQ(state.next_caption));
+  ui_->Command1->setVisible(state.go_visible);
+  ui_->PanelLabel->setText(ToQ(state.panel_label));
+}
+
+void WizardWindow::Step(int delta) {
+  int target = position_ + delta;
+  if (target < 0 || target >= static_cast<int>(PanelSequence().size())) return;
+  if (PanelSequence()[position_] == kPanelWelcome) ApplyEffects(this, ReleaseOptions(sdk_release_));
+  position_ = target;
+  ShowPanel(position_);
+  EnterPanel(PanelSequence()[position_]);
+  emit panelShown(PanelSequence()[position_]);
+}
+
+void WizardWindow::EnterPanel(int panel_index) {
+  switch (EntryFor(panel_index)) {
+    case PanelEntry::kValidateProjectName:
+      ValidateProjectName();
+      break;
+    case PanelEntry::kShowEngine:
+      ShowEngineInPreview(preview_, IsChecked("Check1_0"));
+      ApplyEffects(this, EngineOptionEffects(preview_));
+      break;
+    case PanelEntry::kShowGui:
+      ShowGuiInPreview(preview_, IsChecked("Check1_1"));
+      ApplyEffects(this, EngineOptionEffects(preview_));
+      break;
+    case PanelEntry::kExtras: {
+      Settings settings = ReadSettings(this);
+      HelpTemplateSearch search = SearchHelpTemplate(*env_.drives, env_.registry, settings.ProjectDrive());
+      if (search.found()) help_template_ = search.path;
+      ApplyEffects(this, HelpOptionEffects(search.found()));
+      UpdateHelpPreview(preview_, IsChecked("Check2_0"));
+      UpdatePackagePreview(preview_, IsChecked("Check2_1"));
+      break;
+    }
+    case PanelEntry::kFillCommands:
+    case PanelEntry::kFillHotkeys:
+    case PanelEntry::kNothing:
+      break;
+  }
+}
+
+bool WizardWindow::ValidateProjectName() {
+  auto* field = findChild<QLineEdit*>("Text1_0");
+  std::string refusal = ProjectNameRefusal(*env_.drives, FromQ(findChild<QComboBox*>("Drive1")->currentText()),
+                                           FromQ(field->text()));
+  bool valid = refusal.empty();
+  SetTextColour(field, valid ? QColor(0, 0, 0) : QColor(255, 0, 0));
+  field->setToolTip(ToQ(refusal));
+  ui_->Command2_1->setEnabled(valid);
+  return valid;
+}
+
+void WizardWindow::ProjectNameChanged() {
+  bool acceptable = ValidateProjectName();
+  std::string name = FromQ(findChild<QLineEdit*>("Text1_0")->text());
+  if (acceptable) {
+    if (preview_.pc.size() == 0) {
+      RefreshLayoutPreview(preview_, ReadSettings(this));
+    } else {
+      RenameLayoutPreview(preview_, name);
+    }
+  } else {
+    ClearLayoutPreview(preview_);
+  }
+  findChild<QLineEdit*>("Text1_4")->setText(ToQ(name));
+}
+
+void WizardWindow::DriveChanged() {
+  // A name that is free on one drive may be taken on another.
+  ValidateProjectName();
+  preview_.pc.SetText("DRIVE", ReadSettings(this).ProjectDrive());
+}
+
+void WizardWindow::UidChanged(QLineEdit* field) {
+  if (field->text().isEmpty()) {
+    field->setText(kEmptyUid);
+    SetTextColour(field, QColor(255, 0, 0));
+    return;
+  }
+  bool valid = IsValidUid(FromQ(field->text()));
+  SetTextColour(field, valid ? palette().color(QPalette::WindowText) : QColor(255, 0, 0));
+}
+
+void WizardWindow::StepCount(const char* count_field, int delta) {
+  auto* field = findChild<QLineEdit*>(QString::fromLatin1(count_field));
+  bool ok = false;
+  int value = field->text().trimmed().toInt(&ok);
+  field->setText(QString::number(std::clamp(ok ? value + delta : 1, 0, 99)));
+}
+
+}  // namespace kelvad

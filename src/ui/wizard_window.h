@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "model/layout.h"
+#include "model/sdk_search.h"
+#include "resources/command_model.h"
+
+namespace Ui {
+class WizardWindow;
+}
+
+namespace kelvad {
+
+class DosDrives;
+class FileSystem;
+class ProcessStarter;
+class Registry;
+class TreeMirror;
+
+// What the wizard works with besides its own controls.
+struct WizardEnvironment {
+  FileSystem* files = nullptr;  // the shipped files and the user's files
+  DosDrives* drives = nullptr;
+  const Registry* registry = nullptr;
+  ProcessStarter* starter = nullptr;
+  bool launch = true;
+  std::string install_dir;  // host directory of support/, icons/ and Help/
+  std::string data_dir;     // host directory of cmdlist.dat and kelvad.rtf
+  int search_pacing_ms = 100;
+  // Shows a message box with an OK button and returns when it is closed.
+  std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)> message;
+};
+
+// The wizard window: twelve panels walked with "<< Previous" and
+// "Next >>", the layout preview beside them, and the start-up that loads the
+// shipped files and searches the drives for the SDK.
+class WizardWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Runs the window's load handler: panels, language list, the standard
+  // commands and default menus, the name check, the first panel.
+  explicit WizardWindow(WizardEnvironment environment, QWidget* parent = nullptr);
+  ~WizardWindow() override;
+
+  // The start procedure up to the SDK search, which then runs on a timer.
+  // False when a shipped file could not be loaded: the internal-error
+  // message has been shown and the program should end.
+  bool Start();
+
+  int Position() const { return position_; }
+  int SdkRelease() const { return sdk_release_; }
+  bool SearchDone() const { return search_done_; }
+  CommandModel& Commands() { return commands_; }
+  LayoutPreview& Preview() { return preview_; }
+  const std::string& HelpTemplate() const { return help_template_; }
+  const WizardEnvironment& Environment() const { return env_; }
+
+  // Shows a message box through the environment.
+  void Message(QMessageBox::Icon icon, const QString& title, const QString& text);
+  // Appends a command name to the three command pickers.
+  void AddCommandToPickers(const std::string& name);
+
+ signals:
+  void searchFinished();
+  void panelShown(int panel_index);
+
+ private:
+  void LoadHandler();
+  void FillDriveList();
+  void ShowPanel(int position);
+  void UpdateNavigation(int position);
+  void Step(int delta);
+  void EnterPanel(int panel_index);
+  void SetSearchState(bool finished);
+  void SearchRound();
+  void FinishSearch();
+  bool ValidateProjectName();
+  void ProjectNameChanged();
+  void DriveChanged();
+  void UidChanged(QLineEdit* field);
+  void StepCount(const char* count_field, int delta);
+  void LoadShippedFiles();
+  bool IsChecked(const char* name) const;
+
+  std::unique_ptr<Ui::WizardWindow> ui_;
+  WizardEnvironment env_;
+  std::map<int, QWidget*> panels_;  // by MainFrame index
+  int position_ = 0;
+  int sdk_release_ = 0;
+  bool search_done_ = false;
+  std::string help_template_;
+  CommandModel commands_;
+  LayoutPreview preview_;
+  std::unique_ptr<TreeMirror> pc_mirror_;
+  std::unique_ptr<TreeMirror> device_mirror_;
+  std::unique_ptr<SdkSearchView> search_view_;
+  std::unique_ptr<SdkScan> scan_;
+  QTimer search_timer_;
+};
+
+}  // namespace kelvad
