@@ -14,22 +14,19 @@
 #include "platform/dos_paths.h"
 #include "platform/file_system.h"
 #include "resources/command_list.h"
+#include "ui/editor_panels.h"
 #include "ui/form_panel.h"
 #include "ui/qt_bridge.h"
 #include "ui/startup_files.h"
 #include "ui_aif_panel.h"
-#include "ui_commands_panel.h"
 #include "ui_controls_panel.h"
 #include "ui_cpp_panel.h"
 #include "ui_engine_panel.h"
 #include "ui_extras_panel.h"
 #include "ui_finish_panel.h"
-#include "ui_hotkeys_panel.h"
 #include "ui_makefiles_panel.h"
-#include "ui_menus_panel.h"
 #include "ui_project_setup_panel.h"
 #include "ui_text_ui_panel.h"
-#include "ui_toolbar_panel.h"
 #include "ui_welcome_panel.h"
 #include "ui_wizard_window.h"
 #include "wizard/panels.h"
@@ -86,16 +83,16 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
   add(kPanelProjectSetup, new FormPanel<Ui::ProjectSetupPanel>);
   add(kPanelEngine, new FormPanel<Ui::EnginePanel>);
   add(kPanelTextUis, new FormPanel<Ui::TextUiPanel>);
-  add(kPanelMenus, new FormPanel<Ui::MenusPanel>);
+  add(kPanelMenus, menus_panel_ = new MenusPanel(*this));
   add(kPanelAif, new FormPanel<Ui::AifPanel>);
   add(kPanelExtras, new FormPanel<Ui::ExtrasPanel>);
   add(kPanelWelcome, new FormPanel<Ui::WelcomePanel>);
   add(kPanelMakefiles, new FormPanel<Ui::MakefilesPanel>);
   add(kPanelControls, new FormPanel<Ui::ControlsPanel>);
   add(kPanelFinish, new FormPanel<Ui::FinishPanel>);
-  add(kPanelToolbar, new FormPanel<Ui::ToolbarPanel>);
-  add(kPanelCommands, new FormPanel<Ui::CommandsPanel>);
-  add(kPanelHotkeys, new FormPanel<Ui::HotkeysPanel>);
+  add(kPanelToolbar, toolbar_panel_ = new ToolbarPanel(*this));
+  add(kPanelCommands, commands_panel_ = new CommandsPanel(*this));
+  add(kPanelHotkeys, hotkeys_panel_ = new HotkeysPanel(*this));
   add(kPanelCpp, new FormPanel<Ui::CppPanel>);
 
   pc_mirror_ = std::make_unique<TreeMirror>(preview_.pc, ui_->TreeView2_0);
@@ -155,6 +152,8 @@ void WizardWindow::LoadHandler() {
   for (int p = 0; p < 3; ++p) findChild<QComboBox*>(QString("Combo2_%1").arg(p))->clear();
   commands_ = StartupCommands();
   for (const auto& command : commands_.commands) AddCommandToPickers(command.name);
+  menus_panel_->Rebuild();
+  toolbar_panel_->Rebuild();
   FillDriveList();
   ValidateProjectName();
   ShowPanel(0);
@@ -305,7 +304,11 @@ void WizardWindow::EnterPanel(int panel_index) {
       break;
     }
     case PanelEntry::kFillCommands:
+      commands_panel_->Enter();
+      break;
     case PanelEntry::kFillHotkeys:
+      hotkeys_panel_->Enter();
+      break;
     case PanelEntry::kNothing:
       break;
   }

@@ -25,6 +25,10 @@ class FileSystem;
 class ProcessStarter;
 class Registry;
 class TreeMirror;
+class CommandsPanel;
+class MenusPanel;
+class HotkeysPanel;
+class ToolbarPanel;
 
 // What the wizard works with besides its own controls.
 struct WizardEnvironment {
@@ -95,6 +99,10 @@ class WizardWindow : public QWidget {
   std::unique_ptr<Ui::WizardWindow> ui_;
   WizardEnvironment env_;
   std::map<int, QWidget*> panels_;  // by MainFrame index
+  CommandsPanel* commands_panel_ = nullptr;
+  MenusPanel* menus_panel_ = nullptr;
+  HotkeysPanel* hotkeys_panel_ = nullptr;
+  ToolbarPanel* toolbar_panel_ = nullptr;
   int position_ = 0;
   int sdk_release_ = 0;
   bool search_done_ = false;
