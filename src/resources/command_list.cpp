@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 
 #include "platform/encoding.h"
 #include "platform/errors.h"
@@ -19,26 +21,29 @@ void AddCommand(CommandModel& model, const std::string& name, const std::string&
   model.commands.push_back(Command{name, menu_text, hotkey});
 }
 
-void ResetCommandList(CommandModel& model) { model.commands.clear(); }
+void ResetCommandList(CommandModel& model) {
+  model.commands.clear();
+  model.indexes.commands.Forget();
+}
 
 const Command* FindCommand(const CommandModel& model, std::string_view name) {
-  for (const Command& command : model.commands) {
-    if (command.name == name) return &command;
-  }
-  return nullptr;
+  size_t at = model.indexes.commands.Find(model.commands, [](const Command& c) { return &c.name; }, name);
+  return at == NameIndex::npos ? nullptr : &model.commands[at];
 }
 
 void AddUsedCommand(CommandModel& model, const std::string& name) {
   if (name.substr(0, 4) == "EEik") return;
   auto& used = model.used_commands;
-  if (std::find(used.begin(), used.end(), name) == used.end()) used.push_back(name);
+  if (model.indexes.used_commands.Find(used, [](const std::string& n) { return &n; }, name) == NameIndex::npos) {
+    used.push_back(name);
+  }
 }
 
 std::vector<Command> DefinedCommandRows(const CommandModel& model) {
   std::vector<Command> rows;
+  std::unordered_set<std::string_view> listed;
   for (const Command& command : model.commands) {
-    bool listed = std::any_of(rows.begin(), rows.end(), [&](const Command& row) { return row.name == command.name; });
-    if (!listed) rows.push_back(command);
+    if (listed.insert(command.name).second) rows.push_back(command);
   }
   return rows;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "resources/name_index.h"
+
 namespace kelvad {
 
 // One command of the command list: the identifier written into sources,
@@ -42,7 +44,8 @@ struct MenuItemRecord {
 };
 
 // The command data the wizard's editors drive and the generators read; it
-// lives for the whole run.
+// lives for the whole run. The lists are read directly and changed through
+// the functions of src/resources, which keep the indexes beside them.
 struct CommandModel {
   std::vector<Command> commands;          // the command list, in position order
   std::vector<std::string> used_commands;  // used-command list, first addition order
@@ -55,6 +58,16 @@ struct CommandModel {
   std::vector<MenuItemRecord> control_hotkeys;        // "^" + lower-case letter
   std::vector<MenuItemRecord> shift_control_hotkeys;  // "^" + upper-case letter
   std::vector<MenuItemRecord> plain_hotkeys;
+
+  // Name look-ups into the lists above (see NameIndex); they hold no data of
+  // their own, and only the functions of src/resources use them.
+  struct Indexes {
+    NameIndex commands;           // by name
+    NameIndex used_commands;
+    NameIndex toolbar;            // by command
+    NameIndex extra_hotkeys;      // by command
+    NameIndex menu_item_hotkeys;  // menu items that have a hotkey, by command
+  } indexes;
 };
 
 }  // namespace kelvad

@@ -64,6 +64,7 @@ void CollectMenuItems(CommandModel& model) {
   model.shift_control_hotkeys.clear();
   model.plain_hotkeys.clear();
   model.menu_items = FlattenMenuItems(model.menus);
+  model.indexes.menu_item_hotkeys.Forget();
 
   auto sort = [&](const MenuItemRecord& record) {
     AddUsedCommand(model, record.command);

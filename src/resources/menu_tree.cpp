@@ -1,5 +1,7 @@
 #include "resources/menu_tree.h"
 
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "resources/command_list.h"
@@ -31,22 +33,19 @@ Location Locate(std::vector<MenuNode>& siblings, std::string_view key) {
   return {};
 }
 
-bool AnyKeyInTree(const std::vector<MenuNode>& roots, const MenuNode& node) {
-  if (FindMenuNode(roots, node.key)) return true;
-  for (const MenuNode& child : node.children) {
-    if (AnyKeyInTree(roots, child)) return true;
+void CollectKeys(const std::vector<MenuNode>& nodes, std::unordered_set<std::string_view>& keys) {
+  for (const MenuNode& node : nodes) {
+    keys.insert(node.key);
+    CollectKeys(node.children, keys);
   }
-  return false;
 }
 
-// Keys within the new nodes themselves must differ too.
-bool KeysRepeat(const MenuNode& node, std::vector<std::string>& seen) {
-  for (const std::string& key : seen) {
-    if (key == node.key) return true;
-  }
-  seen.push_back(node.key);
+// Whether a key of the node or its descendants is in keys already or
+// repeats among them; adds the node's keys to keys.
+bool KeysRepeat(const MenuNode& node, std::unordered_set<std::string_view>& keys) {
+  if (!keys.insert(node.key).second) return true;
   for (const MenuNode& child : node.children) {
-    if (KeysRepeat(child, seen)) return true;
+    if (KeysRepeat(child, keys)) return true;
   }
   return false;
 }
@@ -67,8 +66,10 @@ MenuNode* FindMenuNode(std::vector<MenuNode>& roots, std::string_view key) {
 
 bool InsertMenuNode(std::vector<MenuNode>& roots, std::string_view relative_key, Placement placement,
                     MenuNode node) {
-  std::vector<std::string> seen;
-  if (AnyKeyInTree(roots, node) || KeysRepeat(node, seen)) return false;
+  // One walk of the tree, rather than one per new node.
+  std::unordered_set<std::string_view> keys;
+  CollectKeys(roots, keys);
+  if (KeysRepeat(node, keys)) return false;
   Location at = Locate(roots, relative_key);
   if (!at.siblings) return false;
   switch (placement) {

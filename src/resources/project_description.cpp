@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include <nlohmann/json.hpp>
 
 #include "platform/encoding.h"
 #include "platform/file_system.h"
+#include "resources/ansi_case.h"
 #include "resources/command_list.h"
 #include "resources/command_panels.h"
 #include "resources/hotkeys.h"
@@ -219,39 +221,41 @@ void ParseHotkeys(const json& array, ProjectDescription& out) {
 }
 
 // nlohmann keeps the last of two equal keys; a description that says
-// "menus" twice is a mistake worth reporting instead.
-struct DuplicateKeyCheck {
-  std::vector<std::set<std::string>> open_objects;
-  std::vector<bool> is_object;  // one per open container
+// "menus" twice is a mistake worth reporting instead. This is a pass of its
+// own over text already parsed: nlohmann's parse callback would do it in the
+// same pass, but then the parser walks the whole enclosing array each time an
+// object ends, which is quadratic in the number of commands.
+class DuplicateKeyCheck : public json::json_sax_t {
+ public:
+  // The first key given twice in one object, or empty.
   std::string duplicate;
 
-  bool operator()(int, json::parse_event_t event, json& parsed) {
-    switch (event) {
-      case json::parse_event_t::object_start:
-        open_objects.emplace_back();
-        is_object.push_back(true);
-        break;
-      case json::parse_event_t::array_start:
-        is_object.push_back(false);
-        break;
-      case json::parse_event_t::object_end:
-        if (!open_objects.empty()) open_objects.pop_back();
-        if (!is_object.empty()) is_object.pop_back();
-        break;
-      case json::parse_event_t::array_end:
-        if (!is_object.empty()) is_object.pop_back();
-        break;
-      case json::parse_event_t::key:
-        if (!open_objects.empty() && !open_objects.back().insert(parsed.get<std::string>()).second &&
-            duplicate.empty()) {
-          duplicate = parsed.get<std::string>();
-        }
-        break;
-      case json::parse_event_t::value:
-        break;
-    }
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(json::number_integer_t) override { return true; }
+  bool number_unsigned(json::number_unsigned_t) override { return true; }
+  bool number_float(json::number_float_t, const json::string_t&) override { return true; }
+  bool string(json::string_t&) override { return true; }
+  bool binary(json::binary_t&) override { return true; }
+  bool start_object(std::size_t) override {
+    open_objects_.emplace_back();
     return true;
   }
+  bool key(json::string_t& key) override {
+    if (open_objects_.back().insert(key).second) return true;
+    duplicate = key;
+    return false;  // the first is the one reported
+  }
+  bool end_object() override {
+    open_objects_.pop_back();
+    return true;
+  }
+  bool start_array(std::size_t) override { return true; }
+  bool end_array() override { return true; }
+  bool parse_error(std::size_t, const std::string&, const json::exception&) override { return false; }
+
+ private:
+  std::vector<std::set<std::string>> open_objects_;
 };
 
 std::string LineAndColumn(std::string_view text, size_t byte) {
@@ -279,13 +283,14 @@ std::string ParseProblem(const json::parse_error& e) {
 }  // namespace
 
 ProjectDescription ParseProjectDescription(std::string_view json_text) {
-  DuplicateKeyCheck check;
   json root;
   try {
-    root = json::parse(json_text.begin(), json_text.end(), std::ref(check));
+    root = json::parse(json_text.begin(), json_text.end());
   } catch (const json::parse_error& e) {
     throw DescriptionError("not valid JSON at " + LineAndColumn(json_text, e.byte) + ": " + ParseProblem(e));
   }
+  DuplicateKeyCheck check;
+  json::sax_parse(json_text.begin(), json_text.end(), &check);
   if (!check.duplicate.empty()) throw DescriptionError("the key " + Quote(check.duplicate) + " is given twice in one object");
   ExpectType("the description", root, json::value_t::object, "an object");
   CheckKeys("the description", root, {"settings", "commands", "menus", "toolbar", "hotkeys"});
@@ -356,14 +361,68 @@ class MenuBuilder {
 
  private:
   void Claim(const std::string& key, const std::string& where, const std::string& what) {
-    for (const auto& [claimed, first] : keys_) {
-      if (claimed == key) Fail(where, what + " is already in the menus, at " + first);
-    }
-    keys_.emplace_back(key, where);
+    auto [claimed, added] = keys_.try_emplace(key, where);
+    if (!added) Fail(where, what + " is already in the menus, at " + claimed->second);
   }
 
   const CommandModel& model_;
-  std::vector<std::pair<std::string, std::string>> keys_;  // key, where it was first used
+  std::unordered_map<std::string, std::string> keys_;  // key, where it was first used
+};
+
+// The hotkeys panel's defined-hotkeys rows, growing as extra hotkeys are
+// added, with what an extra hotkey is checked against: the first row of each
+// command, and the first row that takes each key with each modifier.
+class HotkeyRows {
+ public:
+  explicit HotkeyRows(const std::vector<MenuItemRecord>& items) {
+    for (const MenuItemRecord& item : items) {
+      if (!item.hotkey.empty()) Add(item.command, item.hotkey);
+    }
+  }
+
+  void Add(const std::string& command, const std::string& hotkey) {
+    rows_.push_back(HotkeyRow{command, hotkey});
+    by_command_.try_emplace(command, rows_.size() - 1);
+    if (std::optional<std::string> taken = Taken(hotkey)) by_key_.try_emplace(*taken, rows_.size() - 1);
+  }
+
+  const HotkeyRow* RowOf(const std::string& command) const { return Row(by_command_, command); }
+
+  // The row whose hotkey blocks an extra hotkey (one of the three forms the
+  // hotkeys panel composes), as that panel's availability rule decides.
+  const HotkeyRow* Blocking(const std::string& extra_hotkey) const {
+    HotkeyEditorState wanted = HotkeysPanelHotkeyState(extra_hotkey);
+    return Row(by_key_, Slot(wanted.key, wanted.modifier));
+  }
+
+ private:
+  static std::string Slot(std::string_view key, HotkeyModifier modifier) {
+    return std::to_string(static_cast<int>(modifier)) + std::string(key);
+  }
+
+  // The key and modifier a row's hotkey blocks, in the availability rule's
+  // terms: after "^" the second character lower-cased, with Shift + Ctrl for
+  // an upper-case letter and Ctrl otherwise; any other hotkey its first
+  // character lower-cased, plain.
+  static std::optional<std::string> Taken(std::string_view hotkey) {
+    if (hotkey.empty()) return std::nullopt;
+    if (hotkey[0] == '^') {
+      std::string_view second = FirstCharacter(hotkey.substr(1));
+      if (second.empty()) return std::nullopt;
+      bool upper = second[0] >= 'A' && second[0] <= 'Z';
+      return Slot(LowerAnsi(second), upper ? HotkeyModifier::kShiftCtrl : HotkeyModifier::kCtrl);
+    }
+    return Slot(LowerAnsi(FirstCharacter(hotkey)), HotkeyModifier::kPlain);
+  }
+
+  const HotkeyRow* Row(const std::unordered_map<std::string, size_t>& map, const std::string& key) const {
+    auto found = map.find(key);
+    return found == map.end() ? nullptr : &rows_[found->second];
+  }
+
+  std::vector<HotkeyRow> rows_;
+  std::unordered_map<std::string, size_t> by_command_;
+  std::unordered_map<std::string, size_t> by_key_;
 };
 
 }  // namespace
@@ -385,7 +444,8 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
     if (IsStandardCommandName(command.name)) {
       Fail(described.where, Quote(command.name) + " begins with EEik or EVel, which only standard commands do");
     }
-    if (!CanAddCommandName(DefinedCommandRows(new_model), command.name)) {
+    // Not standard, so it may be added when no command has its name.
+    if (FindCommand(new_model, command.name)) {
       Fail(described.where, "the command " + Quote(command.name) + " is already in the command list");
     }
     AddCommand(new_model, command.name, command.menu_text, command.hotkey);
@@ -408,29 +468,20 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
 
   // The defined-hotkeys view as the hotkeys panel shows it: the menu items'
   // hotkeys, then the extra ones added so far.
-  std::vector<MenuItemRecord> items = FlattenMenuItems(new_model.menus);
+  HotkeyRows rows(FlattenMenuItems(new_model.menus));
   for (const DescribedHotkey& extra : description.hotkeys) {
     if (!FindCommand(new_model, extra.command)) {
       Fail(extra.where, "the command " + Quote(extra.command) + " is not in the command list");
     }
-    std::vector<HotkeyRow> rows;
-    for (const MenuItemRecord& item : items) {
-      if (!item.hotkey.empty()) rows.push_back(HotkeyRow{item.command, item.hotkey});
+    if (const HotkeyRow* row = rows.RowOf(extra.command)) {
+      Fail(extra.where, "the command " + Quote(extra.command) + " already has the hotkey " + Quote(row->hotkey));
     }
-    for (const MenuItemRecord& earlier : new_model.extra_hotkeys) rows.push_back(HotkeyRow{earlier.command, earlier.hotkey});
-    for (const HotkeyRow& row : rows) {
-      if (row.command == extra.command) {
-        Fail(extra.where, "the command " + Quote(extra.command) + " already has the hotkey " + Quote(row.hotkey));
-      }
-    }
-    HotkeyEditorState wanted = HotkeysPanelHotkeyState(extra.hotkey);
-    for (const HotkeyRow& row : rows) {
-      if (!UpdateHotkeyAvailability({row.hotkey}, wanted.key, wanted.modifier).add) {
-        Fail(extra.where, "the hotkey " + Quote(extra.hotkey) + " is already taken by " + Quote(row.command) + " (" +
-                              Quote(row.hotkey) + ")");
-      }
+    if (const HotkeyRow* row = rows.Blocking(extra.hotkey)) {
+      Fail(extra.where, "the hotkey " + Quote(extra.hotkey) + " is already taken by " + Quote(row->command) + " (" +
+                            Quote(row->hotkey) + ")");
     }
     new_model.extra_hotkeys.push_back(MenuItemRecord{extra.command, "", extra.hotkey});
+    rows.Add(extra.command, extra.hotkey);
   }
 
   settings = std::move(new_settings);

@@ -1,6 +1,5 @@
 #include "resources/resource_script.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "model/output_file.h"
@@ -8,6 +7,7 @@
 #include "resources/ansi_case.h"
 #include "resources/command_list.h"
 #include "resources/command_model.h"
+#include "resources/command_panels.h"
 #include "resources/hotkeys.h"
 
 namespace kelvad {
@@ -160,9 +160,7 @@ class ResourceScriptWriter {
                    "; }");
     }
     for (const MenuItemRecord& item : model_.menu_items) {
-      bool on_toolbar = std::any_of(model_.toolbar.begin(), model_.toolbar.end(),
-                                    [&](const ToolbarButton& button) { return button.command == item.command; });
-      if (on_toolbar) continue;
+      if (HasToolbarButton(model_, item.command)) continue;
       file_.Direct("RESOURCE TBUF R_" + item.command + "_TXT { buf=" + Quoted("'" + item.command + "' executed") + "; }");
     }
     file_.Direct("");

@@ -1,10 +1,9 @@
 #include "sources/app_ui.h"
 
-#include <algorithm>
-
 #include "model/output_file.h"
 #include "resources/ansi_case.h"
 #include "resources/command_model.h"
+#include "resources/command_panels.h"
 #include "sources/source_blocks.h"
 
 namespace kelvad {
@@ -428,9 +427,7 @@ void GenerateAppUiSource(BuildContext& context, const std::string& file_name, co
     const CommandModel& commands = *context.commands;
     for (const ToolbarButton& button : commands.toolbar) WriteCommandCase(file, button.command, name);
     for (const MenuItemRecord& item : commands.menu_items) {
-      bool on_toolbar = std::any_of(commands.toolbar.begin(), commands.toolbar.end(),
-                                    [&](const ToolbarButton& button) { return button.command == item.command; });
-      if (!on_toolbar) WriteCommandCase(file, item.command, name);
+      if (!HasToolbarButton(commands, item.command)) WriteCommandCase(file, item.command, name);
     }
   }
   Lines(file, {"    }", "}"});
