@@ -43,7 +43,7 @@ struct BuildContext {
   std::string report_path;    // host path of kelvad.rtf
   std::string help_template;  // DOS path of the help template, empty when none was found
 
-  std::int16_t lines_written = 0;
+  std::int32_t lines_written = 0;
 };
 
 }  // namespace kelvad

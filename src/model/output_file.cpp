@@ -34,7 +34,9 @@ void OutputFile::Direct(std::string_view line) {
 void OutputFile::Counted(std::string_view line) {
   Direct(line);
   context_->report.StepProgress();
-  if (context_->lines_written == INT16_MAX) throw Error("Overflow: more than 32767 lines in " + path_);
+  // A 16-bit count would end the build of a project with some eleven
+  // thousand commands; the count is only ever reported.
+  if (context_->lines_written == INT32_MAX) throw Error("Overflow: too many lines in " + path_);
   ++context_->lines_written;
 }
 
