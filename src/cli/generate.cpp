@@ -11,6 +11,7 @@
 #include <system_error>
 #include <utility>
 
+#include "cli/usage.h"
 #include "help/help_template.h"
 #include "driver/build_driver.h"
 #include "model/project_name.h"
@@ -47,6 +48,7 @@ struct Options {
   bool launch = true;
   std::string registry_file;  // a registry export; empty: the default registry
   std::string project_file;   // a project description; empty: none
+  std::string information;    // --help, -h or --version: printed instead of a run
 };
 
 class UsageError : public Error {
@@ -90,6 +92,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
       }
     } else if (arg == "--project") {
       options.project_file = value();
+    } else if (arg == "--help" || arg == "-h" || arg == "--version") {
+      options.information = arg;
     } else {
       throw UsageError("unknown option \"" + arg + "\"");
     }
@@ -138,6 +142,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
   BuildDefaultMenus(commands);
   try {
     options = ParseOptions(args);
+    if (!options.information.empty()) return *RunInformationOption({options.information}, out);
     data_dir = options.data_dir;
     if (data_dir.empty()) data_dir = IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
     // Values are checked before anything else happens; applied again below.

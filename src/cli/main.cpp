@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/generate.h"
+#include "cli/usage.h"
 
 #ifdef KELVAD_WITH_WIZARD
 #include "ui/wizard_main.h"
@@ -26,12 +27,13 @@ std::string ProgramDirectory(const char* argv0) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string program_dir = ProgramDirectory(argv[0]);
+  if (auto status = kelvad::RunInformationOption(args, std::cout)) return *status;
   if (!args.empty() && args[0] == "generate") {
     return kelvad::RunGenerate({args.begin() + 1, args.end()}, program_dir, std::cout, std::cerr);
   }
 #ifdef KELVAD_WITH_WIZARD
   if (args.empty()) return kelvad::RunWizard(argc, argv, program_dir);
 #endif
-  std::cerr << kelvad::kGenerateUsage;
+  std::cerr << kelvad::kProgramUsage;
   return kelvad::kExitUsage;
 }
