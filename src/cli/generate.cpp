@@ -21,6 +21,7 @@
 #include "platform/drive_map.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/install_dir.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "resources/command_list.h"
@@ -184,7 +185,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
       if (!problem.empty()) err << "kelvad generate: warning: registry not read: " << problem << "\n";
     }
 
-    std::string install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
+    std::string install_dir = options.install_dir.empty() ? InstallationDirectory(program_dir) : options.install_dir;
 
     // Start-up: the SDK search decides the release and the default drive.
     SdkLocation sdk;
