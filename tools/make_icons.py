@@ -6,7 +6,11 @@ is drawn, white where the background shows through), as uncompressed Windows
 BMP files of the kind the SDK's bitmap converter reads. The picture is a small
 application window with a sparkle over its lower right corner.
 
-Usage: tools/make_icons.py [OUTPUT_DIR] [--preview PNG]
+The same drawing, larger and with a transparent background, is the program's
+own icon for the desktop's application menu (--app-icons, PNG files named
+kelvad-SIZE.png).
+
+Usage: tools/make_icons.py [OUTPUT_DIR] [--preview PNG] [--app-icons DIR]
 """
 
 import os
@@ -15,6 +19,7 @@ import sys
 import zlib
 
 SIZES = (16, 24, 32, 48)
+APP_ICON_SIZES = (48, 256)
 
 # Index 0 is the background the mask hides.
 PALETTE = [
@@ -74,7 +79,7 @@ def coverage(poly, px, py, samples=4):
 
 def draw(s):
     pixels = [[BACKGROUND] * s for _ in range(s)]
-    line = 2 if s >= 48 else 1
+    line = 1 if s < 48 else max(2, s // 24)
 
     # Window with a drop shadow.
     wx0, wy0, wx1, wy1 = rect(s, 0.02, 0.06, 0.84, 0.84)
@@ -161,6 +166,27 @@ def write_icons(out_dir):
     return images
 
 
+def png(width, height, rgba_rows):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    raw = b"".join(b"\0" + bytes(row) for row in rgba_rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def write_app_icons(out_dir):
+    os.makedirs(out_dir, exist_ok=True)
+    for s in APP_ICON_SIZES:
+        rows = []
+        for row in draw(s):
+            out = bytearray()
+            for v in row:
+                out.extend((0, 0, 0, 0) if v == BACKGROUND else PALETTE[v] + (255,))
+            rows.append(out)
+        with open(os.path.join(out_dir, "kelvad-%d.png" % s), "wb") as f:
+            f.write(png(s, s, rows))
+
+
 def write_preview(images, path, scale=6):
     """All sizes side by side, enlarged, on a checker board where masked."""
     width = sum(s * scale + 8 for s in SIZES)
@@ -187,6 +213,12 @@ def main(argv):
     out_dir = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "icons")
     preview = None
     args = list(argv)
+    if "--app-icons" in args:
+        i = args.index("--app-icons")
+        write_app_icons(args[i + 1])
+        del args[i:i + 2]
+        if not args:
+            return
     if "--preview" in args:
         i = args.index("--preview")
         preview = args[i + 1]

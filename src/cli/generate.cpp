@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "cli/usage.h"
 #include "driver/build_driver.h"
 #include "driver/session.h"
 #include "help/help_template.h"
@@ -17,6 +18,7 @@
 #include "platform/drive_map.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/install_dir.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "resources/command_list.h"
@@ -39,6 +41,7 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> sets;
   std::optional<int> sdk_release;
   bool launch = true;
+  std::string information;  // --help, -h or --version: printed instead of a run
 };
 
 Options ParseOptions(const std::vector<std::string>& args) {
@@ -61,6 +64,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
       options.sdk_release = text[0] - '0';
     } else if (arg == "--no-launch") {
       options.launch = false;
+    } else if (arg == "--help" || arg == "-h" || arg == "--version") {
+      options.information = arg;
     } else {
       throw UsageError("unknown option \"" + arg + "\"");
     }
@@ -98,6 +103,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
   CommandModel commands = StartupCommands();
   try {
     options = ParseOptions(args);
+    if (!options.information.empty()) return *RunInformationOption({options.information}, out);
     data_dir = DataDirectory(options.session, program_dir);
     // Values are checked before anything else happens; applied again below.
     Settings probe;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/install_dir.h"
 #include "resources/standard_commands.h"
 
 namespace kelvad {
@@ -56,13 +57,15 @@ bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, Session
 
 std::string DataDirectory(const SessionOptions& options, const std::string& program_dir) {
   if (!options.data_dir.empty()) return options.data_dir;
-  return IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
+  // An installed copy's bin directory is shared by every user and program.
+  bool installed = InstallationDirectory(program_dir) != JoinPath(program_dir, "data");
+  return !installed && IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
 }
 
 std::unique_ptr<Session> OpenSession(const SessionOptions& options, const std::string& program_dir) {
   auto session = std::make_unique<Session>();
   session->data_dir = DataDirectory(options, program_dir);
-  session->install_dir = options.install_dir.empty() ? JoinPath(program_dir, "data") : options.install_dir;
+  session->install_dir = options.install_dir.empty() ? InstallationDirectory(program_dir) : options.install_dir;
   session->drive_choice = ChooseDrives(options.drives);
   session->drives = std::make_unique<DosDrives>(session->fs, session->drive_choice.drives);
   if (!options.registry_file.empty()) {

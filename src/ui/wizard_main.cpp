@@ -3,18 +3,12 @@
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
-#include <vector>
 
 #include "driver/session.h"
 #include "platform/process.h"
 #include "ui/wizard_window.h"
 
 namespace kelvad {
-
-const char* const kWizardUsage =
-    "usage: kelvad [--drive X=DIR]... [--install-dir DIR] [--data-dir DIR]\n"
-    "              [--registry FILE] [--project FILE]\n"
-    "       kelvad generate ...   (headless; kelvad generate --help)\n";
 
 namespace {
 
@@ -33,17 +27,7 @@ bool HasDisplay() {
 
 }  // namespace
 
-int RunWizard(int argc, char** argv, const std::string& program_dir) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  SessionOptions options;
-  try {
-    for (size_t i = 0; i < args.size(); ++i) {
-      if (!ParseSessionOption(args, i, options)) throw UsageError("unknown option \"" + args[i] + "\"");
-    }
-  } catch (const Error& e) {
-    std::cerr << "kelvad: " << e.what() << "\n" << kWizardUsage;
-    return 2;
-  }
+int RunWizard(int argc, char** argv, const std::string& program_dir, const SessionOptions& options) {
   if (!HasDisplay()) {
     std::cerr << "kelvad: there is no display to show the wizard on; use kelvad generate to build projects "
                  "without one.\n";

@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "driver/session.h"
+
 namespace kelvad {
 
-extern const char* const kWizardUsage;
-
 // `kelvad [options]`: the wizard. Returns the exit status.
-int RunWizard(int argc, char** argv, const std::string& program_dir);
+int RunWizard(int argc, char** argv, const std::string& program_dir, const SessionOptions& options);
 
 }  // namespace kelvad

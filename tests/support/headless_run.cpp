@@ -23,11 +23,14 @@ void HeadlessRun::SetUp() {
 void HeadlessRun::TearDown() { fs::remove_all(root); }
 
 RunOutcome HeadlessRun::Generate(const std::string& args) {
+  return Run("generate --drive c=" + (root / "c").string() + " --data-dir " + (root / "data").string() + " " + args);
+}
+
+RunOutcome HeadlessRun::Run(const std::string& args) {
   std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
   // A drive mapping or home directory of the person running the tests must not leak in.
-  std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY +
-                        " generate --drive c=" + (root / "c").string() + " --data-dir " +
-                        (root / "data").string() + " " + args + " >" + out + " 2>" + err + " </dev/null";
+  std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY + " " +
+                        args + " >" + out + " 2>" + err + " </dev/null";
   RunOutcome run;
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -22,6 +22,8 @@ class HeadlessRun : public ::testing::Test {
 
   // kelvad generate --drive c=ROOT/c --data-dir ROOT/data ARGS
   RunOutcome Generate(const std::string& args);
+  // kelvad ARGS, as given
+  RunOutcome Run(const std::string& args);
 
   static std::string Read(const std::filesystem::path& path);
   static void Write(const std::filesystem::path& path, const std::string& bytes);
