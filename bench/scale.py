@@ -12,11 +12,7 @@ memory of the fastest of --repeat runs.
 
     bench/scale.py [--kelvad build/kelvad] [--repeat 3] [--keep DIR] [N ...]
 
-Without sizes it runs 1000, 10000 and 50000. The generated AppUI.cpp counts its
-lines in a 16-bit counter, and its command handler writes three counted lines
-per command, so from 10,788 commands on (default settings) the build is
-abandoned with an overflow error when it reaches that file (exit status 1, as
-intended); the time is then the time to that point, and the table says so.
+Without sizes it runs 1000, 10000 and 50000.
 """
 
 import argparse
