@@ -9,6 +9,7 @@
 
 #include "cli/usage.h"
 #include "driver/build_driver.h"
+#include "driver/dry_run.h"
 #include "driver/session.h"
 #include "help/help_template.h"
 #include "model/project_name.h"
@@ -28,11 +29,6 @@
 
 namespace kelvad {
 
-const char* const kGenerateUsage =
-    "usage: kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"
-    "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n"
-    "                       [--registry FILE] [--project FILE]\n";
-
 namespace {
 namespace fs = std::filesystem;
 
@@ -41,6 +37,7 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> sets;
   std::optional<int> sdk_release;
   bool launch = true;
+  bool dry_run = false;
   std::string information;  // --help, -h or --version: printed instead of a run
 };
 
@@ -64,6 +61,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
       options.sdk_release = text[0] - '0';
     } else if (arg == "--no-launch") {
       options.launch = false;
+    } else if (arg == "--dry-run") {
+      options.dry_run = true;
     } else if (arg == "--help" || arg == "-h" || arg == "--version") {
       options.information = arg;
     } else {
@@ -190,6 +189,17 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
 
     // The hotkeys panel collects the menu items once it is shown.
     CollectMenuItems(commands);
+
+    if (options.dry_run) {
+      DryRun run = DryRunBuild({settings, commands, sdk.release, install_dir, help_template, registry}, drives);
+      for (const auto& warning : run.warnings) err << "kelvad generate: warning: " << warning << "\n";
+      for (const auto& file : run.files) out << file.dos_path << "\n";
+      if (!run.completed) {
+        err << "kelvad generate: the build would be abandoned: " << run.error << "\n";
+        return kExitAbandoned;
+      }
+      return kExitCompleted;
+    }
 
     Report report;
     PrintingView view(out);

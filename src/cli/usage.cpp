@@ -1,17 +1,25 @@
 #include "cli/usage.h"
 
+#include "cli/generate.h"
+
 #include <ostream>
 
 #include "driver/build_driver.h"
 
 namespace kelvad {
 
+// The generate lines, shared by both usages.
+#define GENERATE_USAGE                                                                   \
+  "kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"        \
+  "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n"       \
+  "                       [--dry-run] [--registry FILE] [--project FILE]\n"
+
+const char* const kGenerateUsage = "usage: " GENERATE_USAGE;
+
 const char* const kProgramUsage =
     "usage: kelvad [--drive X=DIR]... [--install-dir DIR] [--data-dir DIR]\n"
     "              [--registry FILE] [--project FILE]\n"
-    "       kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"
-    "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n"
-    "                       [--registry FILE] [--project FILE]\n"
+    "       " GENERATE_USAGE
     "       kelvad --help | --version\n";
 
 std::string HelpText() {
@@ -29,6 +37,7 @@ std::string HelpText() {
          "  --set KEY=VALUE      generate: set one wizard setting\n"
          "  --sdk-release 0|3|5  generate: take this SDK release, do not search for one\n"
          "  --no-launch          generate: write the project and start nothing\n"
+         "  --dry-run            generate: list the files a build would write, write nothing\n"
          "  -h, --help           print this help\n"
          "  --version            print the version\n"
          "\n"

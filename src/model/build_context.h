@@ -31,7 +31,7 @@ struct BuildContext {
 
   int sdk_release = 0;  // 0, 3 or 5
   CommandModel* commands = nullptr;
-  Registry* registry = nullptr;
+  const Registry* registry = nullptr;
   WordProcessor* word = nullptr;
   ProcessStarter* starter = nullptr;  // none: nothing is started and the report says so
   bool launch = true;                 // false: ebld.bat is written but not started

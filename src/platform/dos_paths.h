@@ -21,6 +21,7 @@ class DosDrives {
   DosDrives(FileSystem& fs, std::map<char, std::string> roots, char current_drive = 'c');
 
   FileSystem& fs() { return fs_; }
+  const FileSystem& fs() const { return fs_; }
   void Map(char letter, const std::string& host_dir);
   const std::map<char, std::string>& roots() const { return roots_; }
   bool IsMapped(char letter) const;

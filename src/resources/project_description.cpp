@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 #include <nlohmann/json.hpp>
 
@@ -439,13 +440,18 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
     }
   }
 
+  const size_t listed_before = new_model.commands.size();
   for (const DescribedCommand& described : description.commands) {
     const Command& command = described.command;
     if (IsStandardCommandName(command.name)) {
       Fail(described.where, Quote(command.name) + " begins with EEik or EVel, which only standard commands do");
     }
-    // Not standard, so it may be added when no command has its name.
-    if (FindCommand(new_model, command.name)) {
+    // Not standard, so it may be added when no command has its name. A
+    // description saved by the wizard repeats the commands of cmdlist.dat,
+    // which were in the list before it: the same command again is no conflict.
+    if (const Command* known = FindCommand(new_model, command.name)) {
+      bool saved_before = static_cast<size_t>(known - new_model.commands.data()) < listed_before;
+      if (saved_before && known->menu_text == command.menu_text && known->hotkey == command.hotkey) continue;
       Fail(described.where, "the command " + Quote(command.name) + " is already in the command list");
     }
     AddCommand(new_model, command.name, command.menu_text, command.hotkey);
@@ -486,6 +492,58 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
 
   settings = std::move(new_settings);
   model = std::move(new_model);
+}
+
+namespace {
+
+nlohmann::ordered_json MenuEntryJson(const MenuNode& node) {
+  nlohmann::ordered_json entry;
+  if (node.IsMenu()) {
+    entry["title"] = node.text;
+    entry["items"] = nlohmann::ordered_json::array();
+    for (const MenuNode& child : node.children) entry["items"].push_back(MenuEntryJson(child));
+  } else {
+    // Text and hotkey always, so the item reads back the same whatever the command suggests.
+    entry["command"] = node.CommandName();
+    entry["text"] = node.text;
+    entry["hotkey"] = node.tag;
+  }
+  return entry;
+}
+
+}  // namespace
+
+std::string FormatProjectDescription(const Settings& settings, const CommandModel& model, size_t user_commands_from) {
+  nlohmann::ordered_json out;
+  nlohmann::ordered_json& values = out["settings"] = nlohmann::ordered_json::object();
+  for (const SettingInfo& info : SettingTable()) {
+    if (info.kind == SettingKind::kCheck) {
+      values[info.key] = settings.*(info.check);
+    } else if (info.kind == SettingKind::kChoice) {
+      values[info.key] = std::stoi(SettingText(settings, info));
+    } else if (info.text == &Settings::drive) {
+      values[info.key] = settings.ProjectDrive();
+    } else {
+      values[info.key] = settings.*(info.text);
+    }
+  }
+  nlohmann::ordered_json& commands = out["commands"] = nlohmann::ordered_json::array();
+  std::unordered_set<std::string> written;
+  for (size_t i = user_commands_from; i < model.commands.size(); ++i) {
+    const Command& command = model.commands[i];
+    // What the reader would refuse: standard names and a second record of one name.
+    if (IsStandardCommandName(command.name) || !written.insert(command.name).second) continue;
+    commands.push_back({{"name", command.name}, {"text", command.menu_text}, {"hotkey", command.hotkey}});
+  }
+  nlohmann::ordered_json& menus = out["menus"] = nlohmann::ordered_json::array();
+  for (const MenuNode& root : model.menus) menus.push_back(MenuEntryJson(root));
+  nlohmann::ordered_json& toolbar = out["toolbar"] = nlohmann::ordered_json::array();
+  for (const ToolbarButton& button : model.toolbar) toolbar.push_back({{"command", button.command}, {"text", button.text}});
+  nlohmann::ordered_json& hotkeys = out["hotkeys"] = nlohmann::ordered_json::array();
+  for (const MenuItemRecord& extra : model.extra_hotkeys) {
+    hotkeys.push_back({{"command", extra.command}, {"hotkey", extra.hotkey}});
+  }
+  return out.dump(2) + "\n";
 }
 
 }  // namespace kelvad

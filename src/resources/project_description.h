@@ -81,4 +81,10 @@ ProjectDescription LoadProjectDescription(const FileSystem& fs, const std::strin
 // changed. Does not collect the menu items.
 void ApplyProjectDescription(const ProjectDescription& description, Settings& settings, CommandModel& model);
 
+// The description of a wizard's whole state, which ApplyProjectDescription
+// reads back to the same state: every setting, the commands from position
+// user_commands_from on (the standard set comes before them), the menu
+// tree, the toolbar rows and the extra hotkeys.
+std::string FormatProjectDescription(const Settings& settings, const CommandModel& model, size_t user_commands_from);
+
 }  // namespace kelvad

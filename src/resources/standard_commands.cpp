@@ -1,12 +1,15 @@
 #include "resources/standard_commands.h"
 
+#include <iterator>
+
 #include "resources/command_list.h"
 #include "resources/menu_tree.h"
 
 namespace kelvad {
 
-void LoadStandardCommands(CommandModel& model) {
-  static const Command kStandard[] = {
+namespace {
+
+const Command kStandard[] = {
       {"EEikCmdCanceled", "", ""},
       {"EEikCmdExit", "Close", "^e"},
       {"EEikCmdFileNew", "Create new file...", "^n"},
@@ -48,7 +51,13 @@ void LoadStandardCommands(CommandModel& model) {
       {"EEikCmdPrintPreview", "Print preview...", "^V"},
       {"EEikCmdPrintPrint", "Print...", "^p"},
       {"EEikCmdPrintPaginate", "", ""},
-  };
+};
+
+}  // namespace
+
+std::size_t StandardCommandCount() { return std::size(kStandard); }
+
+void LoadStandardCommands(CommandModel& model) {
   ResetCommandList(model);
   for (const Command& command : kStandard) AddCommand(model, command.name, command.menu_text, command.hotkey);
 }
