@@ -222,7 +222,11 @@ size_t RtfReader::State::Consume(std::string_view buf, bool final) {
       bin_left -= k;
       continue;
     }
-    if (ended) return n;  // what follows the document is not read
+    if (ended) {
+      // What follows the document is not read; only line ends belong there.
+      if (buf.substr(i).find_first_not_of("\r\n\0 ", 0, 4) != std::string_view::npos) balanced = false;
+      return n;
+    }
     const char c = buf[i];
     if (!started) {
       if (c == ' ' || c == '\r' || c == '\n' || c == '\t') {
@@ -253,7 +257,8 @@ size_t RtfReader::State::Consume(std::string_view buf, bool final) {
       while (j < n && IsAlpha(buf[j])) ++j;
       std::string_view word = buf.substr(i + 1, j - i - 1);
       size_t k = j;
-      if (k < n && buf[k] == '-' && k + 1 < n && IsDigit(buf[k + 1])) ++k;
+      if (k + 1 == n && buf[k] == '-' && !final) return i;  // a number may follow
+      if (k + 1 < n && buf[k] == '-' && IsDigit(buf[k + 1])) ++k;
       size_t digits = k;
       while (k < n && IsDigit(buf[k])) ++k;
       if (k == n && !final) return i;  // the word, its number or its delimiter may go on

@@ -70,9 +70,9 @@ struct RtfDocument {
   std::vector<RtfParagraph> paragraphs;
   std::map<int, std::string> styles;  // style sheet names by number
   int default_tab = 720;              // twips between default tab stops
-  // False when a group was closed that was never opened, or the document
-  // ended inside a group; the reader goes on regardless, as word
-  // processors do.
+  // False when the braces do not pair up: the document ends inside a group,
+  // or goes on after its closing brace. Word processors show such documents
+  // all the same, and so does this reader (up to the closing brace).
   bool balanced = true;
 };
 
