@@ -58,11 +58,10 @@ AviClip::AviClip(std::string bytes) : bytes_(std::move(bytes)) {
   if (file.size() < 12 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "AVI ") {
     throw Error("The clip is not an AVI file.");
   }
-  // The RIFF size is checked like any other chunk's.
-  size_t riff_end = 0;
-  EachChunk(file, 0, file.size(), "the file", [&](std::string_view, size_t data, size_t size) {
-    if (riff_end == 0) riff_end = data + size;
-  });
+  // Whatever may follow the RIFF chunk (an extension of it) is not read.
+  const size_t riff_size = U32(file, 4);
+  if (riff_size > file.size() - 8) throw Error("The clip is damaged: its RIFF chunk runs past the end of the file.");
+  const size_t riff_end = 8 + riff_size;
 
   bool have_header = false, have_format = false, have_movi = false;
   int streams = 0;
