@@ -35,7 +35,7 @@ std::string Code(std::string_view four) {
 template <typename Visit>
 void EachChunk(std::string_view file, size_t begin, size_t end, std::string_view holder, Visit visit) {
   size_t pos = begin;
-  while (end - pos >= 8) {
+  while (pos < end && end - pos >= 8) {
     std::string_view id = file.substr(pos, 4);
     size_t size = U32(file, pos + 4);
     size_t data = pos + 8;
@@ -61,6 +61,7 @@ AviClip::AviClip(std::string bytes) : bytes_(std::move(bytes)) {
   // Whatever may follow the RIFF chunk (an extension of it) is not read.
   const size_t riff_size = U32(file, 4);
   if (riff_size > file.size() - 8) throw Error("The clip is damaged: its RIFF chunk runs past the end of the file.");
+  if (riff_size < 4) throw Error("The clip is damaged: its RIFF chunk is too short.");
   const size_t riff_end = 8 + riff_size;
 
   bool have_header = false, have_format = false, have_movi = false;

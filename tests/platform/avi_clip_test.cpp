@@ -207,6 +207,7 @@ TEST(AviClip, RefusesWhatTheAnimationCannotPlayOrIsDamaged) {
       {"", "not an AVI file"},
       {"RIFF" + U32(4) + "WAVE", "not an AVI file"},
       {good.substr(0, good.size() - 1), "runs past the end of the file"},
+      {"RIFF" + U32(1) + "AVI " + good.substr(12), "RIFF chunk is too short"},
       // The frame list's size grown past its holder's end.
       {good.substr(0, good.find("movi") - 4) + U32(0x7FFF) + good.substr(good.find("movi")), "runs past the end"},
   };
