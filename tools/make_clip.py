@@ -18,6 +18,7 @@ import struct
 import sys
 import zlib
 
+sys.dont_write_bytecode = True  # no cache folder beside the tools
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from make_icons import PALETTE, inside  # noqa: E402  (the icon's colours)
 
