@@ -7,16 +7,14 @@
 #include <vector>
 
 #include "help/help_document.h"
-#include "help/rtf_reader.h"
 #include "platform/errors.h"
+#include "platform/rtf_text.h"
 #include "platform/word_processor.h"
 #include "support/test_build.h"
 
 namespace kelvad {
 namespace {
 
-using testing::ReadRtf;
-using testing::RtfDocument;
 using testing::TestBuild;
 using Lines = std::vector<std::string>;
 
@@ -110,7 +108,7 @@ TEST(HelpDocument, NameOutsideAsciiIsKeptInTheDocument) {
   EXPECT_NE(build.Bytes(path).find("Caf\\'e9 \\'80"), std::string::npos);
   RtfDocument doc = ReadRtf(build.Bytes(path));
   ASSERT_EQ(doc.paragraphs.size(), 5u);
-  EXPECT_EQ(doc.paragraphs[3].text, build.settings.name);
+  EXPECT_EQ(doc.paragraphs[3].Text(), build.settings.name);
   EXPECT_EQ(doc.styles[doc.paragraphs[3].style], "Heading 1");
   EXPECT_EQ(build.DocumentLines().front(), "Generating File: " + build.settings.name + ".rtf");
 }
@@ -195,7 +193,7 @@ TEST(HelpDocument, TodaysDocumentCarriesADateLine) {
   GenerateHelpDocument(build.context, kRtf);
   RtfDocument doc = ReadRtf(build.Bytes(kRtf));
   ASSERT_EQ(doc.paragraphs.size(), 5u);
-  EXPECT_EQ(doc.paragraphs[1].text.rfind("Date: ", 0), 0u);
+  EXPECT_EQ(doc.paragraphs[1].Text().rfind("Date: ", 0), 0u);
 }
 
 // --- The date line

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "help/rtf_reader.h"
 #include "platform/dos_paths.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
+#include "platform/rtf_text.h"
 #include "platform/word_processor.h"
 
 namespace kelvad {
 namespace {
-
-using testing::ReadRtf;
-using testing::RtfDocument;
 
 struct Drive {
   Drive() : drives(fs, {{'c', "/c"}}), word(drives) {
@@ -51,7 +48,7 @@ TEST_F(OpenDocument, TextReadsBackAsTheTextItEncodes) {
   RtfDocument doc = ReadRtf(word.RtfText());
   EXPECT_TRUE(doc.balanced);
   ASSERT_EQ(doc.paragraphs.size(), 1u);
-  EXPECT_EQ(doc.paragraphs[0].text, text);
+  EXPECT_EQ(doc.paragraphs[0].Text(), text);
 }
 
 TEST_F(OpenDocument, StyleSheetHoldsTheTemplateStylesAndFollowingParagraphsTakeTheNext) {
@@ -80,7 +77,7 @@ TEST_F(OpenDocument, ClearingDropsTheTextButKeepsTheLastStyle) {
   word.TypeText("new");
   RtfDocument doc = ReadRtf(word.RtfText());
   ASSERT_EQ(doc.paragraphs.size(), 1u);
-  EXPECT_EQ(doc.paragraphs[0].text, "new");
+  EXPECT_EQ(doc.paragraphs[0].Text(), "new");
   EXPECT_EQ(Styles(doc)[0], "Heading 2");
 }
 

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/avi_clip.h"
+#include "platform/errors.h"
+
+namespace kelvad {
+namespace {
+
+// Clips are built here byte by byte, the way a writer lays them out, so a
+// reader that takes a field from the wrong place fails.
+std::string U32(std::uint32_t v) {
+  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+}
+std::string U16(std::uint16_t v) { return {static_cast<char>(v), static_cast<char>(v >> 8)}; }
+
+std::string Chunk(const std::string& id, const std::string& body) {
+  return id + U32(static_cast<std::uint32_t>(body.size())) + body + (body.size() % 2 ? std::string(1, '\0') : "");
+}
+std::string List(const std::string& type, const std::string& body) { return Chunk("LIST", type + body); }
+
+const std::uint32_t kBlack = 0xFF000000, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
+
+struct Spec {
+  std::int32_t width = 4;
+  std::int32_t height = 2;
+  std::uint16_t bits = 8;
+  std::uint32_t compression = 0;
+  std::vector<std::uint32_t> palette = {kBlack, kRed, kGreen, kBlue};
+  std::uint32_t colours_used = 0;  // 0: the palette's size
+  std::uint32_t microseconds = 50000;
+  std::uint32_t scale = 1, rate = 20;
+  std::vector<std::string> streams = {"vids"};
+  std::vector<std::string> frames;
+  bool grouped = false;  // frames in 'rec ' lists, after some padding
+};
+
+std::string Build(const Spec& s) {
+  std::string avih = U32(s.microseconds) + U32(0) + U32(0) + U32(0x10) + U32(static_cast<std::uint32_t>(s.frames.size())) +
+                     U32(0) + U32(static_cast<std::uint32_t>(s.streams.size())) + U32(0) + U32(s.width) +
+                     U32(s.height) + std::string(16, '\0');
+  std::string colours;
+  for (std::uint32_t c : s.palette) colours += std::string{char(c), char(c >> 8), char(c >> 16), '\0'};
+  std::string strls;
+  for (const std::string& type : s.streams) {
+    std::string strh = type + std::string(4, '\0') + U32(0) + U32(0) + U32(0) + U32(s.scale) + U32(s.rate) + U32(0) +
+                       U32(static_cast<std::uint32_t>(s.frames.size())) + std::string(20, '\0');
+    std::string strf = U32(40) + U32(s.width) + U32(s.height) + U16(1) + U16(s.bits) + U32(s.compression) + U32(0) +
+                       U32(0) + U32(0) + U32(s.colours_used ? s.colours_used : static_cast<std::uint32_t>(s.palette.size())) +
+                       U32(0) + colours;
+    strls += List("strl", Chunk("strh", strh) + Chunk("strf", strf));
+  }
+  std::string movi;
+  for (const std::string& frame : s.frames) {
+    std::string c = Chunk(s.compression ? "00dc" : "00db", frame);
+    movi += s.grouped ? Chunk("JUNK", "odd") + List("rec ", c) : c;
+  }
+  return Chunk("RIFF", "AVI " + List("hdrl", Chunk("avih", avih) + strls) + List("movi", movi) + Chunk("idx1", ""));
+}
+
+std::string Bytes(std::initializer_list<int> bytes) {
+  std::string out;
+  for (int b : bytes) out += static_cast<char>(b);
+  return out;
+}
+
+using Pixels = std::vector<std::uint32_t>;
+const std::uint32_t K = kBlack, R = kRed, G = kGreen, B = kBlue;
+
+TEST(AviClip, UncompressedFramesAreBottomUpRowsPaddedToWords) {
+  Spec s;
+  s.width = 5, s.height = 2, s.microseconds = 66666;
+  // The bottom row first; each row padded from 5 to 8 bytes.
+  s.frames = {Bytes({1, 1, 1, 1, 1, 9, 9, 9, 0, 1, 2, 3, 0, 9, 9, 9}), "", std::string(16, '\3')};
+  AviClip clip(Build(s));
+  EXPECT_EQ(clip.width(), 5);
+  EXPECT_EQ(clip.height(), 2);
+  EXPECT_EQ(clip.microseconds_per_frame(), 66666u);
+  EXPECT_EQ(clip.frame_count(), 3);
+  EXPECT_EQ(clip.compression(), AviCompression::kNone);
+  auto frames = clip.DecodeAll();
+  ASSERT_EQ(frames.size(), 3u);
+  EXPECT_EQ(frames[0], (Pixels{K, R, G, B, K, R, R, R, R, R}));
+  EXPECT_EQ(frames[1], frames[0]);  // an empty chunk shows the frame again
+  EXPECT_EQ(frames[2], Pixels(10, B));
+}
+
+TEST(AviClip, Rle8FramesPaintOnlyWhatTheyCodeOverThePreviousFrame) {
+  Spec s;
+  s.compression = 1, s.width = 6, s.height = 3, s.grouped = true;
+  s.frames = {
+      // Bottom row: a run of six. Middle: an absolute block of three (padded
+      // to a word), then a run. Top: two runs. End of bitmap.
+      Bytes({6, 1, 0, 0, 0, 3, 1, 2, 3, 0, 3, 0, 0, 0, 2, 2, 4, 3, 0, 1}),
+      // Jump two right and one up, paint two; end of line; paint one at the
+      // top row's start; end of bitmap: the rest stays.
+      Bytes({0, 2, 2, 1, 2, 3, 0, 0, 1, 0, 0, 1}),
+      // Ends without its end-of-bitmap mark, in the middle of the bottom row.
+      Bytes({3, 2}),
+  };
+  AviClip clip(Build(s));
+  EXPECT_EQ(clip.compression(), AviCompression::kRle8);
+  auto frames = clip.DecodeAll();
+  ASSERT_EQ(frames.size(), 3u);
+  EXPECT_EQ(frames[0], (Pixels{G, G, B, B, B, B,  //
+                               R, G, B, K, K, K,  //
+                               R, R, R, R, R, R}));
+  EXPECT_EQ(frames[1], (Pixels{K, G, B, B, B, B,  //
+                               R, G, B, B, K, K,  //
+                               R, R, R, R, R, R}));
+  EXPECT_EQ(frames[2], (Pixels{K, G, B, B, B, B,  //
+                               R, G, B, B, K, K,  //
+                               G, G, G, R, R, R}));
+}
+
+TEST(AviClip, LazyDecodingLoopsAndRestartsWhenGoingBack) {
+  Spec s;
+  s.compression = 1, s.width = 2, s.height = 1;
+  // Each frame paints one more pixel; the first starts from entry 0.
+  s.frames = {Bytes({1, 1, 0, 1}), Bytes({0, 2, 1, 0, 1, 2, 0, 1}), Bytes({2, 3, 0, 1})};
+  AviClip clip(Build(s));
+  const auto all = clip.DecodeAll();
+  EXPECT_EQ(all[0], (Pixels{R, K}));
+  AviFrameDecoder decoder(clip);
+  EXPECT_EQ(decoder.index(), -1);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(decoder.Next(), all[i % 3]) << i;
+  EXPECT_EQ(decoder.Frame(2), all[2]);
+  EXPECT_EQ(decoder.Frame(1), all[1]);  // decoded again from the first
+  EXPECT_EQ(decoder.index(), 1);
+  EXPECT_THROW(decoder.Frame(3), Error);
+  EXPECT_THROW(decoder.Frame(-1), Error);
+}
+
+TEST(AviClip, PaletteEntriesBeyondTheFilesAreBlackAndRateMayComeFromTheStream) {
+  Spec s;
+  s.palette = {kBlue};
+  s.microseconds = 0, s.scale = 1, s.rate = 8;
+  s.frames = {Bytes({0, 5, 0, 0, 0, 0, 0, 0})};
+  AviClip clip(Build(s));
+  EXPECT_EQ(clip.microseconds_per_frame(), 125000u);
+  EXPECT_EQ(clip.DecodeAll()[0], (Pixels{B, B, B, B, B, K, B, B}));
+}
+
+TEST(AviClip, ShippedClipIsASmallLoopOfRle8Frames) {
+  std::ifstream in(std::string(KELVAD_TEST_DATA_DIR) + "/support/velmark.avi", std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  ASSERT_FALSE(bytes.str().empty());
+  EXPECT_LT(bytes.str().size(), 32u * 1024);
+  AviClip clip(bytes.str());
+  EXPECT_EQ(clip.width(), 128);
+  EXPECT_EQ(clip.height(), 96);
+  EXPECT_EQ(clip.compression(), AviCompression::kRle8);
+  EXPECT_EQ(clip.frame_count(), 24);
+  EXPECT_EQ(clip.microseconds_per_frame(), 83333u);  // 12 a second: two seconds
+  auto frames = clip.DecodeAll();
+  EXPECT_EQ(frames[0][0], 0xFFFFFFFFu);  // a white background
+  EXPECT_NE(frames[0], frames[12]);
+}
+
+TEST(AviClip, RefusesWhatTheAnimationCannotPlayOrIsDamaged) {
+  const std::string frame(8, '\1');
+  struct Case {
+    const char* name;
+    std::function<void(Spec&)> change;
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {"16-bit frames", [](Spec& s) { s.bits = 16; }, "16-bit"},
+      {"RLE4", [](Spec& s) { s.compression = 2; }, "compressed with method 2"},
+      {"top-down rows", [](Spec& s) { s.height = -2; }, "top-down"},
+      {"no pixels", [](Spec& s) { s.width = 0; }, "no pixels"},
+      {"too wide", [](Spec& s) { s.width = 1025; }, "1025 x 2"},
+      {"sound", [](Spec& s) { s.streams = {"auds"}; }, "'auds'"},
+      {"two streams", [](Spec& s) { s.streams = {"vids", "vids"}; }, "more than one stream"},
+      {"no stream", [](Spec& s) { s.streams = {}; }, "no video stream"},
+      {"300 colours", [](Spec& s) { s.colours_used = 300; }, "300 colours"},
+      {"palette cut short", [](Spec& s) { s.colours_used = 5; }, "palette is cut short"},
+      {"no frames", [](Spec& s) { s.frames = {}; }, "no frames"},
+      {"short frame", [](Spec& s) { s.frames = {std::string(7, '\0')}; }, "frame 1 is cut short"},
+      {"no rate", [](Spec& s) { s.microseconds = 0, s.rate = 0; }, "no frame rate"},
+      {"too many frames", [&](Spec& s) { s.frames.assign(kAviMaxFrames + 1, ""); }, "more than 10000 frames"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Spec s;
+    s.frames = {frame};
+    c.change(s);
+    try {
+      AviClip clip(Build(s));
+      ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+
+  Spec s;
+  s.frames = {frame};
+  const std::string good = Build(s);
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"", "not an AVI file"},
+      {"RIFF" + U32(4) + "WAVE", "not an AVI file"},
+      {good.substr(0, good.size() - 1), "runs past the end of the file"},
+      {"RIFF" + U32(1) + "AVI " + good.substr(12), "RIFF chunk is too short"},
+      // The frame list's size grown past its holder's end.
+      {good.substr(0, good.find("movi") - 4) + U32(0x7FFF) + good.substr(good.find("movi")), "runs past the end"},
+  };
+  for (const auto& [bytes, message] : files) {
+    try {
+      AviClip clip(bytes);
+      ADD_FAILURE() << "accepted " << message;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(AviClip, DamagedRle8FramesFailWhenDecodedAndTheDecoderStartsAgain) {
+  const std::vector<std::pair<std::string, std::string>> frames = {
+      {Bytes({5, 1}), "paints past the end of row 2"},
+      {Bytes({0, 5, 1, 1, 1}), "ends inside an absolute run"},
+      {Bytes({0, 2, 1}), "ends inside a delta"},
+      {Bytes({0, 2, 5, 0}), "moves outside the picture"},
+      {Bytes({0, 0, 0, 0, 1, 1}), "paints below its last row"},
+  };
+  for (const auto& [frame, message] : frames) {
+    SCOPED_TRACE(message);
+    Spec s;
+    s.compression = 1;
+    s.frames = {Bytes({4, 2, 0, 0, 4, 2, 0, 1}), frame};
+    AviClip clip(Build(s));
+    AviFrameDecoder decoder(clip);
+    decoder.Frame(0);
+    try {
+      decoder.Frame(1);
+      ADD_FAILURE() << "decoded";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("frame 2 " + message), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(decoder.Frame(0), Pixels(8, G));
+    EXPECT_THROW(clip.DecodeAll(), Error);
+  }
+}
+
+TEST(AviClip, DecodingEveryFrameAtOnceIsBoundedButOneAtATimeIsNot) {
+  Spec s;
+  s.compression = 1, s.width = kAviMaxSide, s.height = kAviMaxSide;
+  s.frames.assign(17, "");  // 17 x 4 MiB: more than DecodeAll may hold
+  AviClip clip(Build(s));
+  EXPECT_THROW(clip.DecodeAll(), Error);
+  AviFrameDecoder decoder(clip);
+  EXPECT_EQ(decoder.Frame(16).size(), static_cast<size_t>(kAviMaxSide) * kAviMaxSide);
+}
+
+}  // namespace
+}  // namespace kelvad

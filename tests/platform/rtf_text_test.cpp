@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/report.h"
+#include "platform/encoding.h"
+#include "platform/errors.h"
+#include "platform/rtf_text.h"
+
+namespace kelvad {
+namespace {
+
+std::vector<std::string> Texts(const RtfDocument& doc) {
+  std::vector<std::string> out;
+  for (const RtfParagraph& p : doc.paragraphs) out.push_back(p.Text());
+  return out;
+}
+
+// The body of a page, between the tags that open and close it.
+std::string Body(const std::string& page) {
+  size_t begin = page.find("<body>") + 6;
+  return page.substr(begin, page.rfind("</body>") - begin);
+}
+
+// The report as the build writes it: each line form, a path escaped as its
+// callers escape it, a tab, and Windows-1252 bytes.
+Report SampleReport() {
+  Report report;
+  report.ReportBold("Creating Directories");
+  report.ReportLabelValue("Creating Directory:", RtfEscape("c:\\ProjectX\\Engine"));
+  report.ReportPlain("\tWrote 10 lines.");
+  report.ReportPlain("Caf\xE9 \x80 <&> \"q\" 'a'  two");
+  return report;
+}
+
+TEST(RtfReport, EveryLineFormReadsAsTheTextTheUserSees) {
+  const Report report = SampleReport();
+  const RtfDocument doc = ReadRtf(report.Document());
+  EXPECT_TRUE(doc.balanced);
+  EXPECT_EQ(doc.default_tab, 720);
+  // The start-up document's empty paragraph, then one a line. The space
+  // after each line's opening brace is text.
+  std::vector<std::string> expected = {""};
+  for (const std::string& line : report.Lines()) expected.push_back(" " + FromWindows1252(line));
+  expected[1].erase(0, 1);  // a bold line's brace is followed by \b and its delimiter
+  EXPECT_EQ(Texts(doc), expected);
+
+  for (const RtfParagraph& p : doc.paragraphs) {
+    EXPECT_EQ(p.mark.font, "Times New Roman");
+    EXPECT_EQ(p.mark.half_points, 20);
+    for (const RtfRun& run : p.runs) {
+      EXPECT_EQ(run.format.font, "Times New Roman");
+      EXPECT_EQ(run.format.family, RtfFontFamily::kRoman);
+      EXPECT_EQ(run.format.half_points, 20);
+      EXPECT_FALSE(run.format.colour);
+    }
+  }
+  ASSERT_EQ(doc.paragraphs[1].runs.size(), 1u);
+  EXPECT_TRUE(doc.paragraphs[1].runs[0].format.bold);
+  const auto& label_value = doc.paragraphs[2].runs;
+  ASSERT_EQ(label_value.size(), 2u);
+  EXPECT_EQ(label_value[0].text, " Creating Directory: ");
+  EXPECT_FALSE(label_value[0].format.italic);
+  EXPECT_EQ(label_value[1].text, "c:\\ProjectX\\Engine");  // single backslashes again
+  EXPECT_TRUE(label_value[1].format.italic);
+  EXPECT_FALSE(label_value[1].format.bold);
+}
+
+TEST(RtfReport, HtmlKeepsFontsSpacesAndTabsAndEscapesMarkup) {
+  const std::string html = RtfToHtml(ReadRtf(SampleReport().Document()));
+  const std::string font = "font-family:'Times New Roman',serif; font-size:10pt;";
+  const std::string margins = "margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; text-indent:0px;";
+  EXPECT_EQ(Body(html),
+            "<p style=\"-qt-paragraph-type:empty; " + margins + " " + font + "\"><br /></p>"
+            "<p style=\"" + margins + " white-space:pre-wrap;\"><span style=\"" + font +
+            " font-weight:bold;\">Creating Directories</span></p>"
+            "<p style=\"" + margins + " white-space:pre-wrap;\"><span style=\"" + font +
+            "\"> Creating Directory: </span><span style=\"" + font +
+            " font-style:italic;\">c:\\ProjectX\\Engine</span></p>"
+            "<p style=\"" + margins + " white-space:pre-wrap;\"><span style=\"" + font +
+            "\"> \tWrote 10 lines.</span></p>"
+            "<p style=\"" + margins + " white-space:pre-wrap;\"><span style=\"" + font +
+            "\"> Caf\xC3\xA9 \xE2\x82\xAC &lt;&amp;&gt; &quot;q&quot; &#39;a&#39;  two</span></p>");
+  EXPECT_EQ(html.rfind("<html><head><meta charset=\"utf-8\" /></head><body>", 0), 0u);
+}
+
+TEST(RtfReport, GrowingReportRendersEachNewLineAsTheWholeDocumentWould) {
+  Report report;
+  RtfGrowingDocument growing(report.Document());
+  std::vector<RtfParagraph> paragraphs = growing.start().paragraphs;
+  ASSERT_EQ(paragraphs.size(), 1u);
+  EXPECT_TRUE(growing.Update(report.Document()).empty());  // nothing new
+  const Report sample = SampleReport();
+  Report replay;  // the sample's lines one at a time
+  const std::vector<std::function<void()>> steps = {
+      [&] { replay.ReportBold("Creating Directories"); },
+      [&] { replay.ReportLabelValue("Creating Directory:", RtfEscape("c:\\ProjectX\\Engine")); },
+      [&] { replay.ReportPlain("\tWrote 10 lines."); },
+      [&] { replay.ReportPlain("Caf\xE9 \x80 <&> \"q\" 'a'  two"); },
+  };
+  for (const auto& step : steps) {
+    step();
+    std::vector<RtfParagraph> added = growing.Update(replay.Document());
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(RtfHtmlToAppend(added),
+              "<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px;\"><br /></p>" +
+                  RtfParagraphsToHtml(added));
+    paragraphs.push_back(added[0]);
+  }
+  EXPECT_EQ(replay.Document(), sample.Document());
+  EXPECT_EQ(RtfParagraphsToHtml(paragraphs), Body(RtfToHtml(ReadRtf(sample.Document()))));
+
+  EXPECT_THROW(growing.Update(Report::StartupDocument()), Error);  // shorter than what was read
+  EXPECT_THROW(growing.Update(replay.Document() + "x"), Error);     // no closing brace
+  EXPECT_THROW(RtfGrowingDocument("plain text}"), Error);
+}
+
+// A document like the welcome document: a style sheet, fonts of three
+// families, colours, alignments, indents and spacing, named characters,
+// Unicode, and destinations that are not shown.
+const char* const kReadme =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab360{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+    "{\\f1\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f2\\fmodern Courier New;}}\r\n"
+    "{\\colortbl ;\\red0\\green0\\blue128;\\red128\\green0\\blue0;}\r\n"
+    "{\\stylesheet{\\s0\\f1\\fs20 Normal;}{\\s1\\qc\\b\\f0\\fs32\\cf1 Heading 1;}{\\*\\cs10 Default Font;}}\r\n"
+    "{\\info{\\title Kelvad}{\\author Kelvad}}{\\*\\generator Kelvad;}\r\n"
+    "\\pard\\plain\\s1\\sb240\\sa120\\qc\\b\\f0\\fs32\\cf1 Welcome\\par\r\n"
+    "\\pard\\plain\\f1\\fs21 Kelvad \\endash  a builder.\\par\r\n"
+    "\\pard\\li360\\ri720\\fi-360\\bullet\\tab {\\b Engine:} {\\i CEngine}\\widctlpar\\par\r\n"
+    "\\pard\\qj Caf\\'e9 \\u8364? \\ldblquote q\\rdblquote  \\lquote s\\rquote  \\emdash  "
+    "{\\f2 c:\\\\epoc32} \\{x\\}\\line end{\\pict\\wmetafile8 0123abcd}{\\*\\unknown hidden}\\par\r\n"
+    "\\pard\\qr\\cf2\\ul Right\\ulnone , red.\\par\r\n"
+    "}\r\n";
+
+TEST(RtfText, ReadmeFormattingReachesTheModel) {
+  const RtfDocument doc = ReadRtf(kReadme);
+  EXPECT_EQ(doc.styles, (std::map<int, std::string>{{0, "Normal"}, {1, "Heading 1"}}));
+  EXPECT_EQ(doc.default_tab, 360);
+  EXPECT_EQ(Texts(doc), (std::vector<std::string>{
+                            "Welcome",
+                            "Kelvad \xE2\x80\x93 a builder.",
+                            "\xE2\x80\xA2\tEngine: CEngine",
+                            "Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D \xE2\x80\x98s\xE2\x80\x99 \xE2\x80\x94 "
+                            "c:\\epoc32 {x}\nend",
+                            "Right, red.",
+                        }));
+  const RtfParagraph& heading = doc.paragraphs[0];
+  EXPECT_EQ(heading.style, 1);
+  EXPECT_EQ(heading.alignment, RtfAlignment::kCenter);
+  EXPECT_EQ(heading.space_before, 240);
+  EXPECT_EQ(heading.space_after, 120);
+  const RtfCharFormat& title = heading.runs.at(0).format;
+  EXPECT_TRUE(title.bold);
+  EXPECT_EQ(title.font, "Arial");
+  EXPECT_EQ(title.family, RtfFontFamily::kSwiss);
+  EXPECT_EQ(title.half_points, 32);
+  EXPECT_EQ(title.colour, (RtfColour{0, 0, 128}));
+
+  // \plain and \pard reset what the heading set.
+  const RtfParagraph& body = doc.paragraphs[1];
+  EXPECT_EQ(body.style, 0);
+  EXPECT_EQ(body.alignment, RtfAlignment::kLeft);
+  EXPECT_EQ(body.space_before, 0);
+  EXPECT_FALSE(body.runs.at(0).format.bold);
+  EXPECT_FALSE(body.runs.at(0).format.colour);
+  EXPECT_EQ(body.runs.at(0).format.half_points, 21);
+
+  // Groups give their formatting back when they close.
+  const RtfParagraph& bullet = doc.paragraphs[2];
+  EXPECT_EQ(bullet.left_indent, 360);
+  EXPECT_EQ(bullet.right_indent, 720);
+  EXPECT_EQ(bullet.first_indent, -360);
+  ASSERT_EQ(bullet.runs.size(), 4u);
+  EXPECT_TRUE(bullet.runs[1].format.bold);
+  EXPECT_FALSE(bullet.runs[2].format.bold);
+  EXPECT_TRUE(bullet.runs[3].format.italic);
+
+  const RtfParagraph& mixed = doc.paragraphs[3];
+  EXPECT_EQ(mixed.alignment, RtfAlignment::kJustified);
+  EXPECT_EQ(mixed.left_indent, 0);
+  EXPECT_EQ(mixed.runs.at(1).format.font, "Courier New");
+  EXPECT_EQ(mixed.runs.at(1).format.family, RtfFontFamily::kModern);
+
+  const RtfParagraph& right = doc.paragraphs[4];
+  EXPECT_EQ(right.alignment, RtfAlignment::kRight);
+  ASSERT_EQ(right.runs.size(), 2u);
+  EXPECT_TRUE(right.runs[0].format.underline);
+  EXPECT_FALSE(right.runs[1].format.underline);
+  EXPECT_EQ(right.runs[1].format.colour, (RtfColour{128, 0, 0}));
+}
+
+TEST(RtfText, HtmlCarriesParagraphAndCharacterFormatting) {
+  const std::string html = RtfToHtml(ReadRtf(kReadme));
+  // Twips as pixels at 96 dpi; a half-point size as points.
+  EXPECT_NE(html.find("<p style=\"margin-top:16px; margin-bottom:8px; margin-left:0px; margin-right:0px; "
+                      "text-indent:0px; white-space:pre-wrap;\" align=\"center\"><span style=\"font-family:'Arial',"
+                      "sans-serif; font-size:16pt; font-weight:bold; color:#000080;\">Welcome</span></p>"),
+            std::string::npos);
+  EXPECT_NE(html.find("font-size:10.5pt;"), std::string::npos);
+  EXPECT_NE(html.find("margin-left:24px; margin-right:48px; text-indent:-24px;"), std::string::npos);
+  EXPECT_NE(html.find(" align=\"justify\">"), std::string::npos);
+  EXPECT_NE(html.find("{x}<br />end"), std::string::npos);
+  EXPECT_NE(html.find("<span style=\"font-family:'Times New Roman',serif; font-size:10.5pt; "
+                      "text-decoration:underline; color:#800000;\">Right</span>"),
+            std::string::npos);
+  EXPECT_NE(html.find(" align=\"right\">"), std::string::npos);
+  for (const char* hidden : {"Kelvad;", "0123abcd", "hidden", "Normal", "Arial;", "Default Font"}) {
+    EXPECT_EQ(html.find(hidden), std::string::npos) << hidden;
+  }
+}
+
+TEST(RtfText, UnicodeFallbacksAreSkippedAsTheirCountSays) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"\\u937?x", "\xCE\xA9x"},
+      {"\\uc0\\u937 x", "\xCE\xA9x"},
+      {"\\uc2\\u937\\'3f?x", "\xCE\xA9x"},                      // \'hh counts as one
+      {"{\\uc2 \\u937?}x", "\xCE\xA9x"},                        // a brace ends the skipping
+      {"{\\uc2 \\u8364 ?}\\u937?x", "\xE2\x82\xAC\xCE\xA9x"},  // and \uc belongs to its group
+      {"\\u-10179?\\u-8704?", "\xF0\x9F\x98\x80"},              // a surrogate pair
+      {"\\u-10179?x", "\xEF\xBF\xBDx"},                         // a lone half
+      {"\\u-8704?", "\xEF\xBF\xBD"},
+      {"a\\'e9\\'80\\'zz b", "a\xC3\xA9\xE2\x82\xAC" "zz b"},   // bad hex is dropped
+      {"\\~\\-\\_", "\xC2\xA0\xE2\x80\x91"},
+  };
+  for (const auto& [body, text] : cases) {
+    const RtfDocument doc = ReadRtf("{\\rtf1 " + body + "\\par}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u) << body;
+    EXPECT_EQ(doc.paragraphs[0].Text(), text) << body;
+  }
+}
+
+TEST(RtfText, ReadInPiecesCutAnywhereReadsAsWhole) {
+  const std::string whole = RtfToHtml(ReadRtf(kReadme));
+  const std::string rtf = kReadme;
+  for (size_t cut = 0; cut <= rtf.size(); ++cut) {
+    RtfReader reader;
+    reader.Read(rtf.substr(0, cut));
+    std::vector<RtfParagraph> early = reader.TakeParagraphs();
+    reader.Read(rtf.substr(cut));
+    RtfDocument doc = reader.Finish();
+    doc.paragraphs.insert(doc.paragraphs.begin(), early.begin(), early.end());
+    ASSERT_EQ(RtfToHtml(doc), whole) << "cut at " << cut;
+  }
+}
+
+TEST(RtfText, OddDocumentsStillShowTheirText) {
+  // Not closed: the text after the last \par is a paragraph of its own.
+  RtfDocument open = ReadRtf("{\\rtf1 {\\b one\\par two");
+  EXPECT_FALSE(open.balanced);
+  EXPECT_EQ(Texts(open), (std::vector<std::string>{"one", "two"}));
+  EXPECT_TRUE(open.paragraphs[1].runs[0].format.bold);
+  // Closed once too often: nothing after the document is read.
+  RtfDocument closed = ReadRtf("{\\rtf1 one}} two");
+  EXPECT_FALSE(closed.balanced);
+  EXPECT_EQ(Texts(closed), (std::vector<std::string>{"one"}));
+  // Unknown words, fonts and colours; a font table without groups.
+  RtfDocument odd = ReadRtf("{\\rtf1{\\fonttbl\\f0\\fnil Sym;\\f1\\fswiss Arial;}\\f1\\cf9\\foo12 x\\f7 y\\par}");
+  ASSERT_EQ(odd.paragraphs.at(0).runs.size(), 2u);
+  EXPECT_EQ(odd.paragraphs[0].runs[0].format.font, "Arial");
+  EXPECT_FALSE(odd.paragraphs[0].runs[0].format.colour);
+  EXPECT_EQ(odd.paragraphs[0].runs[1].format.font, "");
+  EXPECT_NE(RtfToHtml(odd).find("<span style=\"font-size:12pt;\">y</span>"), std::string::npos);
+
+  EXPECT_THROW(ReadRtf(""), Error);
+  EXPECT_THROW(ReadRtf("plain text"), Error);
+  EXPECT_THROW(ReadRtf("{\\b not rtf}"), Error);
+  EXPECT_THROW(ReadRtf("{\\rtf1 " + std::string(2000, '{')), Error);
+}
+
+}  // namespace
+}  // namespace kelvad
