@@ -49,7 +49,10 @@ void Report::Append(std::string_view rtf_line, std::string plain) {
   document_.resize(document_.size() - 3);
   document_ += rtf_line;
   lines_.push_back(plain);
-  if (view_) view_->LineAdded(plain);
+  if (view_) {
+    view_->LineAdded(plain);
+    view_->RtfLineAdded(rtf_line);
+  }
 }
 
 void Report::ReportPlain(std::string_view text) {

@@ -16,6 +16,9 @@ class ReportView {
   virtual void StatusChanged(const std::string& /*text*/) {}
   virtual void ProgressChanged(int /*value*/, int /*maximum*/) {}
   virtual void LineAdded(const std::string& /*plain_text*/) {}
+  // The same line as the RTF the document gained: its line form with the
+  // document's closing brace after it, put in place of the old one.
+  virtual void RtfLineAdded(std::string_view /*rtf_line*/) {}
 };
 
 // Every backslash doubled; braces and other characters copied unchanged.

@@ -1,8 +1,12 @@
 #include "ui/startup_files.h"
 
 #include <QImage>
+#include <QTimer>
+#include <memory>
 
+#include "platform/avi_clip.h"
 #include "platform/file_system.h"
+#include "platform/rtf_text.h"
 
 namespace kelvad {
 
@@ -14,18 +18,61 @@ std::string ReadShipped(const FileSystem& files, const std::string& install_dir,
   return files.Read(path);
 }
 
+// Loops a clip in a label, one frame per tick of its own timer.
+class ClipPlayer : public QObject {
+ public:
+  ClipPlayer(std::unique_ptr<AviClip> clip, QLabel* view)
+      : QObject(view), clip_(std::move(clip)), decoder_(*clip_), view_(view) {
+    Show(decoder_.Frame(0));
+    int interval = static_cast<int>(clip_->microseconds_per_frame() / 1000);
+    timer_.setInterval(std::max(interval, 10));
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      try {
+        Show(decoder_.Next());
+      } catch (const Error&) {
+        // A frame that cannot be decoded stops the clip; the panel stays usable.
+        timer_.stop();
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  void Show(const AviPixels& pixels) {
+    QImage frame(reinterpret_cast<const uchar*>(pixels.data()), clip_->width(), clip_->height(),
+                 clip_->width() * 4, QImage::Format_RGB32);
+    view_->setPixmap(QPixmap::fromImage(frame.copy()));
+  }
+
+  std::unique_ptr<AviClip> clip_;
+  AviFrameDecoder decoder_;
+  QLabel* view_;
+  QTimer timer_;
+};
+
 }  // namespace
 
 void ShowWelcomeDocument(const FileSystem& files, const std::string& install_dir, QTextBrowser* view) {
   std::string bytes = ReadShipped(files, install_dir, "support/readme.rtf");
-  view->clear();
-  (void)bytes;
+  try {
+    RtfDocument document = ReadRtf(bytes);
+    view->setTabStopDistance(document.default_tab / 15.0);
+    view->setHtml(QString::fromStdString(RtfToHtml(document)));
+  } catch (const Error& e) {
+    throw StartupError(kBadFileFormat, "Invalid file format: " + JoinPath(install_dir, "support/readme.rtf") + " (" +
+                                           e.what() + ")");
+  }
 }
 
 void PlayWelcomeClip(const FileSystem& files, const std::string& install_dir, QLabel* view) {
   std::string bytes = ReadShipped(files, install_dir, "support/velmark.avi");
-  (void)view;
-  (void)bytes;
+  try {
+    auto clip = std::make_unique<AviClip>(std::move(bytes));
+    new ClipPlayer(std::move(clip), view);
+  } catch (const Error& e) {
+    throw StartupError(kBadFileFormat, "Invalid file format: " + JoinPath(install_dir, "support/velmark.avi") + " (" +
+                                           e.what() + ")");
+  }
 }
 
 QPixmap LoadIconPreview(const FileSystem& files, const std::string& install_dir, const std::string& name) {
@@ -37,7 +84,5 @@ QPixmap LoadIconPreview(const FileSystem& files, const std::string& install_dir,
   }
   return QPixmap::fromImage(image);
 }
-
-void ShowReportDocument(QTextEdit* view) { view->clear(); }
 
 }  // namespace kelvad

@@ -32,7 +32,5 @@ void ShowWelcomeDocument(const FileSystem& files, const std::string& install_dir
 void PlayWelcomeClip(const FileSystem& files, const std::string& install_dir, QLabel* view);
 // One of the template icons of icons/.
 QPixmap LoadIconPreview(const FileSystem& files, const std::string& install_dir, const std::string& name);
-// The progress report's start-up document.
-void ShowReportDocument(QTextEdit* view);
 
 }  // namespace kelvad

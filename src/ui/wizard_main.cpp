@@ -53,6 +53,7 @@ int RunWizard(int argc, char** argv, const std::string& program_dir, const Sessi
   environment.data_dir = session->data_dir;
   WizardWindow window(environment);
   if (!window.Start()) return 1;
+  if (!options.project_file.empty()) window.OpenDescriptionAfterSearch(QString::fromStdString(options.project_file));
   return app.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/wizard_window.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "platform/file_system.h"
 #include "resources/command_list.h"
 #include "ui/editor_panels.h"
+#include "ui/finish_panel.h"
 #include "ui/form_panel.h"
 #include "ui/qt_bridge.h"
 #include "ui/startup_files.h"
@@ -23,7 +25,6 @@
 #include "ui_cpp_panel.h"
 #include "ui_engine_panel.h"
 #include "ui_extras_panel.h"
-#include "ui_finish_panel.h"
 #include "ui_makefiles_panel.h"
 #include "ui_project_setup_panel.h"
 #include "ui_text_ui_panel.h"
@@ -89,7 +90,7 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
   add(kPanelWelcome, new FormPanel<Ui::WelcomePanel>);
   add(kPanelMakefiles, new FormPanel<Ui::MakefilesPanel>);
   add(kPanelControls, new FormPanel<Ui::ControlsPanel>);
-  add(kPanelFinish, new FormPanel<Ui::FinishPanel>);
+  add(kPanelFinish, finish_panel_ = new FinishPanel(*this));
   add(kPanelToolbar, toolbar_panel_ = new ToolbarPanel(*this));
   add(kPanelCommands, commands_panel_ = new CommandsPanel(*this));
   add(kPanelHotkeys, hotkeys_panel_ = new HotkeysPanel(*this));
@@ -101,6 +102,7 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
 
   connect(ui_->Command2_0, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(ui_->Command2_1, &QPushButton::clicked, this, [this] { Step(+1); });
+  connect(ui_->Command1, &QPushButton::clicked, this, [this] { finish_panel_->Go(); });
   // Every check box reacts through the core; most have nothing to do.
   for (QCheckBox* box : findChildren<QCheckBox*>()) {
     std::string name = FromQ(box->objectName());
@@ -130,6 +132,45 @@ WizardWindow::~WizardWindow() = default;
 
 void WizardWindow::Message(QMessageBox::Icon icon, const QString& title, const QString& text) {
   env_.message(icon, title, text);
+}
+
+Settings WizardWindow::CurrentSettings() const { return ReadSettings(this); }
+
+void WizardWindow::DisableNavigation() {
+  ui_->Command1->setEnabled(false);
+  ui_->Command2_0->setEnabled(false);
+  ui_->Command2_1->setEnabled(false);
+}
+
+QString WizardWindow::ChooseFile(bool save) {
+  if (env_.choose_file) return env_.choose_file(save);
+  const QString filter = "Project descriptions (*.json);;All files (*)";
+  return save ? QFileDialog::getSaveFileName(this, "Save Description", QString(), filter)
+              : QFileDialog::getOpenFileName(this, "Open Description", QString(), filter);
+}
+
+void WizardWindow::ApplyState(Settings settings, CommandModel commands) {
+  HelpTemplateSearch search = SearchHelpTemplate(*env_.drives, env_.registry, settings.ProjectDrive());
+  ApplyHelpTemplateSearch(settings, search, help_template_);
+  WriteSettings(this, settings);
+  for (const char* box : {"Check2_0", "Check2_11", "Check2_12"}) {
+    ApplyEffects(this, {{box, ControlEffect::Property::kEnabled, search.found()}});
+  }
+  commands_ = std::move(commands);
+  for (int p = 0; p < 3; ++p) findChild<QComboBox*>(QString("Combo2_%1").arg(p))->clear();
+  for (const auto& command : commands_.commands) AddCommandToPickers(command.name);
+  menus_panel_->Rebuild();
+  toolbar_panel_->Rebuild();
+  EnterPanel(PanelSequence()[position_]);
+}
+
+void WizardWindow::OpenDescriptionAfterSearch(const QString& path) {
+  if (search_done_) {
+    finish_panel_->OpenDescription(path);
+    return;
+  }
+  connect(this, &WizardWindow::searchFinished, this, [this, path] { finish_panel_->OpenDescription(path); },
+          Qt::SingleShotConnection);
 }
 
 bool WizardWindow::IsChecked(const char* name) const {
@@ -216,7 +257,7 @@ void WizardWindow::LoadShippedFiles() {
     QPixmap icon = LoadIconPreview(*env_.files, env_.install_dir, std::string("icon") + sizes[i] + "i.bmp");
     findChild<QLabel*>(QString("AIFImage_%1").arg(i))->setPixmap(icon);
   }
-  ShowReportDocument(findChild<QTextEdit*>("RichTextBox1_0"));
+  finish_panel_->ShowStartupReport();
 }
 
 void WizardWindow::SearchRound() {

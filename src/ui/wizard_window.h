@@ -12,6 +12,7 @@
 
 #include "model/layout.h"
 #include "model/sdk_search.h"
+#include "model/settings.h"
 #include "resources/command_model.h"
 
 namespace Ui {
@@ -29,6 +30,7 @@ class CommandsPanel;
 class MenusPanel;
 class HotkeysPanel;
 class ToolbarPanel;
+class FinishPanel;
 
 // What the wizard works with besides its own controls.
 struct WizardEnvironment {
@@ -40,8 +42,11 @@ struct WizardEnvironment {
   std::string install_dir;  // host directory of support/, icons/ and Help/
   std::string data_dir;     // host directory of cmdlist.dat and kelvad.rtf
   int search_pacing_ms = 100;
+  int line_pause_ms = 50;  // after each line of the progress report during a build
   // Shows a message box with an OK button and returns when it is closed.
   std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)> message;
+  // Asks for a project description file to save to or open; empty: none.
+  std::function<QString(bool save)> choose_file;
 };
 
 // The wizard window: twelve panels walked with "<< Previous" and
@@ -73,6 +78,18 @@ class WizardWindow : public QWidget {
   void Message(QMessageBox::Icon icon, const QString& title, const QString& text);
   // Appends a command name to the three command pickers.
   void AddCommandToPickers(const std::string& name);
+  // The settings record as the controls show it now.
+  Settings CurrentSettings() const;
+  // "Go!" pressed: the navigation is disabled for the rest of the run.
+  void DisableNavigation();
+  // The file of a project description, asked through the environment.
+  QString ChooseFile(bool save);
+  // Takes a whole new state, as opening a project description does: the
+  // help template is searched for on its drive as entering Extras does.
+  void ApplyState(Settings settings, CommandModel commands);
+  // Opens a project description once the SDK search has ended.
+  void OpenDescriptionAfterSearch(const QString& path);
+  FinishPanel& Finish() { return *finish_panel_; }
 
  signals:
   void searchFinished();
@@ -103,6 +120,7 @@ class WizardWindow : public QWidget {
   MenusPanel* menus_panel_ = nullptr;
   HotkeysPanel* hotkeys_panel_ = nullptr;
   ToolbarPanel* toolbar_panel_ = nullptr;
+  FinishPanel* finish_panel_ = nullptr;
   int position_ = 0;
   int sdk_release_ = 0;
   bool search_done_ = false;
