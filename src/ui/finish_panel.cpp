@@ -67,6 +67,10 @@ void FinishPanel::Go() {
   ui.ProgressBar1->show();
   ui.FinishTabs->setCurrentWidget(ui.StatusTab);
 
+  // The hotkey tables as the editors leave them: an extra hotkey added on
+  // the hotkeys panel, or a menu item added after its last visit, is
+  // generated as the same entry of a project description is headless.
+  CollectMenuItems(window_.Commands());
   const WizardEnvironment& env = window_.Environment();
   BuildJob job;
   job.settings = window_.CurrentSettings();
@@ -104,6 +108,7 @@ void FinishPanel::PreviewFiles() {
   const WizardEnvironment& env = window_.Environment();
   DryRunInput input{window_.CurrentSettings(), window_.Commands(), window_.SdkRelease(), env.install_dir,
                     window_.HelpTemplate(), env.registry};
+  CollectMenuItems(input.commands);
   planned_ = DryRunBuild(input, *env.drives);
   QApplication::restoreOverrideCursor();
   ui.FileList->clear();

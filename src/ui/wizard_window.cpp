@@ -134,6 +134,8 @@ void WizardWindow::Message(QMessageBox::Icon icon, const QString& title, const Q
   env_.message(icon, title, text);
 }
 
+bool WizardWindow::Building() const { return finish_panel_->Building(); }
+
 Settings WizardWindow::CurrentSettings() const { return ReadSettings(this); }
 
 void WizardWindow::DisableNavigation() {

@@ -90,6 +90,8 @@ class WizardWindow : public QWidget {
   // Opens a project description once the SDK search has ended.
   void OpenDescriptionAfterSearch(const QString& path);
   FinishPanel& Finish() { return *finish_panel_; }
+  // Whether the build behind "Go!" is running.
+  bool Building() const;
 
  signals:
   void searchFinished();

@@ -5,7 +5,9 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
+#include <fstream>
 
 #include "resources/menu_tree.h"
 #include "wizard/panels.h"
@@ -214,6 +216,72 @@ class EditorsTest : public QObject {
     QCOMPARE(w.Commands().toolbar[1].command, std::string("EEikCmdExit"));
     QCOMPARE(view->topLevelItem(1)->text(0), QString("EEikCmdExit"));
     QCOMPARE(view->currentItem()->text(0), QString("EEikCmdExit"));
+  }
+
+  // What the editors build reaches the generated files as the same entries
+  // of a project description do headless.
+  void EditsOnAllFourPanelsGenerateAsTheirDescription() {
+    QTemporaryDir temp;
+    std::string root = temp.path().toStdString();
+    WizardFixture f(root + "/wizard");
+    f.Marker('c', "epoc.exe");
+    f.Open();
+    f.Next(4);  // Commands
+    f.Find<QLineEdit>("Text2_0")->setText("CmdDemo");
+    f.Find<QLineEdit>("Text2_1")->setText("Demo");
+    f.Find<QComboBox>("MenuCombo_1")->setCurrentText("d");
+    f.Find<QRadioButton>("MenuOpt_3")->click();
+    QTest::mouseClick(f.Find<QPushButton>("Command3_1"), Qt::LeftButton);
+    f.Next();  // Menus: a menu Demo after View holding CmdDemo with its own hotkey
+    auto* tree = f.Find<QTreeWidget>("TreeMenu");
+    f.Find<QLineEdit>("MenuText_0")->setText("Demo");
+    ClickNode(tree, "M:View");
+    QTest::mouseClick(f.Find<QPushButton>("MenuCommand_1"), Qt::LeftButton);
+    ClickNode(tree, "M:Demo");
+    f.Find<QComboBox>("Combo2_0")->setCurrentText("CmdDemo");
+    QTest::mouseClick(f.Find<QPushButton>("MenuCommand_5"), Qt::LeftButton);
+    f.Next();  // HotKeys: Shift+Ctrl+S for Save
+    f.Find<QComboBox>("Combo2_2")->setCurrentText("EEikCmdFileSave");
+    f.Find<QComboBox>("MenuCombo_2")->setCurrentText("s");
+    f.Find<QRadioButton>("MenuOpt_7")->click();
+    QTest::mouseClick(f.Find<QPushButton>("Command3_2"), Qt::LeftButton);
+    f.Next();  // Toolbar
+    f.Find<QComboBox>("Combo2_1")->setCurrentText("EEikCmdFileNew");
+    QTest::mouseClick(f.Find<QPushButton>("MenuCommand_6"), Qt::LeftButton);
+    f.Find<QComboBox>("Combo2_1")->setCurrentText("CmdDemo");
+    f.Find<QLineEdit>("MenuText_1")->setText("Dm");
+    QTest::mouseClick(f.Find<QPushButton>("MenuCommand_6"), Qt::LeftButton);
+    f.ToFinish();
+    f.Go();
+
+    std::string description = root + "/demo.json";
+    std::ofstream(description) << R"({
+      "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
+      "menus": [
+        {"title": "File", "items": [
+          {"command": "EEikCmdFileNew"},
+          {"title": "More", "items": [{"command": "EEikCmdFileImport"}, {"command": "EEikCmdFileExport"},
+                                      {"command": "EEikCmdFileRevert"}, {"command": "EEikCmdFileMerge"}]},
+          {"command": "EEikCmdExit"}]},
+        {"title": "Edit", "items": [{"command": "EEikCmdEditCut"}, {"command": "EEikCmdEditCopy"},
+                                    {"command": "EEikCmdEditPaste"}, {"command": "EEikCmdEditSelectAll"}]},
+        {"title": "View", "items": [{"command": "EEikCmdZoomIn"}, {"command": "EEikCmdZoomOut"},
+                                    {"command": "EVelCmdViewToolbar"}]},
+        {"title": "Demo", "items": [{"command": "CmdDemo"}]},
+        {"title": "Tools", "items": [
+          {"title": "Infrared", "items": [{"command": "EEikCmdIrdaSend"}, {"command": "EEikCmdIrdaReceive"}]},
+          {"command": "EEikCmdHelpContents"}, {"command": "EEikCmdHelpSearch"}, {"command": "EEikCmdHelpAbout"}]}],
+      "toolbar": [{"command": "EEikCmdFileNew"}, {"command": "CmdDemo", "text": "Dm"}],
+      "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "^S"}]
+    })";
+    QCOMPARE(Headless(root + "/headless", {"--sdk-release", "5", "--project", QString::fromStdString(description)}), 0);
+    for (const char* file : {"/c/ProjectX/GUI/ProjectX.rss", "/c/ProjectX/Include/ProjectX.hrh",
+                             "/c/ProjectX/GUI/AppUI.cpp"}) {
+      std::string generated = ReadRealFile(root + "/wizard" + file);
+      QVERIFY2(!generated.empty(), file);
+      QVERIFY2(generated == ReadRealFile(root + "/headless" + file), file);
+    }
+    QVERIFY(ReadRealFile(root + "/wizard/c/ProjectX/Include/ProjectX.hrh").find("CmdDemo") != std::string::npos);
   }
 };
 

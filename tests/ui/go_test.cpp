@@ -1,0 +1,170 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "wizard/panels.h"
+#include "wizard_fixture.h"
+
+namespace kelvad::testing {
+
+
+class GoTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void WizardWritesWhatHeadlessWrites_data() {
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("box");  // a check box clicked on the Finish panel, or none
+    QTest::addColumn<QStringList>("sets");
+    QTest::newRow("defaults") << "epoc.exe" << "" << QStringList{"--sdk-release", "5"};
+    QTest::newRow("engine off") << "epoc.exe" << "Check1_0" << QStringList{"--sdk-release", "5", "--set", "engine=0"};
+    QTest::newRow("messaging on") << "epoc.exe" << "GUIDocCheck_4"
+                                  << QStringList{"--sdk-release", "5", "--set", "messaging=1"};
+    QTest::newRow("help off") << "epoc.exe" << "Check2_0" << QStringList{"--sdk-release", "5", "--set", "help=0"};
+    QTest::newRow("release 3") << "wsexe.exe" << "" << QStringList{"--sdk-release", "3", "--set", "vc_version=5"};
+  }
+
+  void WizardWritesWhatHeadlessWrites() {
+    QFETCH(QString, marker);
+    QFETCH(QString, box);
+    QFETCH(QStringList, sets);
+    QTemporaryDir temp;
+    std::string wizard_root = temp.path().toStdString() + "/wizard";
+    std::string headless_root = temp.path().toStdString() + "/headless";
+    WizardFixture f(wizard_root);
+    f.Marker('c', marker.toStdString());
+    f.HelpTemplate('c');
+    f.Open();
+    f.ToFinish();
+    QCOMPARE(f.PanelShown(), int(kPanelFinish));
+    if (!box.isEmpty()) f.Find<QCheckBox>(qPrintable(box))->click();
+    f.Go();
+    QVERIFY2(f.messages.back().startsWith("Kelvad has written the project"), qPrintable(f.messages.back()));
+
+    std::filesystem::create_directories(headless_root + "/c/Aleppo/Template");
+    std::ofstream(headless_root + "/c/Aleppo/Template/EPOCHELP.DOT");
+    QCOMPARE(Headless(headless_root, sets), 0);
+    CompareTrees(wizard_root + "/c/ProjectX", headless_root + "/c/ProjectX");
+    QCOMPARE(ReadRealFile(wizard_root + "/data/kelvad.rtf"), ReadRealFile(headless_root + "/data/kelvad.rtf"));
+
+    // The project tree: one node per directory and per file written through the writer.
+    auto* tree = f.Find<QTreeWidget>("TreeView1");
+    QCOMPARE(tree->topLevelItem(0)->text(0), QString("PC"));
+    QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0), QString("ProjectX"));
+    // Navigation stays off for good.
+    QVERIFY(!f.Find<QPushButton>("Command1")->isEnabled());
+    QVERIFY(!f.Find<QPushButton>("Command2_0")->isEnabled());
+  }
+
+  void AnAbandonedBuildKeepsWhatItWrote() {
+    WizardFixture f;
+    f.Marker('c', "epoc.exe");
+    f.fs.FailOn("AppUI.cpp");
+    f.Open();
+    f.ToFinish();
+    f.Go();
+    QVERIFY(f.messages.back().startsWith("The build was abandoned: "));
+    QVERIFY(f.messages.back().contains("AppUI.cpp"));
+    QCOMPARE(f.fs.Stat("/c/ProjectX/GUI/Doc.cpp"), EntryKind::kFile);
+    QCOMPARE(f.fs.Stat("/c/ProjectX/ebld.bat"), EntryKind::kNone);
+    QCOMPARE(f.fs.Stat("/data/kelvad.rtf"), EntryKind::kNone);
+  }
+
+  void PreviewListsWhatGoWritesAndWritesNothing() {
+    WizardFixture f;
+    f.Marker('c', "epoc.exe");
+    f.Open();
+    f.ToFinish();
+    size_t before = f.fs.Files().size();
+    QTest::mouseClick(f.Find<QPushButton>("PreviewFiles"), Qt::LeftButton);
+    QCOMPARE(f.fs.Files().size(), before);
+    QCOMPARE(f.fs.Stat("/c/ProjectX"), EntryKind::kNone);
+    auto* list = f.Find<QTreeWidget>("FileList");
+    QStringList planned;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) planned << list->topLevelItem(i)->text(0);
+    QVERIFY(planned.contains("c:\\ProjectX\\GUI\\AppUI.cpp"));
+    list->setCurrentItem(list->findItems("c:\\ProjectX\\ebld.bat", Qt::MatchExactly)[0]);
+    auto* text = f.Find<QPlainTextEdit>("FileText");
+    f.Go();
+    QCOMPARE(text->toPlainText().toStdString(),
+             [&] {
+               std::string bytes = f.fs.Read("/c/ProjectX/ebld.bat");
+               std::string lines;
+               for (char c : bytes) {
+                 if (c != '\r') lines += c;
+               }
+               return lines;
+             }());
+    QStringList written;
+    for (const std::string& path : f.fs.Files()) {
+      if (path.rfind("/c/ProjectX/", 0) != 0) continue;
+      QString dos = QString::fromStdString("c:" + path.substr(2)).replace('/', '\\');
+      written << dos;
+    }
+    QCOMPARE(planned, written);
+  }
+
+  void DescriptionRoundTripAndHeadlessAgree() {
+    QTemporaryDir temp;
+    std::string wizard_root = temp.path().toStdString() + "/wizard";
+    std::string description = temp.path().toStdString() + "/notes.json";
+    {
+      WizardFixture f(wizard_root);
+      f.Marker('c', "epoc.exe");
+      f.Open();
+      f.Next();
+      f.Find<QLineEdit>("Text1_0")->setText("Notes");
+      f.Find<QCheckBox>("GUIDocCheck_4")->click();
+      f.Find<QCheckBox>("Check1_0")->click();
+      f.ToFinish();
+      f.chosen_file = QString::fromStdString(description);
+      QTest::mouseClick(f.Find<QPushButton>("SaveDescription"), Qt::LeftButton);
+    }
+    // A fresh wizard opens it and builds; headless builds from it too.
+    WizardFixture f(wizard_root);
+    f.Marker('c', "epoc.exe");
+    f.Open();
+    f.ToFinish();
+    f.chosen_file = QString::fromStdString(description);
+    QTest::mouseClick(f.Find<QPushButton>("OpenDescription"), Qt::LeftButton);
+    QCOMPARE(f.Find<QLineEdit>("Text1_0")->text(), QString("Notes"));
+    QCOMPARE(f.Find<QLineEdit>("Text1_4")->text(), QString("Notes"));
+    QVERIFY(f.Find<QCheckBox>("GUIDocCheck_4")->isChecked());
+    QVERIFY(!f.Find<QCheckBox>("Check1_0")->isChecked());
+    f.Go();
+    std::string headless_root = temp.path().toStdString() + "/headless";
+    QCOMPARE(Headless(headless_root, {"--sdk-release", "5", "--project", QString::fromStdString(description)}), 0);
+    CompareTrees(wizard_root + "/c/Notes", headless_root + "/c/Notes");
+  }
+
+  void AnUnreadableDescriptionChangesNothing() {
+    WizardFixture f;
+    f.fs.Write("/bad.json", "{\"settings\": {\"name\": \"X\",}}");
+    f.fs.Write("/wrong.json", "{\"menus\": [{\"title\": \"File\", \"items\": [{\"command\": \"Nope\"}]}]}");
+    f.Open();
+    f.ToFinish();
+    for (const char* file : {"/bad.json", "/wrong.json"}) {
+      f.chosen_file = file;
+      QTest::mouseClick(f.Find<QPushButton>("OpenDescription"), Qt::LeftButton);
+      QVERIFY(f.messages.back().startsWith(QString(file) + ": "));
+    }
+    QVERIFY(f.messages[f.messages.size() - 2].contains("line 1"));
+    QVERIFY(f.messages.back().contains("menus[0].items[0]"));
+    QCOMPARE(f.Find<QLineEdit>("Text1_0")->text(), QString("ProjectX"));
+    QCOMPARE(f.window->Commands().menus.size(), size_t{4});
+  }
+};
+
+}  // namespace kelvad::testing
+
+QTEST_MAIN(kelvad::testing::GoTest)
+#include "go_test.moc"
