@@ -17,6 +17,7 @@
 #include "resources/command_list.h"
 #include "ui/editor_panels.h"
 #include "ui/finish_panel.h"
+#include "ui/help_browser.h"
 #include "ui/form_panel.h"
 #include "ui/qt_bridge.h"
 #include "ui/startup_files.h"
@@ -30,6 +31,7 @@
 #include "ui_text_ui_panel.h"
 #include "ui_welcome_panel.h"
 #include "ui_wizard_window.h"
+#include "wizard/help_links.h"
 #include "wizard/panels.h"
 #include "wizard/reactions.h"
 
@@ -122,6 +124,18 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
     connect(findChild<QToolButton*>(QString("UpDown1_%1_down").arg(index)), &QToolButton::clicked, this,
             [this, field = field] { StepCount(field, -1); });
   }
+  for (int i = 0; i < kHelpButtonCount; ++i) {
+    auto* button = findChild<QAbstractButton*>(QString("PBHelp_%1").arg(i));
+    if (!button) continue;
+    connect(button, &QAbstractButton::clicked, this, [this, i] {
+      OpenHelpPage(HelpButtonUrl(i, sdk_release_, CurrentSettings().ProjectDrive(), env_.install_dir));
+    });
+  }
+  connect(ui_->PBMainHelp, &QPushButton::clicked, this,
+          [this] { OpenHelpPage(MainHelpUrl(PanelSequence()[position_], env_.install_dir)); });
+  auto* web_link = findChild<QLabel*>("WebLink_0");
+  web_link->setText(QString("<a href=\"%1\">%1</a>").arg(kWebSiteUrl));
+  connect(web_link, &QLabel::linkActivated, this, [this] { OpenHelpPage(kWebSiteUrl); });
   search_timer_.setInterval(env_.search_pacing_ms);
   connect(&search_timer_, &QTimer::timeout, this, [this] { SearchRound(); });
 
@@ -164,6 +178,19 @@ void WizardWindow::ApplyState(Settings settings, CommandModel commands) {
   menus_panel_->Rebuild();
   toolbar_panel_->Rebuild();
   EnterPanel(PanelSequence()[position_]);
+}
+
+HelpBrowser* WizardWindow::Browser() const { return browser_; }
+
+void WizardWindow::OpenHelpPage(const std::string& url) {
+  if (!browser_) {
+    browser_ = new HelpBrowser(*env_.drives, HelpAboutUrl(env_.install_dir), this);
+    // Beside the wizard, not over it.
+    browser_->move(frameGeometry().topRight() + QPoint(8, 0));
+  }
+  browser_->show();
+  browser_->raise();
+  browser_->Open(url);
 }
 
 void WizardWindow::OpenDescriptionAfterSearch(const QString& path) {

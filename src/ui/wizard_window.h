@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -31,6 +32,7 @@ class MenusPanel;
 class HotkeysPanel;
 class ToolbarPanel;
 class FinishPanel;
+class HelpBrowser;
 
 // What the wizard works with besides its own controls.
 struct WizardEnvironment {
@@ -92,6 +94,10 @@ class WizardWindow : public QWidget {
   FinishPanel& Finish() { return *finish_panel_; }
   // Whether the build behind "Go!" is running.
   bool Building() const;
+  // Shows a page in the documentation browser, opening a fresh one when
+  // there is none.
+  void OpenHelpPage(const std::string& url);
+  HelpBrowser* Browser() const;
 
  signals:
   void searchFinished();
@@ -123,6 +129,7 @@ class WizardWindow : public QWidget {
   HotkeysPanel* hotkeys_panel_ = nullptr;
   ToolbarPanel* toolbar_panel_ = nullptr;
   FinishPanel* finish_panel_ = nullptr;
+  QPointer<HelpBrowser> browser_;
   int position_ = 0;
   int sdk_release_ = 0;
   bool search_done_ = false;

@@ -62,8 +62,17 @@ WizardFixture::WizardFixture() : files(fs), drives(fs, {{'c', "/c"}, {'d', "/d"}
   for (const char* name : {"readme.rtf", "velmark.avi"}) {
     fs.Write(std::string("/install/support/") + name, ReadRealFile(KELVAD_TEST_DATA_DIR "/support/" + std::string(name)));
   }
-  for (const auto& entry : std::filesystem::directory_iterator(KELVAD_TEST_DATA_DIR "/icons")) {
-    fs.Write("/install/icons/" + entry.path().filename().string(), ReadRealFile(entry.path().string()));
+  for (const char* shipped : {"icons", "Help"}) {
+    std::filesystem::path from = std::filesystem::path(KELVAD_TEST_DATA_DIR) / shipped;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(from)) {
+      std::string to = "/install/" + std::string(shipped) + "/" + std::filesystem::relative(entry.path(), from).string();
+      if (entry.is_directory()) {
+        fs.MakeDirectories(to);
+      } else {
+        fs.MakeDirectories(ParentPath(to));
+        fs.Write(to, ReadRealFile(entry.path().string()));
+      }
+    }
   }
 }
 

@@ -1,0 +1,70 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "ui/help_browser.h"
+#include "wizard_fixture.h"
+
+namespace kelvad::testing {
+
+class HelpBrowserTest : public QObject {
+  Q_OBJECT
+
+  QString Address(WizardFixture& f) { return f.window->Browser()->findChild<QLabel*>("Label1")->text(); }
+  QString Page(WizardFixture& f) {
+    return f.window->Browser()->findChild<QTextBrowser*>("WebBrowser1")->toPlainText();
+  }
+
+ private slots:
+  void HelpButtonsOpenTheReleasesPages() {
+    WizardFixture f;
+    f.Marker('d', "epoc.exe");
+    f.fs.MakeDirectories("/d/sysdoc/cpp/group");
+    f.fs.Write("/d/sysdoc/cpp/group/engutil.html", "<html><body><h1>Engine utilities</h1></body></html>");
+    f.Open();
+    QVERIFY(!f.window->Browser());
+    f.Find<QToolButton>("PBHelp_9")->click();
+    QVERIFY(f.window->Browser()->isVisible());
+    QCOMPARE(f.window->Browser()->windowTitle(), QString("Kelvad EPOC C++ SDK Help"));
+    QCOMPARE(Address(f), QString("FILE:///d:\\sysdoc\\cpp/group\\engutil.html"));
+    QVERIFY(Page(f).contains("Engine utilities"));
+
+    // A page that is not there is shown as not found, naming the address.
+    f.Find<QToolButton>("PBHelp_8")->click();
+    QCOMPARE(Address(f), QString("FILE:///d:\\sysdoc\\cpp/eikmenu/immenu.html#eikmenu.immenu-001"));
+    QVERIFY(Page(f).contains("Page not found"));
+    QVERIFY(Page(f).contains("immenu.html"));
+    QCOMPARE(f.messages.size(), size_t{0});
+
+    // The program's own page, with its anchor; "Help About Kelvad" leaves the address alone.
+    f.Find<QToolButton>("PBHelp_0")->click();
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\cpp/eikfile/iffile.html#eikfile.iffile-005"));
+    QVERIFY(!Page(f).contains("Page not found"));
+    QTest::mouseClick(f.window->Browser()->findChild<QPushButton*>("Command1_0"), Qt::LeftButton);
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\cpp/eikfile/iffile.html#eikfile.iffile-005"));
+    QVERIFY(!Page(f).contains("Page not found"));
+
+    // "Close" ends this window; the next request opens a fresh one.
+    HelpBrowser* first = f.window->Browser();
+    QTest::mouseClick(first->findChild<QPushButton*>("PBDocReturn"), Qt::LeftButton);
+    QTRY_VERIFY(!f.window->Browser());
+    QTest::mouseClick(f.Find<QPushButton>("PBMainHelp"), Qt::LeftButton);
+    QVERIFY(f.window->Browser());
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\frame7.html"));
+    QVERIFY(!Page(f).contains("Page not found"));
+  }
+
+  void WithoutAnSdkTheOtherColumnOnTheChosenDrive() {
+    WizardFixture f;
+    f.Open();
+    f.Find<QToolButton>("PBHelp_8")->click();
+    QCOMPARE(Address(f), QString("FILE:///c:\\epoc32\\doc\\group\\sdk.html"));
+  }
+};
+
+}  // namespace kelvad::testing
+
+QTEST_MAIN(kelvad::testing::HelpBrowserTest)
+#include "help_browser_test.moc"
