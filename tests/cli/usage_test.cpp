@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -47,6 +48,15 @@ TEST_F(HeadlessRun, UnknownCommandsGiveTheUsageOnStandardError) {
     EXPECT_EQ(run.out, "") << args;
     EXPECT_TRUE(NamesBothForms(run.err)) << args << run.err;
   }
+}
+
+TEST_F(HeadlessRun, WithoutADisplayTheWizardPointsToGenerate) {
+  Outcome run = Run("--drive c=" + (root / "c").string(), "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("kelvad generate"), std::string::npos) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
 }  // namespace

@@ -26,10 +26,10 @@ RunOutcome HeadlessRun::Generate(const std::string& args) {
   return Run("generate --drive c=" + (root / "c").string() + " --data-dir " + (root / "data").string() + " " + args);
 }
 
-RunOutcome HeadlessRun::Run(const std::string& args) {
+RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) {
   std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
   // A drive mapping or home directory of the person running the tests must not leak in.
-  std::string command = std::string("env -u KELVAD_DRIVES HOME=") + root.string() + " " + KELVAD_BINARY + " " +
+  std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " + KELVAD_BINARY + " " +
                         args + " >" + out + " 2>" + err + " </dev/null";
   RunOutcome run;
   int raw = std::system(command.c_str());

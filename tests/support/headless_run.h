@@ -22,8 +22,8 @@ class HeadlessRun : public ::testing::Test {
 
   // kelvad generate --drive c=ROOT/c --data-dir ROOT/data ARGS
   RunOutcome Generate(const std::string& args);
-  // kelvad ARGS, as given
-  RunOutcome Run(const std::string& args);
+  // kelvad ARGS, as given; env adds `env` options such as "-u DISPLAY".
+  RunOutcome Run(const std::string& args, const std::string& env = "");
 
   static std::string Read(const std::filesystem::path& path);
   static void Write(const std::filesystem::path& path, const std::string& bytes);
