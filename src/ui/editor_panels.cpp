@@ -55,6 +55,7 @@ void CommandsPanel::Enter() {
   view_.Fill(window_.Commands());
   ui.ListView1_1->clear();
   for (const Command& row : view_.rows) AddRow(ui.ListView1_1, {ToQ(row.name), ToQ(row.menu_text), ToQ(row.hotkey)});
+  for (int c = 0; c < 2; ++c) ui.ListView1_1->resizeColumnToContents(c);
   NameChanged();
 }
 
@@ -70,6 +71,7 @@ void CommandsPanel::AddCommand() {
   view_.Add(window_.Commands(), name, text, hotkey);
   window_.AddCommandToPickers(name);
   AddRow(ui.ListView1_1, {ToQ(name), ToQ(text), ToQ(hotkey)});
+  ui.ListView1_1->resizeColumnToContents(0);
   SelectRow(ui.ListView1_1, ToQ(name));
   ui.Text2_0->clear();
   ui.Text2_1->clear();
@@ -155,6 +157,7 @@ void MenusPanel::Rebuild() {
   };
   for (const MenuNode& root : window_.Commands().menus) add(root, nullptr);
   tree->expandAll();
+  ShowLongTextsWhole(tree);
   if (!selected_.empty()) Highlight(selected_);
 }
 
@@ -261,6 +264,7 @@ void HotkeysPanel::Enter() {
 void HotkeysPanel::Refill() {
   ui.ListView1_2->clear();
   for (const HotkeyRow& row : view_.rows) AddRow(ui.ListView1_2, {ToQ(row.command), ToQ(row.hotkey)});
+  ui.ListView1_2->resizeColumnToContents(0);
 }
 
 void HotkeysPanel::ShowPickedCommand() {
@@ -282,6 +286,7 @@ void HotkeysPanel::AddHotkey() {
   std::string hotkey = HotkeysPanelHotkey(hotkey_.Modifier(), FromQ(hotkey_.KeyText()));
   if (!view_.Add(window_.Commands(), command, hotkey)) return;
   AddRow(ui.ListView1_2, {ToQ(command), ToQ(hotkey)});
+  ui.ListView1_2->resizeColumnToContents(0);
   SelectRow(ui.ListView1_2, ToQ(command));
   UpdateAvailability();
 }
@@ -316,6 +321,7 @@ void ToolbarPanel::Rebuild(int select) {
   ui.ListView1_0->clear();
   const auto& rows = window_.Commands().toolbar;
   for (const ToolbarButton& row : rows) AddRow(ui.ListView1_0, {ToQ(row.command), ToQ(row.text)});
+  ui.ListView1_0->resizeColumnToContents(0);
   if (select >= 0 && select < static_cast<int>(rows.size())) SelectRow(ui.ListView1_0, ToQ(rows[select].command));
   DrawPicture();
 }
@@ -331,6 +337,7 @@ void ToolbarPanel::AddButton() {
   if (command.empty()) return;
   if (!AddToolbarButton(window_.Commands(), command, FromQ(ui.MenuText_1->text()))) return;
   AddRow(ui.ListView1_0, {ToQ(command), ui.MenuText_1->text()});
+  ui.ListView1_0->resizeColumnToContents(0);
   SelectRow(ui.ListView1_0, ToQ(command));
   DrawPicture();
 }

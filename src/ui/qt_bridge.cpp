@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QHeaderView>
 #include <QStyle>
 
 namespace kelvad {
@@ -128,6 +129,7 @@ QIcon TreeImageIcon(int image) {
 }
 
 TreeMirror::TreeMirror(Tree& tree, QTreeWidget* view) : tree_(tree), view_(view) {
+  ShowLongTextsWhole(view_);
   view_->clear();
   for (const TreeNode* node : tree_.InDisplayOrder()) Added(*node);
   tree_.on_added = [this](const TreeNode& node) { Added(node); };
@@ -145,6 +147,12 @@ TreeMirror::TreeMirror(Tree& tree, QTreeWidget* view) : tree_(tree), view_(view)
     view_->clear();
     items_.clear();
   };
+}
+
+void ShowLongTextsWhole(QTreeWidget* view) {
+  // A narrow view scrolls sideways rather than cutting names short.
+  view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  view->header()->setStretchLastSection(false);
 }
 
 TreeMirror::~TreeMirror() {

@@ -30,6 +30,9 @@ void WriteSettings(QWidget* root, const Settings& settings);
 // The picture of a tree image index.
 QIcon TreeImageIcon(int image);
 
+// Lets a single-column tree view scroll sideways instead of eliding texts.
+void ShowLongTextsWhole(QTreeWidget* view);
+
 // Keeps a tree view showing a core tree: nodes added, removed, renamed and
 // cleared in the core show up at once, each new node scrolled into view.
 class TreeMirror {
