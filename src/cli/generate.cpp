@@ -46,10 +46,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (ParseSessionOption(args, i, options.session)) continue;
     const std::string& arg = args[i];
-    auto value = [&]() -> std::string {
-      if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
-      return args[++i];
-    };
+    auto value = [&] { return OptionValue(args, i); };
     if (arg == "--set") {
       std::string text = value();
       size_t eq = text.find('=');

@@ -26,12 +26,14 @@ bool IsWritableDirectory(const std::string& dir) {
 
 }  // namespace
 
+std::string OptionValue(const std::vector<std::string>& args, size_t& i) {
+  if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
+  return args[++i];
+}
+
 bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, SessionOptions& options) {
   const std::string& arg = args[i];
-  auto value = [&]() -> std::string {
-    if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
-    return args[++i];
-  };
+  auto value = [&] { return OptionValue(args, i); };
   if (arg == "--drive") {
     std::string text = value();
     auto assignment = ParseDriveAssignment(text);

@@ -30,6 +30,10 @@ struct SessionOptions {
   std::string project_file;   // a project description; empty: none
 };
 
+// The value after the option at args[i], moving i onto it; fails with
+// UsageError when there is none.
+std::string OptionValue(const std::vector<std::string>& args, size_t& i);
+
 // Reads the option at args[i] when it is one of them, moving i past its
 // value. False when args[i] is some other argument. Fails with UsageError
 // on a missing or malformed value.

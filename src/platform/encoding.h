@@ -19,4 +19,7 @@ std::string ToWindows1252(std::string_view utf8);
 // the C1 control characters of the same value).
 std::string FromWindows1252(std::string_view bytes);
 
+// The text with &, <, >, " and ' written as HTML entities.
+std::string HtmlEscape(std::string_view text);
+
 }  // namespace kelvad

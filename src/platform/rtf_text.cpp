@@ -664,16 +664,12 @@ std::string FontCss(const RtfCharFormat& f) {
 
 // Spaces and tabs are kept by the paragraph's white-space style.
 void AppendEscaped(std::string& out, std::string_view text) {
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      case '\n': out += "<br />"; break;
-      default: out += c;
-    }
+  for (size_t start = 0;;) {
+    size_t line_end = text.find('\n', start);
+    out += HtmlEscape(text.substr(start, line_end - start));
+    if (line_end == std::string_view::npos) return;
+    out += "<br />";
+    start = line_end + 1;
   }
 }
 

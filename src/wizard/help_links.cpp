@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/encoding.h"
 #include "platform/errors.h"
 
 namespace kelvad {
@@ -121,18 +122,6 @@ std::string NormalisePath(const std::string& path) {
   return out;
 }
 
-void AppendEscaped(std::string& out, const std::string& text) {
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-}
-
 }  // namespace
 
 std::string SdkDocumentationBase(const std::string& project_drive, int sdk_release) {
@@ -231,7 +220,7 @@ std::string PageNotFoundHtml(const std::string& address) {
   std::string html =
       "<html><head><title>Page not found</title></head>\n"
       "<body>\n<h2>Page not found</h2>\n<p>The page <tt>";
-  AppendEscaped(html, address);
+  html += HtmlEscape(address);
   html +=
       "</tt> cannot be found.</p>\n"
       "<p>It may have been moved or deleted, or the documentation it belongs to is not installed.</p>\n"
