@@ -1,6 +1,8 @@
 #include "ui/startup_files.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <memory>
 
@@ -18,11 +20,16 @@ std::string ReadShipped(const FileSystem& files, const std::string& install_dir,
   return files.Read(path);
 }
 
-// Loops a clip in a label, one frame per tick of its own timer.
-class ClipPlayer : public QObject {
+// Loops a clip over a label, one frame per tick of its own timer. It paints
+// the frames itself: a new pixmap for the label each tick would lay out the
+// whole window again, twelve times a second.
+class ClipPlayer : public QWidget {
  public:
   ClipPlayer(std::unique_ptr<AviClip> clip, QLabel* view)
-      : QObject(view), clip_(std::move(clip)), decoder_(*clip_), view_(view) {
+      : QWidget(view), clip_(std::move(clip)), decoder_(*clip_) {
+    view->setMinimumSize(clip_->width(), clip_->height());
+    resize(view->size());
+    view->installEventFilter(this);
     Show(decoder_.Frame(0));
     int interval = static_cast<int>(clip_->microseconds_per_frame() / 1000);
     timer_.setInterval(std::max(interval, 10));
@@ -37,16 +44,27 @@ class ClipPlayer : public QObject {
     timer_.start();
   }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) resize(static_cast<QWidget*>(watched)->size());
+    return false;
+  }
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage((width() - frame_.width()) / 2, (height() - frame_.height()) / 2, frame_);
+  }
+
  private:
   void Show(const AviPixels& pixels) {
-    QImage frame(reinterpret_cast<const uchar*>(pixels.data()), clip_->width(), clip_->height(),
-                 clip_->width() * 4, QImage::Format_RGB32);
-    view_->setPixmap(QPixmap::fromImage(frame.copy()));
+    frame_ = QImage(reinterpret_cast<const uchar*>(pixels.data()), clip_->width(), clip_->height(),
+                    clip_->width() * 4, QImage::Format_RGB32)
+                 .copy();
+    update();
   }
 
   std::unique_ptr<AviClip> clip_;
   AviFrameDecoder decoder_;
-  QLabel* view_;
+  QImage frame_;
   QTimer timer_;
 };
 
