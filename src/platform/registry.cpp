@@ -470,6 +470,9 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
           }
         }
         while (!hive.empty() && hive.front() == '\\') hive.erase(0, 1);
+        // Wine 6 and later name the hive from the object root:
+        // "\\Registry\\Machine" rather than "\\Machine".
+        if (StartsWith(LowerAscii(hive), "registry\\")) hive.erase(0, 9);
         std::string lower = LowerAscii(hive);
         if (lower == "machine" || StartsWith(lower, "machine\\")) {
           wine_root = RegistryRoot::kLocalMachine;
