@@ -33,9 +33,13 @@ work_dir() {
   echo "$dir"
 }
 
-# Makes a directory a drive of the prefix, as a second disk would be.
-map_drive() {
-  ln -sfn "$2" "$WINEPREFIX/dosdevices/$1:"
+# The directory behind drive LETTER of the prefix (r or s, made by
+# wine_prefix.sh), emptied.
+drive_dir() {
+  local dir=$KELVAD_WORK_DIR/drive_$1
+  [ -L "$WINEPREFIX/dosdevices/$1:" ] || { echo "no drive $1: in $WINEPREFIX" >&2; exit 1; }
+  find "$dir" -mindepth 1 -delete
+  echo "$dir"
 }
 
 expect_status() {

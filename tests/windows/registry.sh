@@ -11,15 +11,14 @@ key='HKLM\SOFTWARE\Microsoft\Office\8.0\Common\FileNew\LocalTemplates'
 
 # Drive R: holds the template in a directory of its own and none in the
 # help compiler's directories, so only the registry can lead to it.
-drive=$work/r
+drive=$(drive_dir r)
 mkdir -p "$drive/Vorlagen"
 : >"$drive/Vorlagen/EPOCHELP.DOT"
-map_drive r "$drive"
 
 forget_key() {
   for view in 32 64; do win reg delete "$key" /f /reg:$view >/dev/null 2>&1 || true; done
 }
-trap 'forget_key; rm -f "$WINEPREFIX/dosdevices/r:"' EXIT
+trap forget_key EXIT
 forget_key
 
 generate() {  # NAME

@@ -9,14 +9,15 @@ out=$work/out.txt
 err=$work/err.txt
 
 # Drive S: for kelvad.exe is a drive of the prefix; the Linux build maps
-# its own directory. Each holds the help template, so that the help
+# a directory of its own. Each holds the help template, so that the help
 # document is written too.
-for side in windows linux; do
-  mkdir -p "$work/$side/s/Aleppo/Template" "$work/$side/data"
-  : >"$work/$side/s/Aleppo/Template/EPOCHELP.DOT"
+windows_s=$(drive_dir s)
+linux_s=$work/linux/s
+for root in "$windows_s" "$linux_s"; do
+  mkdir -p "$root/Aleppo/Template"
+  : >"$root/Aleppo/Template/EPOCHELP.DOT"
 done
-map_drive s "$work/windows/s"
-trap 'rm -f "$WINEPREFIX/dosdevices/s:"' EXIT
+mkdir -p "$work/windows/data" "$work/linux/data"
 
 # A description that reaches the command, menu, toolbar and hotkey code.
 cat >"$work/project.json" <<'JSON'
@@ -50,15 +51,15 @@ compare() {  # WHAT DESCRIPTION, then the settings both builds get
   mv "$out" "$work/windows/out.txt"
   status=0
   "$KELVAD_HOST_BINARY" generate --no-launch --data-dir "$work/linux/data" --project "$description" \
-    --drive "s=$work/linux/s" --set drive=s: "$@" >"$work/linux/out.txt" 2>"$err" </dev/null || status=$?
+    --drive "s=$linux_s" --set drive=s: "$@" >"$work/linux/out.txt" 2>"$err" </dev/null || status=$?
   expect_status 0 "Linux build, $what"
-  diff -r "$work/windows/s" "$work/linux/s" >&2 || fail "$what: the project trees differ"
+  diff -r "$windows_s" "$linux_s" >&2 || fail "$what: the project trees differ"
   cmp "$work/windows/data/kelvad.rtf" "$work/linux/data/kelvad.rtf" >&2 || fail "$what: the reports differ"
   diff "$work/windows/out.txt" "$work/linux/out.txt" >&2 || fail "$what: the progress printed differs"
 }
 
 compare description "$work/project.json" --sdk-release 5
-[ -f "$work/linux/s/Mañana/Help/Documents/Mañana.rtf" ] || fail "the comparison missed the help document"
+[ -f "$linux_s/Mañana/Help/Documents/Mañana.rtf" ] || fail "the comparison missed the help document"
 compare earlier-sdk "$work/empty.json" --sdk-release 3 --set name=Zwei --set engine=0 --set sis=0 --set help=0 \
   --set vc_version=4 --set marm_build=0 --set aif_embeddable=0 --set text_ui_count=3
 compare no-sdk "$work/empty.json" --sdk-release 0 --set 'name=Trois Mots' --set makefiles=0 --set toolbar=0 \
