@@ -230,6 +230,17 @@ std::string Slurp(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A byte of a batch file as the command interpreter writes it back: it
+// reads the file in the console's (OEM) code page and, with /A, writes its
+// output in the ANSI code page.
+std::string AnsiEchoOf(char oem_byte) {
+  wchar_t wide = 0;
+  MultiByteToWideChar(CP_OEMCP, 0, &oem_byte, 1, &wide, 1);
+  char ansi[4] = {};
+  int n = WideCharToMultiByte(CP_ACP, 0, &wide, 1, ansi, sizeof(ansi), nullptr, nullptr);
+  return std::string(ansi, static_cast<size_t>(n));
+}
+
 TEST_F(WindowsScratch, CommandInterpreterRunsTheLineInTheDirectoryWithoutBeingWaitedFor) {
   // The job waits for a file that appears only after Start has returned.
   const std::string dir = Utf8Path(root);
@@ -237,6 +248,7 @@ TEST_F(WindowsScratch, CommandInterpreterRunsTheLineInTheDirectoryWithoutBeingWa
                                                         ":wait\r\n"
                                                         "IF NOT EXIST go.txt GOTO wait\r\n"
                                                         "ECHO ran in %CD%\r\n"
+                                                        "ECHO caf\x82\r\n"
                                                         "ECHO done\r\n";
   StartRequest request;
   request.dos_directory = dir;
@@ -254,7 +266,9 @@ TEST_F(WindowsScratch, CommandInterpreterRunsTheLineInTheDirectoryWithoutBeingWa
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     log = Slurp(root / "job.log");
   }
-  EXPECT_EQ(log, "ran in " + fs::path(root).make_preferred().string() + "\r\ndone\r\n");
+  // "é" in code pages 437 and 850, written back as e9 in 1252.
+  EXPECT_EQ(log, "ran in " + fs::path(root).make_preferred().string() + "\r\ncaf" + AnsiEchoOf('\x82') +
+                     "\r\ndone\r\n");
   // Let the interpreter let go of the directory before it is removed.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
 }
