@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any are missing.
+# With --windows also those of the Windows build: the MinGW-w64 cross
+# compiler, GoogleTest's sources to build with it, and Wine to run the result.
 set -euo pipefail
 packages=(cmake make g++ pkg-config nlohmann-json3-dev qt6-base-dev libgtest-dev libgmock-dev)
+windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
 missing=()
+missing_windows=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
+if [ "${1:-}" = "--windows" ]; then
+  for p in "${windows_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing_windows+=("$p")
+  done
+fi
+if [ $((${#missing[@]} + ${#missing_windows[@]})) -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+  [ ${#missing[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+  # Wine's recommendations (32-bit Wine, fonts, sound) are not needed to run the tests.
+  [ ${#missing_windows[@]} -eq 0 ] ||
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing_windows[@]}"
 fi

@@ -212,7 +212,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     context.install_dir = install_dir;
     // A data directory named on the command line may not exist yet; the report still belongs there.
     std::error_code ignored;
-    std::filesystem::create_directories(data_dir, ignored);
+    std::filesystem::create_directories(HostPath(data_dir), ignored);
     context.report_path = JoinPath(data_dir, "kelvad.rtf");
     context.help_template = help_template;
     context.warn = [&err](const std::string&, const std::string& text, const std::string& detail) {

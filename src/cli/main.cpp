@@ -1,33 +1,19 @@
-#include <unistd.h>
-
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli/generate.h"
 #include "cli/usage.h"
 #include "driver/session.h"
+#include "platform/program.h"
 
 #ifdef KELVAD_WITH_WIZARD
 #include "ui/wizard_main.h"
 #endif
 
-namespace {
-
-std::string ProgramDirectory(const char* argv0) {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) exe = std::filesystem::absolute(argv0, ec);
-  return exe.parent_path().string();
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  std::string program_dir = ProgramDirectory(argv[0]);
+  std::vector<std::string> args = kelvad::ProgramArguments(argc, argv);
+  std::string program_dir = kelvad::ProgramDirectory(argv[0]);
   if (auto status = kelvad::RunInformationOption(args, std::cout)) return *status;
   if (!args.empty() && args[0] == "generate") {
     return kelvad::RunGenerate({args.begin() + 1, args.end()}, program_dir, std::cout, std::cerr);

@@ -18,9 +18,9 @@ namespace fs = std::filesystem;
 bool IsWritableDirectory(const std::string& dir) {
   std::error_code ec;
 #ifdef _WIN32
-  return fs::is_directory(dir, ec);
+  return fs::is_directory(HostPath(dir), ec);
 #else
-  return fs::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
+  return fs::is_directory(HostPath(dir), ec) && access(dir.c_str(), W_OK) == 0;
 #endif
 }
 
@@ -46,7 +46,7 @@ bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, Session
   } else if (arg == "--registry") {
     options.registry_file = value();
     std::error_code ec;
-    if (!fs::is_regular_file(options.registry_file, ec)) {
+    if (!fs::is_regular_file(HostPath(options.registry_file), ec)) {
       throw UsageError("--registry: no such file \"" + options.registry_file + "\"");
     }
   } else if (arg == "--project") {
@@ -60,7 +60,7 @@ bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, Session
 std::string DataDirectory(const SessionOptions& options, const std::string& program_dir) {
   if (!options.data_dir.empty()) return options.data_dir;
   // An installed copy's bin directory is shared by every user and program.
-  bool installed = InstallationDirectory(program_dir) != JoinPath(program_dir, "data");
+  bool installed = !InstalledShareDirectory(program_dir).empty();
   return !installed && IsWritableDirectory(program_dir) ? program_dir : UserConfigDirectory();
 }
 

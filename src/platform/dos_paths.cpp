@@ -1,8 +1,10 @@
 #include "platform/dos_paths.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/windows_system.h"
 
 namespace kelvad {
 
@@ -49,6 +51,11 @@ std::vector<std::string> SplitComponents(std::string_view path) {
 
 bool IsDriveLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
+// "c:/": the root of a drive as a host path.
+bool IsDriveRoot(const std::string& host_dir) {
+  return host_dir.size() == 3 && IsDriveLetter(host_dir[0]) && host_dir[1] == ':' && host_dir[2] == '/';
+}
+
 }  // namespace
 
 DosDrives::DosDrives(FileSystem& fs, std::map<char, std::string> roots, char current_drive)
@@ -58,14 +65,29 @@ DosDrives::DosDrives(FileSystem& fs, std::map<char, std::string> roots, char cur
 
 void DosDrives::Map(char letter, const std::string& host_dir) {
   std::string root = host_dir;
-  while (root.size() > 1 && root.back() == '/') root.pop_back();
+#ifdef _WIN32
+  // Windows takes either separator; keeping to one lets the host paths be
+  // split and joined in one way.
+  std::replace(root.begin(), root.end(), '\\', '/');
+  if (root.size() == 2 && root[1] == ':') root += '/';
+#endif
+  while (root.size() > 1 && root.back() == '/' && !IsDriveRoot(root)) root.pop_back();
   roots_[LowerAscii(letter)] = root;
 }
 
 bool DosDrives::IsMapped(char letter) const { return roots_.count(LowerAscii(letter)) != 0; }
 
 DriveType DosDrives::TypeOf(char letter) const {
-  return IsMapped(letter) ? DriveType::kFixed : DriveType::kNoRootDir;
+  auto it = roots_.find(LowerAscii(letter));
+  if (it == roots_.end()) return DriveType::kNoRootDir;
+#ifdef _WIN32
+  // A real drive has the type Windows gives it; a directory standing in for
+  // a drive is a fixed disk.
+  if (EqualsIgnoringCase(it->second, std::string(1, letter) + ":/")) {
+    return static_cast<DriveType>(SystemDriveType(LowerAscii(letter)));
+  }
+#endif
+  return DriveType::kFixed;
 }
 
 std::string DosDrives::RootOf(char letter) const {
@@ -161,7 +183,15 @@ std::string DosDrives::StoredName(std::string_view dos_path) const {
   if (!IsMapped(Parse(dos_path).drive)) return "";
   std::string host = Resolve(dos_path);
   if (fs_.Stat(host) != EntryKind::kFile) return "";
-  return host.substr(host.find_last_of('/') + 1);
+  // Read from the directory listing: a file system that ignores case finds
+  // "epochelp.dot" when asked for "EPOCHELP.DOT" and would echo the name asked for.
+  const std::string asked = host.substr(host.find_last_of('/') + 1);
+  std::string stored;
+  for (const std::string& name : fs_.List(ParentPath(host))) {
+    if (name == asked) return name;
+    if (stored.empty() && EqualsIgnoringCase(name, asked)) stored = name;
+  }
+  return stored.empty() ? asked : stored;
 }
 
 }  // namespace kelvad

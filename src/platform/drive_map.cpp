@@ -6,6 +6,8 @@
 
 #include "platform/dos_paths.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
+#include "platform/windows_system.h"
 
 namespace kelvad {
 namespace fs = std::filesystem;
@@ -57,8 +59,16 @@ DriveMap WineDrives(const std::string& prefix) {
 
 namespace {
 
-std::string UserDirectory(const char* xdg_variable, const char* fallback) {
+std::string UserDirectory(const char* xdg_variable, const char* fallback, const char* windows_variable) {
   std::string base;
+#ifdef _WIN32
+  (void)xdg_variable;
+  (void)fallback;
+  base = EnvironmentValue(windows_variable);
+  if (base.empty()) base = Utf8Path(fs::temp_directory_path());
+  fs::path dir = HostPath(base) / "kelvad";
+#else
+  (void)windows_variable;
   if (const char* xdg = std::getenv(xdg_variable); xdg && *xdg) {
     base = xdg;
   } else if (const char* home = std::getenv("HOME"); home && *home) {
@@ -67,16 +77,17 @@ std::string UserDirectory(const char* xdg_variable, const char* fallback) {
     base = fs::temp_directory_path().string();
   }
   fs::path dir = fs::path(base) / "kelvad";
+#endif
   std::error_code ec;
   fs::create_directories(dir, ec);
-  if (ec) throw Error("Cannot create " + dir.string() + " (" + ec.message() + ")");
-  return dir.string();
+  if (ec) throw Error("Cannot create " + Utf8Path(dir) + " (" + ec.message() + ")");
+  return Utf8Path(dir);
 }
 
 }  // namespace
 
-std::string UserDataDirectory() { return UserDirectory("XDG_DATA_HOME", ".local/share"); }
-std::string UserConfigDirectory() { return UserDirectory("XDG_CONFIG_HOME", ".config"); }
+std::string UserDataDirectory() { return UserDirectory("XDG_DATA_HOME", ".local/share", "LOCALAPPDATA"); }
+std::string UserConfigDirectory() { return UserDirectory("XDG_CONFIG_HOME", ".config", "APPDATA"); }
 
 DriveChoice ChooseDrives(const std::vector<std::pair<char, std::string>>& assignments) {
   DriveChoice choice;
@@ -85,11 +96,23 @@ DriveChoice ChooseDrives(const std::vector<std::pair<char, std::string>>& assign
     choice.origin = "--drive";
     return choice;
   }
-  if (const char* env = std::getenv("KELVAD_DRIVES"); env && *env) {
+#ifdef _WIN32
+  const std::string env = EnvironmentValue("KELVAD_DRIVES");
+#else
+  const char* raw = std::getenv("KELVAD_DRIVES");
+  const std::string env = raw ? raw : "";
+#endif
+  if (!env.empty()) {
     choice.drives = ParseDriveList(env);
     choice.origin = "KELVAD_DRIVES";
     if (!choice.drives.empty()) return choice;
   }
+#ifdef _WIN32
+  // Windows has drive letters of its own; each letter is its own root.
+  for (char letter : SystemDriveLetters()) choice.drives[letter] = std::string(1, letter) + ":/";
+  choice.origin = "the system's drives";
+  return choice;
+#else
   choice.drives = WineDrives(WinePrefix());
   if (!choice.drives.empty()) {
     choice.origin = "the Wine prefix " + WinePrefix();
@@ -102,6 +125,7 @@ DriveChoice ChooseDrives(const std::vector<std::pair<char, std::string>>& assign
   choice.drives['c'] = drive_c.string();
   choice.origin = "the per-user drive C";
   return choice;
+#endif
 }
 
 }  // namespace kelvad

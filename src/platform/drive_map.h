@@ -22,7 +22,8 @@ DriveMap WineDrives(const std::string& prefix);
 // The Wine prefix in use: $WINEPREFIX, else ~/.wine.
 std::string WinePrefix();
 
-// Per-user directories, created on first use.
+// Per-user directories, created on first use (on Windows under %LOCALAPPDATA%
+// and %APPDATA%).
 std::string UserDataDirectory();
 std::string UserConfigDirectory();
 
@@ -33,8 +34,9 @@ struct DriveChoice {
 };
 
 // The drive mapping, from the first source that has one: the given
-// assignments, $KELVAD_DRIVES, the Wine prefix, else drive C on a per-user
-// directory.
+// assignments, $KELVAD_DRIVES, then on Windows the system's own drives (each
+// letter mapped to its root, "c:/"), elsewhere the Wine prefix, else drive C
+// on a per-user directory.
 DriveChoice ChooseDrives(const std::vector<std::pair<char, std::string>>& assignments);
 
 }  // namespace kelvad

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/errors.h"
+#include "platform/windows_system.h"
 
 namespace kelvad {
 namespace fs = std::filesystem;
@@ -15,6 +16,7 @@ std::string ParentPath(const std::string& path) {
   auto slash = path.find_last_of('/');
   if (slash == std::string::npos) return "";
   if (slash == 0) return "/";
+  if (slash == 2 && path[1] == ':') return path.substr(0, 3);
   return path.substr(0, slash);
 }
 
@@ -24,9 +26,17 @@ std::string JoinPath(const std::string& dir, const std::string& name) {
   return dir + "/" + name;
 }
 
+#ifdef _WIN32
+fs::path HostPath(const std::string& utf8) { return fs::path(WideFromUtf8(utf8)); }
+std::string Utf8Path(const fs::path& path) { return Utf8FromWide(path.native()); }
+#else
+fs::path HostPath(const std::string& utf8) { return fs::path(utf8); }
+std::string Utf8Path(const fs::path& path) { return path.string(); }
+#endif
+
 EntryKind RealFileSystem::Stat(const std::string& path) const {
   std::error_code ec;
-  auto st = fs::status(path, ec);
+  auto st = fs::status(HostPath(path), ec);
   if (ec || !fs::exists(st)) return EntryKind::kNone;
   return fs::is_directory(st) ? EntryKind::kDirectory : EntryKind::kFile;
 }
@@ -34,8 +44,8 @@ EntryKind RealFileSystem::Stat(const std::string& path) const {
 std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    names.push_back(it->path().filename().string());
+  for (fs::directory_iterator it(HostPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
+    names.push_back(Utf8Path(it->path().filename()));
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -44,20 +54,20 @@ std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
 void RealFileSystem::MakeDirectory(const std::string& path) {
   if (Stat(path) != EntryKind::kNone) throw Error("Path/File access error: " + path + " already exists");
   std::error_code ec;
-  if (!fs::create_directory(path, ec) || ec) {
+  if (!fs::create_directory(HostPath(path), ec) || ec) {
     throw Error("Path not found: cannot create the directory " + path +
                 (ec ? " (" + ec.message() + ")" : ""));
   }
 }
 
 std::string RealFileSystem::Read(const std::string& path) const {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(HostPath(path), std::ios::binary);
   if (!in) throw Error("File not found: " + path);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(HostPath(path), std::ios::binary);
   if (!in) throw Error("File not found: " + path);
   std::string bytes(max_bytes, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(max_bytes));
@@ -67,7 +77,7 @@ std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_
 }
 
 void RealFileSystem::Write(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
   if (!out) throw Error("Path/File access error: cannot create " + path);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
@@ -76,12 +86,12 @@ void RealFileSystem::Write(const std::string& path, std::string_view bytes) {
 
 void RealFileSystem::Remove(const std::string& path) {
   std::error_code ec;
-  if (!fs::remove(path, ec) || ec) throw Error("Cannot delete " + path);
+  if (!fs::remove(HostPath(path), ec) || ec) throw Error("Cannot delete " + path);
 }
 
 void RealFileSystem::Rename(const std::string& from, const std::string& to) {
   std::error_code ec;
-  fs::rename(from, to, ec);
+  fs::rename(HostPath(from), HostPath(to), ec);
   if (ec) throw Error("Cannot rename " + from + " to " + to + " (" + ec.message() + ")");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -77,7 +78,14 @@ class MemoryFileSystem : public FileSystem {
   std::set<std::string> fail_on_;
 };
 
+// The parent of a host path; the parent of "c:/x" is the drive root "c:/",
+// never "c:", which on Windows is that drive's current directory.
 std::string ParentPath(const std::string& path);
 std::string JoinPath(const std::string& dir, const std::string& name);
+
+// Host paths are UTF-8 text. The standard library reads a narrow path in the
+// ANSI code page on Windows, so every path goes through these two.
+std::filesystem::path HostPath(const std::string& utf8);
+std::string Utf8Path(const std::filesystem::path& path);
 
 }  // namespace kelvad

@@ -3,14 +3,19 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_system.h"
+
 namespace kelvad {
 
-std::string InstallationDirectory(const std::string& program_dir) {
-  namespace fs = std::filesystem;
-  fs::path installed = (fs::path(program_dir) / ".." / "share" / "kelvad").lexically_normal();
+std::string InstalledShareDirectory(const std::string& program_dir) {
+  std::filesystem::path installed = (HostPath(program_dir) / ".." / "share" / "kelvad").lexically_normal();
   std::error_code ec;
-  if (fs::is_directory(installed, ec)) return installed.string();
-  return (fs::path(program_dir) / "data").string();
+  return std::filesystem::is_directory(installed, ec) ? Utf8Path(installed) : std::string();
+}
+
+std::string InstallationDirectory(const std::string& program_dir) {
+  std::string installed = InstalledShareDirectory(program_dir);
+  return installed.empty() ? Utf8Path(HostPath(program_dir) / "data") : installed;
 }
 
 }  // namespace kelvad

@@ -11,4 +11,8 @@ namespace kelvad {
 // so a message about a missing file names the place a developer expects.
 std::string InstallationDirectory(const std::string& program_dir);
 
+// <prefix>/share/kelvad beside the executable's <prefix>/bin, or empty when
+// the program does not run from an installed copy.
+std::string InstalledShareDirectory(const std::string& program_dir);
+
 }  // namespace kelvad

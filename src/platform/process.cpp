@@ -5,8 +5,11 @@
 #include <system_error>
 
 #include "platform/drive_map.h"
+#include "platform/file_system.h"
 
 #ifdef _WIN32
+#include "platform/windows_system.h"
+
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -20,8 +23,17 @@ namespace fs = std::filesystem;
 
 std::string FindProgram(const std::string& name) {
 #ifdef _WIN32
-  (void)name;
-  return "";
+  std::wstring found(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = SearchPathW(nullptr, WideFromUtf8(name).c_str(), L".exe", static_cast<DWORD>(found.size()),
+                          found.data(), nullptr);
+    if (n == 0) return "";
+    if (n < found.size()) {
+      found.resize(n);
+      return Utf8FromWide(found);
+    }
+    found.resize(n);
+  }
 #else
   const char* path = std::getenv("PATH");
   if (!path) return "";
@@ -42,16 +54,31 @@ std::string FindProgram(const std::string& name) {
 #ifdef _WIN32
 
 StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
-  std::string line = "cmd.exe /c " + request.command_line;
-  STARTUPINFOA startup{};
+  // The command line names DOS paths, which mean what the build meant only
+  // when the project drive is the real drive and not a directory standing
+  // in for it (--drive, KELVAD_DRIVES).
+  const std::string own_root = std::string(1, request.drive) + ":/";
+  std::error_code ec;
+  if (!fs::equivalent(HostPath(request.drive_root), HostPath(own_root), ec)) {
+    return {false, std::string("drive ") + request.drive + ": is mapped to " + request.drive_root +
+                       ", not to the drive itself"};
+  }
+  std::wstring interpreter = WideFromUtf8(EnvironmentValue("ComSpec"));
+  if (interpreter.empty()) interpreter = L"cmd.exe";
+  // /A: what the script writes into its log comes in the ANSI code page, as
+  // every generated file is written.
+  std::wstring line = L"\"" + interpreter + L"\" /A /C " + WideFromUtf8(request.command_line);
+  const std::wstring directory = HostPath(request.host_directory).make_preferred().native();
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWMINIMIZED;
+  startup.wShowWindow = SW_SHOWMINIMIZED;  // minimized, and active
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
-                      request.dos_directory.c_str(), &startup, &info)) {
-    return {false, "the command interpreter could not be started"};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                      directory.c_str(), &startup, &info)) {
+    return {false, "the command interpreter could not be started (error " + std::to_string(GetLastError()) + ")"};
   }
+  // Never waited for: the build goes on after the program has ended.
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
   return {true, ""};

@@ -24,15 +24,17 @@ class ProcessStarter {
   virtual StartOutcome Start(const StartRequest& request) = 0;
 };
 
-// On Windows the command interpreter, minimized. Elsewhere "wine cmd /c",
-// provided Wine is installed and maps the drive to the same directory;
-// otherwise nothing is started and the outcome says why.
+// On Windows the command interpreter (%ComSpec% /A /C), in a console of its
+// own that opens minimized and active, provided the drive is the real drive.
+// Elsewhere "wine cmd /c", provided Wine is installed and maps the drive to
+// the same directory. Otherwise nothing is started and the outcome says why.
 class SystemProcessStarter : public ProcessStarter {
  public:
   StartOutcome Start(const StartRequest& request) override;
 };
 
-// Searches PATH for an executable.
+// Searches PATH for an executable (on Windows as SearchPath does, ".exe"
+// added when the name has no extension).
 std::string FindProgram(const std::string& name);
 
 }  // namespace kelvad

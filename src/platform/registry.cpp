@@ -9,6 +9,8 @@
 #include "platform/file_system.h"
 
 #ifdef _WIN32
+#include "platform/windows_system.h"
+
 #include <windows.h>
 #endif
 
@@ -468,6 +470,9 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
           }
         }
         while (!hive.empty() && hive.front() == '\\') hive.erase(0, 1);
+        // Wine 6 and later name the hive from the object root:
+        // "\\Registry\\Machine" rather than "\\Machine".
+        if (StartsWith(LowerAscii(hive), "registry\\")) hive.erase(0, 9);
         std::string lower = LowerAscii(hive);
         if (lower == "machine" || StartsWith(lower, "machine\\")) {
           wine_root = RegistryRoot::kLocalMachine;
@@ -582,20 +587,21 @@ HKEY RootKey(RegistryRoot root) {
   return HKEY_LOCAL_MACHINE;
 }
 
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
-}
-
 // Read access is all a lookup needs; asking for more fails for users
-// without administrator rights on the local-machine hive.
+// without administrator rights on the local-machine hive. The 32-bit view
+// comes first: the word processor whose templates are looked up is a 32-bit
+// program, and on 64-bit Windows its keys live there (as a Wine prefix keeps
+// them under Wow6432Node); a key missing there is looked up in the native view.
 class OpenKey {
  public:
   OpenKey(RegistryRoot root, const std::string& path) {
-    ok_ = RegOpenKeyExW(RootKey(root), Wide(path).c_str(), 0, KEY_QUERY_VALUE, &key_) == ERROR_SUCCESS;
+    const std::wstring wide = WideFromUtf8(path);
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+      if (RegOpenKeyExW(RootKey(root), wide.c_str(), 0, KEY_QUERY_VALUE | view, &key_) == ERROR_SUCCESS) {
+        ok_ = true;
+        return;
+      }
+    }
   }
   ~OpenKey() {
     if (ok_) RegCloseKey(key_);
@@ -620,7 +626,7 @@ std::optional<std::string> WindowsRegistry::Value(RegistryRoot root, const std::
                                                   const std::string& value_name) const {
   OpenKey key(root, key_path);
   if (!key.ok()) return std::nullopt;
-  const std::wstring name = Wide(value_name);
+  const std::wstring name = WideFromUtf8(value_name);
   // Sized by the value itself, so that long values are read whole.
   for (int attempt = 0; attempt < 3; ++attempt) {
     DWORD type = 0;

@@ -134,5 +134,19 @@ TEST(WineRegistry, SixtyFourBitPrefixShowsWow6432NodeToThisProgram) {
   EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "C:\\T32");
 }
 
+TEST(WineRegistry, HivesNamedFromTheRegistryRootAsNewerWineWritesThem) {
+  const std::string machine =
+      "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n\n"
+      "[Software\\\\Wow6432Node\\\\Microsoft\\\\Office\\\\8.0\\\\Common\\\\FileNew\\\\LocalTemplates] 1\n"
+      "@=\"r:\\\\Vorlagen\"\n";
+  ExportedRegistry registry = ExportedRegistry::Parse(machine, "system.reg");
+  EXPECT_EQ(GetRegString(&registry, kTemplatesKey, ""), "r:\\Vorlagen");
+  const std::string user =
+      "WINE REGISTRY Version 2\n;; All keys relative to \\\\Registry\\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
+      "[Software\\\\Kelvad] 1\n\"Mine\"=\"yes\"\n";
+  ExportedRegistry user_registry = ExportedRegistry::Parse(user, "user.reg");
+  EXPECT_EQ(GetRegString(&user_registry, RegistryRoot::kCurrentUser, "Software\\Kelvad", "Mine"), "yes");
+}
+
 }  // namespace
 }  // namespace kelvad

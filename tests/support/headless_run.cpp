@@ -1,20 +1,122 @@
 #include "support/headless_run.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <vector>
+
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+
+#include "platform/file_system.h"
+#include "platform/windows_system.h"
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace kelvad::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+#ifdef _WIN32
+
+// The arguments split as a POSIX shell splits the tests' simple texts, so
+// that the tests say the same thing on both systems: blanks separate and
+// quotes group. A backslash stays as it is, since Windows paths are full of them.
+std::vector<std::string> SplitLikeAShell(const std::string& text) {
+  std::vector<std::string> words;
+  std::string word;
+  bool in_word = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\n') {
+      if (in_word) words.push_back(word);
+      word.clear();
+      in_word = false;
+    } else if (c == '\'' || c == '"') {
+      in_word = true;
+      for (++i; i < text.size() && text[i] != c; ++i) word += text[i];
+    } else {
+      in_word = true;
+      word += c;
+    }
+  }
+  if (in_word) words.push_back(word);
+  return words;
+}
+
+// One argument as CommandLineToArgvW and the C runtime read it back.
+std::wstring QuoteForWindows(const std::wstring& arg) {
+  if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
+  std::wstring quoted = L"\"";
+  size_t backslashes = 0;
+  for (wchar_t c : arg) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted + L"\"";
+}
+
+HANDLE OpenForChild(const fs::path& path, bool write) {
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  return CreateFileW(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                     &inherit, write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+int RunProgram(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
+  std::wstring line;
+  for (const std::string& arg : args) line += (line.empty() ? L"" : L" ") + QuoteForWindows(WideFromUtf8(arg));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = OpenForChild(L"NUL", false);
+  startup.hStdOutput = OpenForChild(out, true);
+  startup.hStdError = OpenForChild(err, true);
+  PROCESS_INFORMATION info{};
+  DWORD status = static_cast<DWORD>(-1);
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
+    WaitForSingleObject(info.hProcess, INFINITE);
+    GetExitCodeProcess(info.hProcess, &status);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+  for (HANDLE h : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(h);
+  return static_cast<int>(status);
+}
+
+// The console streams are text streams on Windows; the tests expect LF.
+std::string WithoutCarriageReturns(std::string text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+  }
+  return out;
+}
+
+int ProcessId() { return _getpid(); }
+
+#else
+
+int ProcessId() { return ::getpid(); }
+
+#endif
+
+}  // namespace
+
 void HeadlessRun::SetUp() {
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
   root = fs::temp_directory_path() /
-         ("kelvad_run_" + std::to_string(::getpid()) + "_" + test->test_suite_name() + "_" + test->name());
+         ("kelvad_run_" + std::to_string(ProcessId()) + "_" + test->test_suite_name() + "_" + test->name());
   fs::remove_all(root);
   fs::create_directories(root / "c");
   fs::create_directories(root / "data");
@@ -27,15 +129,27 @@ RunOutcome HeadlessRun::Generate(const std::string& args) {
 }
 
 RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) {
+  RunOutcome run;
+#ifdef _WIN32
+  (void)env;  // the variables tests remove are X11's and Qt's
+  // A drive mapping of the person running the tests must not leak in.
+  SetEnvironmentVariableW(L"KELVAD_DRIVES", nullptr);
+  // The program under test is built beside the tests.
+  std::vector<std::string> argv = {Utf8Path(HostPath(ModuleFileName()).parent_path() / "kelvad.exe")};
+  for (std::string& arg : SplitLikeAShell(args)) argv.push_back(std::move(arg));
+  run.status = RunProgram(argv, root / "out.txt", root / "err.txt");
+  run.out = WithoutCarriageReturns(Read(root / "out.txt"));
+  run.err = WithoutCarriageReturns(Read(root / "err.txt"));
+#else
   std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
   // A drive mapping or home directory of the person running the tests must not leak in.
-  std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " + KELVAD_BINARY + " " +
-                        args + " >" + out + " 2>" + err + " </dev/null";
-  RunOutcome run;
+  std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " +
+                        KELVAD_BINARY + " " + args + " >" + out + " 2>" + err + " </dev/null";
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.out = Read(out);
   run.err = Read(err);
+#endif
   return run;
 }
 

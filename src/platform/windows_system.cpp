@@ -1,0 +1,74 @@
+#include "platform/windows_system.h"
+
+#ifdef _WIN32
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdlib>
+
+namespace kelvad {
+
+std::wstring WideFromUtf8(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int size = static_cast<int>(utf8.size());
+  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), n);
+  return out;
+}
+
+std::string Utf8FromWide(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+std::string SystemDriveLetters() {
+  std::string letters;
+  DWORD mask = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (mask & (DWORD{1} << i)) letters += static_cast<char>('a' + i);
+  }
+  return letters;
+}
+
+unsigned SystemDriveType(char letter) {
+  char root[] = {letter, ':', '\\', '\0'};
+  return GetDriveTypeA(root);
+}
+
+std::string ModuleFileName() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return "";
+    if (n < path.size()) {
+      path.resize(n);
+      return Utf8FromWide(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::vector<std::string> CommandLineArguments() {
+  std::vector<std::string> args;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!wide) return args;
+  for (int i = 0; i < count; ++i) args.push_back(Utf8FromWide(wide[i]));
+  LocalFree(wide);
+  return args;
+}
+
+std::string EnvironmentValue(const char* name) {
+  const wchar_t* value = _wgetenv(WideFromUtf8(name).c_str());
+  return value ? Utf8FromWide(value) : "";
+}
+
+}  // namespace kelvad
+
+#endif

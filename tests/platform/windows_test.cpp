@@ -1,0 +1,297 @@
+// The Windows side of the platform layer against the real system: run
+// under Wine by the Windows build's test suite, or on Windows itself.
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cctype>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/sdk_search.h"
+#include "platform/dos_paths.h"
+#include "platform/drive_map.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "platform/program.h"
+#include "platform/registry.h"
+#include "platform/windows_system.h"
+
+namespace kelvad {
+namespace {
+
+namespace fs = std::filesystem;
+
+// "é" and "Ω": one has a byte in the ANSI code page, the other none, so a
+// name that passes through an ANSI call comes back changed.
+const std::string kName = "Caf\xC3\xA9 \xCE\xA9";
+
+// A scratch directory under the user's temporary directory, which Wine keeps on drive C.
+class WindowsScratch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    root = fs::temp_directory_path() / (std::string("kelvad_win_") + test->name());
+    fs::remove_all(root);
+    fs::create_directories(root);
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  std::string Root() const { return Utf8Path(root); }
+
+  fs::path root;
+  RealFileSystem real;
+};
+
+TEST_F(WindowsScratch, FileNamesKeepEveryCharacter) {
+  const std::string dir = JoinPath(Root(), kName);
+  real.MakeDirectory(dir);
+  // The name on disk is the one meant, not its ANSI approximation.
+  EXPECT_TRUE(fs::is_directory(root / WideFromUtf8(kName)));
+  const std::string file = JoinPath(dir, kName + ".txt");
+  real.Write(file, "first");
+  EXPECT_EQ(real.Stat(file), EntryKind::kFile);
+  EXPECT_EQ(real.List(dir), std::vector<std::string>{kName + ".txt"});
+  EXPECT_EQ(real.Read(file), "first");
+  // The report is replaced this way on every build.
+  WriteFileAtomically(real, file, "second");
+  EXPECT_EQ(real.Read(file), "second");
+  EXPECT_EQ(real.List(dir).size(), 1u);
+  real.Remove(file);
+  EXPECT_EQ(real.Stat(file), EntryKind::kNone);
+  EXPECT_THROW(real.MakeDirectory(dir), Error);
+}
+
+TEST_F(WindowsScratch, StoredNameComesFromTheDirectoryNotFromTheQuestion) {
+  // Windows finds "epochelp.dot" when asked for "EPOCHELP.DOT"; the help
+  // template search must still see the lower-case name and refuse it.
+  fs::create_directories(root / "Aleppo" / "Template");
+  std::ofstream(root / "Aleppo" / "Template" / "epochelp.dot").put('x');
+  fs::create_directories(root / "epoc32" / "release" / "wins" / "deb");
+  std::ofstream(root / "epoc32" / "release" / "wins" / "deb" / "EPOC.EXE").put('x');
+  DosDrives drives(real, {{'d', Root()}});
+  EXPECT_EQ(drives.StoredName("d:\\Aleppo\\Template\\EPOCHELP.DOT"), "epochelp.dot");
+  EXPECT_EQ(drives.StoredName("d:\\aleppo\\template\\epochelp.dot"), "epochelp.dot");
+  EXPECT_EQ(drives.StoredName("d:\\Aleppo\\Template"), "");
+  // The SDK marker is compared ignoring case, so an upper-case one is found.
+  SdkLocation sdk = SearchForSdk(drives);
+  EXPECT_EQ(sdk.drive, 'd');
+  EXPECT_EQ(sdk.release, 5);
+}
+
+TEST(WindowsDrives, RealDrivesHaveTheSystemsTypes) {
+  const std::string letters = SystemDriveLetters();
+  ASSERT_NE(letters.find('c'), std::string::npos) << letters;
+  SetEnvironmentVariableW(L"KELVAD_DRIVES", nullptr);
+  DriveChoice choice = ChooseDrives({});
+  EXPECT_FALSE(choice.created_default);
+  ASSERT_EQ(choice.drives.size(), letters.size());
+  for (char letter : letters) EXPECT_EQ(choice.drives[letter], std::string(1, letter) + ":/");
+
+  RealFileSystem real;
+  DosDrives drives(real, choice.drives);
+  EXPECT_EQ(drives.TypeOf('c'), DriveType::kFixed);
+  EXPECT_EQ(drives.TypeOf('C'), DriveType::kFixed);
+  for (char letter : letters) {
+    EXPECT_EQ(static_cast<unsigned>(drives.TypeOf(letter)), SystemDriveType(letter)) << letter;
+  }
+  // The root of a real drive is itself, never "c:", which is the drive's current directory.
+  EXPECT_EQ(drives.Resolve("c:\\"), "c:/");
+  EXPECT_EQ(drives.Resolve("C:\\windows\\..\\x"), "c:/x");
+  EXPECT_EQ(ParentPath("c:/x"), "c:/");
+  EXPECT_TRUE(drives.Exists("c:\\windows"));
+  EXPECT_EQ(drives.TypeOf('b') == DriveType::kNoRootDir, letters.find('b') == std::string::npos);
+}
+
+TEST(WindowsDrives, MappedDirectoriesAreFixedDisksInEitherSpelling) {
+  MemoryFileSystem memory;
+  DosDrives drives(memory, {{'e', "C:\\Somewhere\\Else\\"}, {'f', "d:"}, {'g', "D:\\"}});
+  EXPECT_EQ(drives.roots().at('e'), "C:/Somewhere/Else");
+  EXPECT_EQ(drives.roots().at('f'), "d:/");
+  EXPECT_EQ(drives.roots().at('g'), "D:/");
+  EXPECT_EQ(drives.TypeOf('e'), DriveType::kFixed);
+  EXPECT_EQ(drives.Resolve("e:\\Project\\GUI"), "C:/Somewhere/Else/Project/GUI");
+  EXPECT_EQ(drives.TypeOf('q'), DriveType::kNoRootDir);
+}
+
+TEST(WindowsProgram, DirectoryAndArgumentsComeFromTheSystem) {
+  const std::string dir = ProgramDirectory(nullptr);
+  EXPECT_TRUE(fs::is_regular_file(HostPath(dir) / "kelvad_tests.exe")) << dir;
+  // The arguments are the wide command line's, not argv's.
+  char fake[] = "ignored";
+  char* argv[] = {fake, fake, nullptr};
+  std::vector<std::string> args = ProgramArguments(2, argv);
+  std::vector<std::string> expected = CommandLineArguments();
+  expected.erase(expected.begin());
+  EXPECT_EQ(args, expected);
+}
+
+// Runs a program and waits for it; its exit status.
+DWORD RunAndWait(std::wstring line) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                      &info)) {
+    return static_cast<DWORD>(-1);
+  }
+  WaitForSingleObject(info.hProcess, INFINITE);
+  DWORD status = 1;
+  GetExitCodeProcess(info.hProcess, &status);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return status;
+}
+
+// Values are written by the system's own reg.exe (under Wine, "wine reg"),
+// so that the lookup is checked against the registry as another program
+// leaves it. The key lives under HKEY_LOCAL_MACHINE, as the word
+// processor's does; writing there needs administrator rights, which Wine
+// gives everyone.
+class WindowsRegistryLookup : public ::testing::Test {
+ protected:
+  static constexpr const char* kKey = "SOFTWARE\\Kelvad Tests\\FileNew\\LocalTemplates";
+
+  static void SetUpTestSuite() { Forget(); }
+  void TearDown() override { Forget(); }
+
+  static void Forget() {
+    for (const wchar_t* view : {L"32", L"64"}) {
+      RunAndWait(std::wstring(L"reg.exe delete \"HKLM\\SOFTWARE\\Kelvad Tests\" /f /reg:") + view);
+    }
+  }
+  // Imports the lines as values of the key, in one call of reg.exe; view "32" or "64".
+  static void Import(const std::string& lines, const std::string& view = "64") {
+    const std::string text =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + std::string(kKey) + "]\r\n" + lines;
+    const fs::path file = fs::temp_directory_path() / "kelvad_registry_test.reg";
+    const std::wstring wide = L"\xFEFF" + WideFromUtf8(text);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(wide.data()),
+                                                static_cast<std::streamsize>(wide.size() * sizeof(wchar_t)));
+    EXPECT_EQ(RunAndWait(L"reg.exe import \"" + file.wstring() + L"\" /reg:" + WideFromUtf8(view)), 0u) << lines;
+    fs::remove(file);
+  }
+
+  WindowsRegistry registry;
+};
+
+TEST_F(WindowsRegistryLookup, ReadsTheDefaultAndNamedValuesInUtf8) {
+  const std::string long_text(300, 'x');
+  Import("@=\"C:\\\\Vorlagen f\xC3\xBCr " + kName + "\"\r\n"
+         "\"Other\"=\"o\"\r\n"
+         "\"Empty\"=\"\"\r\n"
+         "\"Long\"=\"" + long_text + "\"\r\n"
+         "\"Number\"=dword:00000010\r\n");
+  EXPECT_EQ(GetRegString(&registry, kKey, ""), "C:\\Vorlagen f\xC3\xBCr " + kName);
+  EXPECT_EQ(GetRegString(&registry, RegistryRoot::kLocalMachine, kKey, "other"), "o");
+  // A value of nothing but its terminating zero is empty text.
+  EXPECT_EQ(GetRegString(&registry, kKey, "Empty"), "");
+  // Longer than the 255 characters a fixed buffer would hold: read whole.
+  EXPECT_EQ(GetRegString(&registry, kKey, "Long"), long_text);
+  EXPECT_EQ(GetRegString(&registry, kKey, "Number"), std::string("\x10\0\0\0", 4));
+}
+
+TEST_F(WindowsRegistryLookup, MissingKeyIsEmptyAndMissingValueIsError1001) {
+  EXPECT_FALSE(registry.HasKey(RegistryRoot::kLocalMachine, kKey));
+  EXPECT_EQ(GetRegString(&registry, kKey, ""), "");
+  Import("\"Other\"=\"o\"\r\n");
+  try {
+    GetRegString(&registry, kKey, "");
+    FAIL() << "no error for a key without its default value";
+  } catch (const RegistryError& e) {
+    EXPECT_EQ(e.number(), 1001);
+    EXPECT_EQ(e.source(), "GetRegString");
+    EXPECT_EQ(e.description(), "RegQueryValueEx failed!");
+  }
+  EXPECT_THROW(GetRegString(&registry, kKey, "Absent"), RegistryError);
+  // The same path under another root is another key.
+  EXPECT_EQ(GetRegString(&registry, RegistryRoot::kCurrentUser, kKey, "Other"), "");
+}
+
+TEST_F(WindowsRegistryLookup, The32BitViewComesFirst) {
+  Import("@=\"C:\\\\Native\"\r\n\"OnlyNative\"=\"n\"\r\n");
+  EXPECT_EQ(GetRegString(&registry, kKey, ""), "C:\\Native");
+  // What a 32-bit word processor wrote on 64-bit Windows lives in the 32-bit view.
+  Import("@=\"C:\\\\Office97\"\r\n", "32");
+  EXPECT_EQ(GetRegString(&registry, kKey, ""), "C:\\Office97");
+  // A key found in the 32-bit view answers alone: no value there is an error.
+  EXPECT_THROW(GetRegString(&registry, kKey, "OnlyNative"), RegistryError);
+}
+
+// Reads a whole file; empty when it does not exist.
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A byte of a batch file as the command interpreter writes it back: it
+// reads the file in the console's (OEM) code page and, with /A, writes its
+// output in the ANSI code page.
+std::string AnsiEchoOf(char oem_byte) {
+  wchar_t wide = 0;
+  MultiByteToWideChar(CP_OEMCP, 0, &oem_byte, 1, &wide, 1);
+  char ansi[4] = {};
+  int n = WideCharToMultiByte(CP_ACP, 0, &wide, 1, ansi, sizeof(ansi), nullptr, nullptr);
+  return std::string(ansi, static_cast<size_t>(n));
+}
+
+TEST_F(WindowsScratch, CommandInterpreterRunsTheLineInTheDirectoryWithoutBeingWaitedFor) {
+  // The job waits for a file that appears only after Start has returned.
+  const std::string dir = Utf8Path(root);
+  std::ofstream(root / "job.bat", std::ios::binary) << "@ECHO OFF\r\n"
+                                                        ":wait\r\n"
+                                                        "IF NOT EXIST go.txt GOTO wait\r\n"
+                                                        "ECHO ran in %CD%\r\n"
+                                                        "ECHO caf\x82\r\n"
+                                                        "ECHO done\r\n";
+  StartRequest request;
+  request.dos_directory = dir;
+  request.host_directory = dir;
+  request.drive = static_cast<char>(std::tolower(static_cast<unsigned char>(dir[0])));
+  request.drive_root = std::string(1, request.drive) + ":/";
+  request.command_line = dir + "\\job.bat > job.log";
+  SystemProcessStarter starter;
+  StartOutcome outcome = starter.Start(request);
+  ASSERT_TRUE(outcome.started) << outcome.explanation;
+  EXPECT_EQ(Slurp(root / "job.log").find("done"), std::string::npos);
+  std::ofstream(root / "go.txt").put('x');
+  std::string log;
+  for (int i = 0; i < 600 && log.find("done") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    log = Slurp(root / "job.log");
+  }
+  // "é" in code pages 437 and 850, written back as e9 in 1252.
+  EXPECT_EQ(log, "ran in " + fs::path(root).make_preferred().string() + "\r\ncaf" + AnsiEchoOf('\x82') +
+                     "\r\ndone\r\n");
+  // Let the interpreter let go of the directory before it is removed.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+}
+
+TEST(WindowsProcess, NothingStartsWhenTheDriveIsADirectoryStandingInForIt) {
+  StartRequest request;
+  request.command_line = "c:\\ProjectX\\ebld.bat > ebld.log";
+  request.dos_directory = "c:\\ProjectX";
+  request.host_directory = Utf8Path(fs::temp_directory_path());
+  request.drive = 'c';
+  request.drive_root = Utf8Path(fs::temp_directory_path());
+  SystemProcessStarter starter;
+  StartOutcome outcome = starter.Start(request);
+  EXPECT_FALSE(outcome.started);
+  EXPECT_NE(outcome.explanation.find("not to the drive itself"), std::string::npos) << outcome.explanation;
+}
+
+TEST(WindowsProcess, FindsProgramsOnThePath) {
+  EXPECT_NE(FindProgram("cmd"), "");
+  EXPECT_EQ(FindProgram("no-such-program-anywhere"), "");
+}
+
+}  // namespace
+}  // namespace kelvad
+
+#endif
