@@ -127,14 +127,14 @@ void ParseSettings(const json& object, ProjectDescription& out) {
   }
 }
 
-DescribedMenuEntry ParseMenu(const std::string& where, const json& object);
+DescribedMenuEntry ParseMenu(const std::string& where, const json& object, int depth);
 
-DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object) {
+DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object, int depth) {
   ExpectType(where, object, json::value_t::object, "an object");
   bool has_command = object.contains("command");
   bool has_title = object.contains("title");
   if (has_command && has_title) Fail(where, "is either an item (\"command\") or a menu (\"title\"), not both");
-  if (has_title) return ParseMenu(where, object);
+  if (has_title) return ParseMenu(where, object, depth);
   if (!has_command) Fail(where, "needs \"command\" (an item) or \"title\" (a menu)");
   CheckKeys(where, object, {"command", "text", "hotkey"});
   DescribedMenuEntry entry;
@@ -145,8 +145,15 @@ DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object) 
   return entry;
 }
 
-DescribedMenuEntry ParseMenu(const std::string& where, const json& object) {
+// depth counts the menu bar's menus as 1. Every level copies the entry
+// names above it and every later step walks the tree recursively, so a
+// deep enough tree exhausts memory or the stack long before the size
+// limit: the nesting is bounded instead.
+DescribedMenuEntry ParseMenu(const std::string& where, const json& object, int depth) {
   ExpectType(where, object, json::value_t::object, "an object");
+  if (depth > kMenuDepthLimit) {
+    Fail(where, "menus nest deeper than " + std::to_string(kMenuDepthLimit) + " levels");
+  }
   CheckKeys(where, object, {"title", "items"});
   DescribedMenuEntry menu;
   menu.where = where;
@@ -155,7 +162,7 @@ DescribedMenuEntry ParseMenu(const std::string& where, const json& object) {
   if (object.contains("items")) {
     const json& items = object.at("items");
     ExpectType(where + ".items", items, json::value_t::array, "an array");
-    for (size_t i = 0; i < items.size(); ++i) menu.items.push_back(ParseMenuEntry(Index(where + ".items", i), items[i]));
+    for (size_t i = 0; i < items.size(); ++i) menu.items.push_back(ParseMenuEntry(Index(where + ".items", i), items[i], depth + 1));
   }
   return menu;
 }
@@ -303,7 +310,7 @@ ProjectDescription ParseProjectDescription(std::string_view json_text) {
       const std::string where = Index("menus", i);
       ExpectType(where, menus[i], json::value_t::object, "an object");
       if (!menus[i].contains("title")) Fail(where, "needs \"title\": the menu bar holds menus only");
-      out.menus->push_back(ParseMenu(where, menus[i]));
+      out.menus->push_back(ParseMenu(where, menus[i], 1));
     }
   }
   if (root.contains("toolbar")) ParseToolbar(root.at("toolbar"), out);
