@@ -294,6 +294,11 @@ ProjectDescription ParseProjectDescription(std::string_view json_text) {
     root = json::parse(json_text.begin(), json_text.end(), std::ref(check));
   } catch (const json::parse_error& e) {
     throw DescriptionError("not valid JSON at " + LineAndColumn(json_text, e.byte) + ": " + ParseProblem(e));
+  } catch (const json::exception& e) {
+    // A number beyond a double ("1e400") is no parse_error and has no position.
+    std::string message = e.what();
+    size_t bracket = message.find("] ");
+    throw DescriptionError("not valid JSON: " + (bracket == std::string::npos ? message : message.substr(bracket + 2)));
   }
   if (!check.duplicate.empty()) throw DescriptionError("the key " + Quote(check.duplicate) + " is given twice in one object");
   ExpectType("the description", root, json::value_t::object, "an object");

@@ -133,6 +133,7 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
       {R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})",
        "menus[0].items[0]", "not both"},
       {R"({"menus": [], "menus": []})", "\"menus\"", "twice"},
+      {R"({"settings": {"vc_version": 1e400}})", "not valid JSON", "overflow parsing '1e400'"},
       {R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})",
        "menus[0].items[0]", "\"CmdNope\" is not in the command list"},
       {R"({"toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list"},
