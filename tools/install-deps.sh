@@ -2,19 +2,25 @@
 # Installs the Debian packages the build and the tests need, if any are missing.
 # With --windows also those of the Windows build: the MinGW-w64 cross
 # compiler, GoogleTest's sources to build with it, and Wine to run the result.
+# Other packages named as arguments are installed as well (fuzz/run.sh adds clang).
 set -euo pipefail
 packages=(cmake make g++ pkg-config nlohmann-json3-dev qt6-base-dev libgtest-dev libgmock-dev)
-windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+windows_packages=()
+for arg in "$@"; do
+  if [ "$arg" = "--windows" ]; then
+    windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+  else
+    packages+=("$arg")
+  fi
+done
 missing=()
 missing_windows=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ "${1:-}" = "--windows" ]; then
-  for p in "${windows_packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing_windows+=("$p")
-  done
-fi
+for p in "${windows_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing_windows+=("$p")
+done
 if [ $((${#missing[@]} + ${#missing_windows[@]})) -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"

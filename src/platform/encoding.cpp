@@ -16,6 +16,10 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 std::optional<unsigned char> ByteFor(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  // The unassigned bytes were read as the C1 controls of the same value;
+  // they go back to those bytes, so that a line read from a file and saved
+  // again keeps its bytes, as the Windows conversion does.
+  if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<unsigned char>(cp);
   for (size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == cp && cp != 0) return static_cast<unsigned char>(0x80 + i);
   }

@@ -12,7 +12,8 @@ bool FitsWindows1252(std::string_view utf8);
 
 // Converts UTF-8 to Windows-1252. A character without a byte of its own
 // becomes '?', as the Windows ANSI conversion does; malformed UTF-8 bytes
-// are taken as Windows-1252 bytes already.
+// are taken as Windows-1252 bytes already. The C1 controls U+0081, U+008D,
+// U+008F, U+0090 and U+009D become the unassigned bytes of the same value.
 std::string ToWindows1252(std::string_view utf8);
 
 // Converts Windows-1252 bytes to UTF-8 (the five unassigned bytes map to

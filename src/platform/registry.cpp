@@ -236,7 +236,7 @@ std::optional<std::string> ReadHexBytes(std::string_view text) {
   return bytes;
 }
 
-bool IsStringType(int type) { return type == 1 || type == 2 || type == 7; }
+bool IsStringType(std::uint32_t type) { return type == 1 || type == 2 || type == 7; }
 
 // The stored string without its terminating zero.
 std::string DropTerminator(std::string text) {
@@ -295,13 +295,15 @@ std::optional<ValueLine> ReadValueLine(std::string_view line, Format format) {
     for (int k = 0; k < 4; ++k) value.data += static_cast<char>((number >> (8 * k)) & 0xFF);
     return value;
   }
-  int type = 3;
+  std::uint32_t type = 3;
   std::string_view bytes_text;
   if (StartsWith(data, "hex:")) {
     bytes_text = data.substr(4);
   } else if (StartsWith(data, "hex(")) {
     size_t close = data.find("):");
     if (close == std::string_view::npos) return std::nullopt;
+    // A value type is a 32-bit number.
+    if (close - 4 > 8) return std::nullopt;
     type = 0;
     for (char c : data.substr(4, close - 4)) {
       if (HexDigit(c) < 0) return std::nullopt;

@@ -44,7 +44,9 @@ void ExpectType(const std::string& where, const json& value, json::value_t type,
 
 // Every key of the object must be one of the allowed ones.
 void CheckKeys(const std::string& where, const json& object, std::initializer_list<const char*> allowed) {
-  for (const auto& [key, value] : object.items()) {
+  for (const auto& item : object.items()) {
+    // Not a structured binding: clang 14, which builds the fuzz targets, cannot capture one.
+    const std::string& key = item.key();
     bool known = std::any_of(allowed.begin(), allowed.end(), [&](const char* name) { return key == name; });
     if (!known) {
       std::string list;
@@ -128,14 +130,14 @@ void ParseSettings(const json& object, ProjectDescription& out) {
   }
 }
 
-DescribedMenuEntry ParseMenu(const std::string& where, const json& object);
+DescribedMenuEntry ParseMenu(const std::string& where, const json& object, int depth);
 
-DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object) {
+DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object, int depth) {
   ExpectType(where, object, json::value_t::object, "an object");
   bool has_command = object.contains("command");
   bool has_title = object.contains("title");
   if (has_command && has_title) Fail(where, "is either an item (\"command\") or a menu (\"title\"), not both");
-  if (has_title) return ParseMenu(where, object);
+  if (has_title) return ParseMenu(where, object, depth);
   if (!has_command) Fail(where, "needs \"command\" (an item) or \"title\" (a menu)");
   CheckKeys(where, object, {"command", "text", "hotkey"});
   DescribedMenuEntry entry;
@@ -146,8 +148,15 @@ DescribedMenuEntry ParseMenuEntry(const std::string& where, const json& object) 
   return entry;
 }
 
-DescribedMenuEntry ParseMenu(const std::string& where, const json& object) {
+// depth counts the menu bar's menus as 1. Every level copies the entry
+// names above it and every later step walks the tree recursively, so a
+// deep enough tree exhausts memory or the stack long before the size
+// limit: the nesting is bounded instead.
+DescribedMenuEntry ParseMenu(const std::string& where, const json& object, int depth) {
   ExpectType(where, object, json::value_t::object, "an object");
+  if (depth > kMenuDepthLimit) {
+    Fail(where, "menus nest deeper than " + std::to_string(kMenuDepthLimit) + " levels");
+  }
   CheckKeys(where, object, {"title", "items"});
   DescribedMenuEntry menu;
   menu.where = where;
@@ -156,7 +165,7 @@ DescribedMenuEntry ParseMenu(const std::string& where, const json& object) {
   if (object.contains("items")) {
     const json& items = object.at("items");
     ExpectType(where + ".items", items, json::value_t::array, "an array");
-    for (size_t i = 0; i < items.size(); ++i) menu.items.push_back(ParseMenuEntry(Index(where + ".items", i), items[i]));
+    for (size_t i = 0; i < items.size(); ++i) menu.items.push_back(ParseMenuEntry(Index(where + ".items", i), items[i], depth + 1));
   }
   return menu;
 }
@@ -289,6 +298,11 @@ ProjectDescription ParseProjectDescription(std::string_view json_text) {
     root = json::parse(json_text.begin(), json_text.end());
   } catch (const json::parse_error& e) {
     throw DescriptionError("not valid JSON at " + LineAndColumn(json_text, e.byte) + ": " + ParseProblem(e));
+  } catch (const json::exception& e) {
+    // A number beyond a double ("1e400") is no parse_error and has no position.
+    std::string message = e.what();
+    size_t bracket = message.find("] ");
+    throw DescriptionError("not valid JSON: " + (bracket == std::string::npos ? message : message.substr(bracket + 2)));
   }
   DuplicateKeyCheck check;
   json::sax_parse(json_text.begin(), json_text.end(), &check);
@@ -307,7 +321,7 @@ ProjectDescription ParseProjectDescription(std::string_view json_text) {
       const std::string where = Index("menus", i);
       ExpectType(where, menus[i], json::value_t::object, "an object");
       if (!menus[i].contains("title")) Fail(where, "needs \"title\": the menu bar holds menus only");
-      out.menus->push_back(ParseMenu(where, menus[i]));
+      out.menus->push_back(ParseMenu(where, menus[i], 1));
     }
   }
   if (root.contains("toolbar")) ParseToolbar(root.at("toolbar"), out);

@@ -68,6 +68,9 @@ struct ProjectDescription {
 // this is refused unread.
 inline constexpr std::size_t kDescriptionSizeLimit = 4 << 20;
 
+// Cascades deeper than this are refused; no menu a person can use comes near it.
+inline constexpr int kMenuDepthLimit = 32;
+
 ProjectDescription ParseProjectDescription(std::string_view json_text);
 
 // Reads and parses the file (a host path).

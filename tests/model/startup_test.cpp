@@ -141,6 +141,10 @@ TEST(SettingsRecord, BadKeysAndValuesAreRefused) {
   EXPECT_EQ(s.vc_version, 4);
   ApplySetting(s, "name", " spaced ");
   EXPECT_EQ(s.name, " spaced ");
+  // A text setting ends up inside lines of generated files.
+  const std::string texts[] = {"two\nlines", "cr\r", "tab\t", std::string("nul\0", 4)};
+  for (const std::string& text : texts) EXPECT_THROW(ApplySetting(s, "app_name", text), Error) << text;
+  EXPECT_EQ(s.app_name, "AppName");
 }
 
 }  // namespace

@@ -83,6 +83,14 @@ TEST(RegistryExport, LaterLinesRemoveKeysAndValues) {
   EXPECT_EQ(GetRegString(&registry, "Software\\C", "V"), "");
 }
 
+TEST(RegistryExport, ValueTypesBeyondThirtyTwoBitsAreSkipped) {
+  const std::string file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\A]\n"
+                           "\"Big\"=hex(ffffffff):01,02\n\"Huge\"=hex(1ffffffff):01,02\n";
+  ExportedRegistry registry = ExportedRegistry::Parse(file, "test.reg");
+  EXPECT_EQ(GetRegString(&registry, "Software\\A", "Big"), "\x01\x02");
+  EXPECT_THROW(GetRegString(&registry, "Software\\A", "Huge"), RegistryError);
+}
+
 TEST(RegistryExport, ValuesOfAnUnknownRootAreNotFiledUnderThePreviousKey) {
   const std::string file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\A]\n\"V\"=\"1\"\n"
                            "[HKEY_CURRENT_CONFIG\\Software\\A]\n\"W\"=\"2\"\n";

@@ -133,6 +133,7 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
       {R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})",
        "menus[0].items[0]", "not both"},
       {R"({"menus": [], "menus": []})", "\"menus\"", "twice"},
+      {R"({"settings": {"vc_version": 1e400}})", "not valid JSON", "overflow parsing '1e400'"},
       {R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})",
        "menus[0].items[0]", "\"CmdNope\" is not in the command list"},
       {R"({"toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list"},
@@ -186,6 +187,33 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
 TEST(ProjectDescriptionErrors, Accepted) {
   EXPECT_EQ(Apply(R"({"menus": [], "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})").error, "");
   EXPECT_EQ(Apply(R"({"menus": [{"title": "\u00dcbersicht \u20ac"}]})").error, "");
+}
+
+// Menus nested `depth` levels deep, each a cascade of the one above.
+std::string NestedMenus(int depth) {
+  std::string json = R"({"menus": [)";
+  for (int level = 1; level <= depth; ++level) {
+    json += R"({"title": "M)" + std::to_string(level) + R"(", "items": [)";
+  }
+  json += R"({"command": "EEikCmdExit"})";
+  for (int level = 1; level <= depth; ++level) json += "]}";
+  return json + "]}";
+}
+
+TEST(ProjectDescriptionErrors, DeepCascadesAreRefusedBeforeTheyExhaustMemory) {
+  Applied deepest = Apply(NestedMenus(kMenuDepthLimit));
+  ASSERT_EQ(deepest.error, "");
+  const MenuNode* node = &deepest.model.menus[0];
+  for (int level = 1; level < kMenuDepthLimit; ++level) node = &node->children[0];
+  EXPECT_EQ(node->children[0].key, "I:EEikCmdExit");
+
+  EXPECT_NE(Apply(NestedMenus(kMenuDepthLimit + 1)).error.find("nest deeper than 32 levels"), std::string::npos);
+  // Within the size limit, but every level used to copy the names of the
+  // levels above it: gigabytes, or the stack, before the first refusal.
+  std::string where = "menus[0]";
+  for (int level = 1; level <= kMenuDepthLimit; ++level) where += ".items[0]";
+  std::string error = Apply(NestedMenus(100000)).error;
+  EXPECT_EQ(error.rfind(where + ": menus nest deeper", 0), 0u) << error.substr(0, 400);
 }
 
 TEST(ProjectDescriptionFile, MissingAndOversizedFiles) {
