@@ -48,19 +48,6 @@ std::optional<char32_t> Decode(std::string_view s, size_t& i) {
   return cp;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 }  // namespace
 
 bool FitsWindows1252(std::string_view utf8) {
@@ -95,6 +82,16 @@ std::string FromWindows1252(std::string_view bytes) {
     AppendUtf8(out, cp);
   }
   return out;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+    return;
+  }
+  int n = cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;  // continuation bytes
+  out += static_cast<char>(((0xFF << (7 - n)) & 0xFF) | (cp >> (6 * n)));
+  for (int k = n - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
 }
 
 std::string HtmlEscape(std::string_view text) {

@@ -20,6 +20,9 @@ std::string ToWindows1252(std::string_view utf8);
 // the C1 control characters of the same value).
 std::string FromWindows1252(std::string_view bytes);
 
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t code_point);
+
 // The text with &, <, >, " and ' written as HTML entities.
 std::string HtmlEscape(std::string_view text);
 

@@ -125,16 +125,6 @@ const std::array<char32_t, 256>& Cp1252() {
   return table;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-    return;
-  }
-  int n = cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;  // continuation bytes
-  out += static_cast<char>(((0xFF << (7 - n)) & 0xFF) | (cp >> (6 * n)));
-  for (int k = n - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
-}
-
 // Characters a paragraph can show: tab, and no other control character.
 bool Shown(char32_t cp) { return cp == '\t' || (cp >= 0x20 && (cp < 0x7F || cp > 0x9F)); }
 

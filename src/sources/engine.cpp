@@ -2,18 +2,11 @@
 
 #include "model/layout.h"
 #include "model/output_file.h"
+#include "sources/source_blocks.h"
 
 namespace kelvad {
 
 namespace {
-
-void SectionBanner(OutputFile& f, std::string_view title) {
-  f.BlankLine();
-  f.StarRule();
-  f.BoxedComment(title);
-  f.StarRule();
-  f.BlankLine();
-}
 
 void SubsectionBanner(OutputFile& f, std::string_view title) {
   f.BlankLine();
