@@ -15,14 +15,6 @@ using testing::WithoutLines;
 const char* const kEngineInclude =
     "#include \"engine.h\"                                                                  // Engine Class Def";
 
-TEST(DocumentSources, DefaultsMatchTheCheckedFilesByteForByte) {
-  GuiBuild build;
-  EXPECT_EQ(Visible(build.Header(GenerateDocHeader, "Doc.h")), Visible(Golden("sources/gui/defaults/Doc.h")));
-  EXPECT_EQ(Visible(build.Source(GenerateDocSource, "Doc.cpp")), Visible(Golden("sources/gui/defaults/Doc.cpp")));
-  EXPECT_EQ(build.tree.Find("INC:Doc.h")->image, 5);
-  EXPECT_EQ(build.tree.Find("GUI:Doc.cpp")->image, 4);
-}
-
 TEST(DocumentSources, EngineClearedDropsTheModelButKeepsTheStoreBlock) {
   GuiBuild build;
   build.settings.engine = false;
