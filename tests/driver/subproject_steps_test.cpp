@@ -35,7 +35,7 @@ class Steps : public ::testing::Test {
  protected:
   void SetUp() override {
     // Upper-case hex that the MMP files must turn to lower case.
-    build.settings.engine_uid = "0x0100AAAA"; build.settings.engine_unicode_uid = "0x0110BBBB";
+    build.settings.engine_uid = "0x0100AAAA"; build.settings.engine_unicode_uid = "0X0110BBBB";
     build.settings.gui_uid = "0x0100CCCC"; build.settings.gui_unicode_uid = "0x0110DDDD";
     build.context.sdk_release = 5;
     build.report.set_view(&watcher);
