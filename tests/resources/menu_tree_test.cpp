@@ -37,27 +37,24 @@ std::string Render(const std::vector<MenuNode>& roots) {
 
 // The menus panel's editing.
 
-// A new menu next to a root menu is another title; next to an item, a cascade in its menu.
-TEST(MenuEditing, WhereANewMenuGoes) {
+// A new menu or item goes before, after or as the last child of the
+// selected node: next to a root menu a menu is another title, next to an
+// item a cascade in its menu. An item takes the hotkey given, not its
+// command's.
+TEST(MenuEditing, NewNodesGoBeforeAfterOrAsLastChild) {
   CommandModel model = StartedModel();
   ASSERT_TRUE(InsertMenu(model, "M:View", Placement::kAfter, "Help"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kAfter, "Recent"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kBefore, "First"));
+  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kBefore, "EEikCmdEditUndo", "^z"));
+  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kAfter, "EEikCmdEditRedo", ""));
+  ASSERT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdSearchFind", "F"));
   std::vector<std::string> roots, file;
   for (const MenuNode& root : model.menus) roots.push_back(root.text);
   for (const MenuNode& child : model.menus[0].children) file.push_back(child.key);
   EXPECT_EQ(roots, (std::vector<std::string>{"File", "Edit", "View", "Help", "Tools"}));
   EXPECT_EQ(file, (std::vector<std::string>{"M:First", "I:EEikCmdFileNew", "M:Recent", "M:More", "I:EEikCmdExit"}));
-}
-
-TEST(MenuEditing, ItemsGoBeforeAfterOrAsLastChild) {
-  CommandModel model = StartedModel();
-  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kBefore, "EEikCmdEditUndo", "^z"));
-  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kAfter, "EEikCmdEditRedo", ""));
-  ASSERT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdSearchFind", "F"));
-  const MenuNode& edit = model.menus[1];
-  std::string rendered = Render(edit.children);
-  EXPECT_EQ(rendered,
+  EXPECT_EQ(Render(model.menus[1].children),
             "I:EEikCmdEditUndo \"Undo\" ^z\n"
             "I:EEikCmdEditCut \"Cut\" ^x\n"
             "I:EEikCmdEditRedo \"Redo\"\n"
