@@ -73,16 +73,6 @@ TEST(ProjectName, RefusesWhatIsNotOnePlainDirectoryName) {
   }
 }
 
-TEST(ProjectName, ExistingEntryIsFoundIgnoringCase) {
-  MemoryFileSystem fs;
-  fs.MakeDirectories("/c/projectx");
-  DosDrives drives(fs, {{'c', "/c"}});
-  EXPECT_TRUE(ProjectEntryExists(drives, 'c', "ProjectX"));
-  EXPECT_FALSE(ProjectEntryExists(drives, 'c', "ProjectY"));
-  fs.Write("/c/readme", "");
-  EXPECT_TRUE(ProjectEntryExists(drives, 'c', "README"));
-}
-
 TEST(SettingsRecord, ProjectDriveAndDirectory) {
   Settings s;
   EXPECT_EQ(s.ProjectDirectory(), "c:\\ProjectX");
