@@ -69,15 +69,6 @@ TEST_F(MmpFile, TargetTypeOtherThanLowerCaseAppGetsNoWinsBlock) {
   EXPECT_NE(bytes.find("TARGET\t\tProjectX.App\r\n"), std::string::npos);
 }
 
-TEST_F(MmpFile, UpperCaseUidsComeOutInLowerCase) {
-  MmpArguments a = GuiArguments();
-  a.uid = "0x1000006C 0x0ABCDEF1";
-  a.unicode_uid = "0x1000006c 0X0FEDCBA2";
-  const std::string bytes = Write(a, 5);
-  EXPECT_NE(bytes.find("\r\nUID\t\t0x1000006c 0x0abcdef1\r\n"), std::string::npos) << Visible(bytes);
-  EXPECT_NE(bytes.find("\r\nUNICODEUID\t\t0x1000006c 0x0fedcba2\r\n"), std::string::npos) << Visible(bytes);
-}
-
 TEST_F(MmpFile, AbsentArgumentsLeaveLinesOutOrFallBack) {
   const MmpArguments a = {.path = "c:\\ProjectX\\Engine\\bare.mmp", .target_type = "dll", .project = "ProjectX",
                           .subproject = "engine"};

@@ -69,6 +69,7 @@ TEST_F(HeadlessRun, BadCountAbandonsTheBuild) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("\"many\" is not a number"), std::string::npos);
   EXPECT_FALSE(fs::exists(root / "c" / "ProjectX"));
+  EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
 }
 
 TEST_F(HeadlessRun, UnusableArgumentsExitWithTwo) {

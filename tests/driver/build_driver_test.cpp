@@ -32,27 +32,23 @@ class MaximumWatcher : public ReportView {
   std::vector<int> maxima;
 };
 
-TEST(VersionString, IsKelvadV092) { EXPECT_EQ(GetVersionString(), "Kelvad V0.9.2"); }
-
+// One for the project, one for each template, and the typed counts of the
+// ticked text UIs and controls; the sum is rounded half to even.
 TEST(SubprojectCount, SumsTemplatesAndTypedCounts) {
-  Settings s;
-  s.controls = false;
-  s.text_ui_count = "3";
-  EXPECT_EQ(SubprojectCount(s), 6);
-  s.text_ui = false;
-  s.engine = s.gui = false;
-  EXPECT_EQ(SubprojectCount(s), 1);
-}
-
-TEST(SubprojectCount, RoundsTheSumHalfToEven) {
-  Settings s;  // 1 + engine + gui = 3
-  s.controls = false;
-  s.text_ui_count = "1.5";  // 4.5 -> 4
-  EXPECT_EQ(SubprojectCount(s), 4);
-  s.text_ui_count = "2.5";  // 5.5 -> 6
-  EXPECT_EQ(SubprojectCount(s), 6);
-  s.text_ui_count = " 2 ";
-  EXPECT_EQ(SubprojectCount(s), 5);
+  struct Case {
+    bool templates, text_ui;
+    const char* text_ui_count;
+    int expected;
+  } cases[] = {{true, true, "3", 6},   {false, false, "3", 1}, {true, true, "1.5", 4},
+               {true, true, "2.5", 6}, {true, true, " 2 ", 5}};
+  for (const Case& c : cases) {
+    Settings s;
+    s.controls = false;
+    s.engine = s.gui = c.templates;
+    s.text_ui = c.text_ui;
+    s.text_ui_count = c.text_ui_count;
+    EXPECT_EQ(SubprojectCount(s), c.expected) << c.text_ui_count;
+  }
 }
 
 TEST(SubprojectCount, TextThatIsNoNumberFailsNamingTheField) {
@@ -74,16 +70,6 @@ TEST(SubprojectCount, TextThatIsNoNumberFailsNamingTheField) {
   // A count of an unticked sub-project is never read.
   s.controls = false;
   EXPECT_EQ(SubprojectCount(s), 4);
-}
-
-TEST(BuildProject, NonNumericCountAbandonsBeforeAnythingIsWritten) {
-  TestBuild build;
-  build.settings.text_ui_count = "x";
-  BuildOutcome outcome = BuildProject(build.context);
-  EXPECT_FALSE(outcome.completed);
-  EXPECT_NE(outcome.error.find("Text UI"), std::string::npos);
-  EXPECT_EQ(build.fs.Stat("/c/ProjectX"), EntryKind::kNone);
-  EXPECT_EQ(build.fs.Stat("/data/kelvad.rtf"), EntryKind::kNone);
 }
 
 TEST(BuildProject, FirstMaximumIsTheSubprojectCount) {
@@ -127,7 +113,7 @@ TEST(BuildProject, RunsTheStagesInOrderAndLaunchesFromTheProjectDirectory) {
   EXPECT_EQ(build.drives.CurrentDirectory('c'), "\\ProjectX");
 }
 
-TEST(BuildProject, SavesTheWholeReportAsKelvadRtf) {
+TEST(BuildProject, SavesTheWholeReportAndWithoutLaunchSaysSo) {
   TestBuild build;
   build.context.launch = false;
   build.fs.Write("/data/kelvad.rtf", "old report");
@@ -136,6 +122,9 @@ TEST(BuildProject, SavesTheWholeReportAsKelvadRtf) {
   EXPECT_TRUE(outcome.report_saved);
   EXPECT_EQ(build.fs.Read("/data/kelvad.rtf"), build.report.Document());
   EXPECT_EQ(build.fs.Stat("/data/kelvad.rtf.new"), EntryKind::kNone);
+  EXPECT_FALSE(outcome.launched);
+  for (const auto& line : build.report.Lines()) EXPECT_EQ(line.find("Executing"), std::string::npos);
+  EXPECT_NE(outcome.closing_message.find("has not launched ebld.bat"), std::string::npos);
 }
 
 TEST(BuildProject, FailedReportSaveKeepsThePreviousReport) {
@@ -150,17 +139,6 @@ TEST(BuildProject, FailedReportSaveKeepsThePreviousReport) {
   EXPECT_EQ(build.fs.Read("/data/kelvad.rtf"), "old report");
 }
 
-TEST(BuildProject, NoLaunchLeavesTheExecutingLineOutAndSaysSo) {
-  TestBuild build;
-  build.context.launch = false;
-  BuildOutcome outcome = BuildProject(build.context);
-  ASSERT_TRUE(outcome.completed);
-  EXPECT_FALSE(outcome.launched);
-  for (const auto& line : build.report.Lines()) EXPECT_EQ(line.find("Executing"), std::string::npos);
-  EXPECT_NE(outcome.closing_message.find("has not launched ebld.bat"), std::string::npos);
-  EXPECT_EQ(build.fs.Stat("/c/ProjectX/ebld.bat"), EntryKind::kFile);
-}
-
 TEST(BuildProject, AStartThatFailsIsNeverReportedAsExecuted) {
   TestBuild build;
   FakeStarter starter(false);
@@ -172,16 +150,6 @@ TEST(BuildProject, AStartThatFailsIsNeverReportedAsExecuted) {
   const auto& lines = build.report.Lines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), "Not started:  c:\\ProjectX\\ebld.bat > ebld.log"), lines.end());
   for (const auto& line : lines) EXPECT_EQ(line.find("Executing"), std::string::npos);
-}
-
-TEST(BuildProject, WithoutTemplatesStillWritesDirectoriesAndEbld) {
-  TestBuild build;
-  build.settings.engine = build.settings.gui = false;
-  build.context.launch = false;
-  ASSERT_TRUE(BuildProject(build.context).completed);
-  EXPECT_EQ(build.fs.Stat("/c/ProjectX/Engine"), EntryKind::kNone);
-  EXPECT_EQ(build.fs.Stat("/c/ProjectX/GUI"), EntryKind::kNone);
-  EXPECT_EQ(build.fs.Stat("/c/ProjectX/ebld.bat"), EntryKind::kFile);
 }
 
 TEST(BuildProject, AFailingStepKeepsWhatWasWrittenAndSavesNoReport) {

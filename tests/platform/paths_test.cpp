@@ -92,17 +92,5 @@ TEST(DriveList, ParsesAssignmentsAndRejectsJunk) {
   EXPECT_EQ(ParseDriveAssignment("Z=/x")->first, 'z');
 }
 
-TEST(MemoryFiles, AtomicWriteKeepsTheOldFileOnFailure) {
-  MemoryFileSystem fs;
-  fs.MakeDirectories("/d");
-  fs.Write("/d/f", "old");
-  WriteFileAtomically(fs, "/d/f", "new");
-  EXPECT_EQ(fs.Read("/d/f"), "new");
-  fs.FailOn("/d/f");
-  EXPECT_THROW(WriteFileAtomically(fs, "/d/f", "newer"), Error);
-  EXPECT_EQ(fs.Read("/d/f"), "new");
-  EXPECT_EQ(fs.Stat("/d/f.new"), EntryKind::kNone);
-}
-
 }  // namespace
 }  // namespace kelvad

@@ -52,16 +52,6 @@ TEST(StandardCommands, FortyOneRecordsInTableOrder) {
             "EVelCmdViewToolbar | Show toolbar | ^t\nEVelCmdViewTopToolbar | Show top toolbar | ^T\n");
 }
 
-TEST(CommandNames, StandardPrefixesAreTheExactFourLeadingCharacters) {
-  EXPECT_TRUE(IsStandardCommandName("EEikCmdMine"));
-  EXPECT_TRUE(IsStandardCommandName("EVelThing"));
-  EXPECT_TRUE(IsStandardCommandName("EEik"));
-  EXPECT_FALSE(IsStandardCommandName("Eevi"));
-  EXPECT_FALSE(IsStandardCommandName("EEIKCmd"));
-  EXPECT_FALSE(IsStandardCommandName("EVE"));
-  EXPECT_FALSE(IsStandardCommandName(""));
-}
-
 TEST(CommandLookup, FirstRecordOfTheExactName) {
   CommandModel model = StartedModel();
   AddCommand(model, "CmdTwice", "first", "a");
@@ -171,12 +161,13 @@ TEST_F(CommandListFile, TextsSurviveASaveAndALoad) {
   EXPECT_EQ(Describe(UserCommands()), Describe(std::vector<Command>(rows.begin() + 41, rows.end())));
 }
 
+// The standard commands are those whose names start with exactly "EEik" or "EVel".
 TEST_F(CommandListFile, OnlyUserCommandsAreSavedInPlaceOfTheOldFile) {
   fs.Write(path, "CmdOld\r\nOld\r\n^o\r\n");
-  std::vector<Command> rows = {{"EEikCmdMine", "typed", ""}, {"EVelThing", "typed", ""}, {"Eevi", "e", ""},
-                               {"EEIKCmd", "E", "^E"}};
+  std::vector<Command> rows = {{"EEikCmdMine", "typed", ""}, {"EVelThing", "typed", ""}, {"EEik", "", ""},
+                               {"Eevi", "e", ""}, {"EEIKCmd", "E", "^E"}, {"EVE", "", ""}};
   ASSERT_EQ(SaveCommandList(fs, path, rows), "");
-  EXPECT_EQ(Visible(fs.Read(path)), Visible("Eevi\r\ne\r\n\r\nEEIKCmd\r\nE\r\n^E\r\n"));
+  EXPECT_EQ(Visible(fs.Read(path)), Visible("Eevi\r\ne\r\n\r\nEEIKCmd\r\nE\r\n^E\r\nEVE\r\n\r\n\r\n"));
   EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
 }
 

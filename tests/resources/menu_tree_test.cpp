@@ -37,27 +37,24 @@ std::string Render(const std::vector<MenuNode>& roots) {
 
 // The menus panel's editing.
 
-// A new menu next to a root menu is another title; next to an item, a cascade in its menu.
-TEST(MenuEditing, WhereANewMenuGoes) {
+// A new menu or item goes before, after or as the last child of the
+// selected node: next to a root menu a menu is another title, next to an
+// item a cascade in its menu. An item takes the hotkey given, not its
+// command's.
+TEST(MenuEditing, NewNodesGoBeforeAfterOrAsLastChild) {
   CommandModel model = StartedModel();
   ASSERT_TRUE(InsertMenu(model, "M:View", Placement::kAfter, "Help"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kAfter, "Recent"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kBefore, "First"));
+  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kBefore, "EEikCmdEditUndo", "^z"));
+  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kAfter, "EEikCmdEditRedo", ""));
+  ASSERT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdSearchFind", "F"));
   std::vector<std::string> roots, file;
   for (const MenuNode& root : model.menus) roots.push_back(root.text);
   for (const MenuNode& child : model.menus[0].children) file.push_back(child.key);
   EXPECT_EQ(roots, (std::vector<std::string>{"File", "Edit", "View", "Help", "Tools"}));
   EXPECT_EQ(file, (std::vector<std::string>{"M:First", "I:EEikCmdFileNew", "M:Recent", "M:More", "I:EEikCmdExit"}));
-}
-
-TEST(MenuEditing, ItemsGoBeforeAfterOrAsLastChild) {
-  CommandModel model = StartedModel();
-  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kBefore, "EEikCmdEditUndo", "^z"));
-  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCut", Placement::kAfter, "EEikCmdEditRedo", ""));
-  ASSERT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdSearchFind", "F"));
-  const MenuNode& edit = model.menus[1];
-  std::string rendered = Render(edit.children);
-  EXPECT_EQ(rendered,
+  EXPECT_EQ(Render(model.menus[1].children),
             "I:EEikCmdEditUndo \"Undo\" ^z\n"
             "I:EEikCmdEditCut \"Cut\" ^x\n"
             "I:EEikCmdEditRedo \"Redo\"\n"
@@ -178,40 +175,45 @@ TEST(HotkeyAvailability, TakenKeysBlockOnlyTheirModifier) {
 
 // The command, toolbar and hotkey panels' lists.
 
-// Deleting a row leaves the command in the list: filling the view again brings it back.
+// Deleting a row leaves the command in the list: filling the view again
+// brings it back. The view's own look-up agrees with the rule on its rows
+// after every change.
 TEST(CommandPanel, AddingAndDeletingRows) {
   CommandModel model = StartedModel();
   DefinedCommandsView view;
   view.Fill(model);
-  EXPECT_FALSE(CanAddCommandName(view.rows, "EEikCmdMine"));
-  EXPECT_FALSE(CanAddCommandName(view.rows, "EVelThing"));
-  EXPECT_TRUE(CanAddCommandName(view.rows, "CmdDemo"));
+  auto can_add = [&](const char* name) {
+    EXPECT_EQ(view.CanAdd(name), CanAddCommandName(view.rows, name)) << name;
+    return view.CanAdd(name);
+  };
+  EXPECT_FALSE(can_add("EEikCmdMine"));
+  EXPECT_FALSE(can_add("EVelThing"));
+  EXPECT_FALSE(can_add("EEikCmdNew"));
+  EXPECT_TRUE(can_add("CmdDemo"));
   ASSERT_TRUE(view.Add(model, "CmdDemo", "Demo", ComposeHotkey(HotkeyModifier::kCtrl, "d")));
-  EXPECT_FALSE(CanAddCommandName(view.rows, "CmdDemo"));
+  ASSERT_TRUE(view.Add(model, "CmdB", "B", ""));
+  EXPECT_FALSE(can_add("CmdDemo"));
   EXPECT_FALSE(view.Add(model, "CmdDemo", "Again", ""));
-  ASSERT_EQ(model.commands.size(), 42u);
-  EXPECT_EQ(model.commands.back().hotkey, "^d");
-  EXPECT_EQ(view.rows.back().name, "CmdDemo");
-  EXPECT_EQ(view.rows.back().menu_text, "Demo");
+  ASSERT_EQ(model.commands.size(), 43u);
+  EXPECT_EQ(model.commands[41].hotkey, "^d");
+  EXPECT_EQ(view.rows[41].name, "CmdDemo");
+  EXPECT_EQ(view.rows[41].menu_text, "Demo");
   ASSERT_TRUE(view.Add(model, "", "nameless", ""));
   EXPECT_EQ(view.Delete("EEikCmdExit"), DefinedCommandsView::Deletion::kRefused);
   EXPECT_EQ(view.Delete(""), DefinedCommandsView::Deletion::kNoKey);
   EXPECT_EQ(std::string(kNoKeyMessage), "Problem deleting item (no key!)");
   EXPECT_EQ(view.Delete("CmdDemo"), DefinedCommandsView::Deletion::kDeleted);
-  EXPECT_EQ(view.rows.size(), 42u);
+  EXPECT_EQ(view.rows.size(), 43u);
+  EXPECT_TRUE(can_add("CmdDemo"));
+  EXPECT_FALSE(can_add("CmdB"));
   EXPECT_NE(FindCommand(model, "CmdDemo"), nullptr);
   view.Fill(model);
-  EXPECT_EQ(view.rows.size(), 43u);
+  EXPECT_EQ(view.rows.size(), 44u);
+  EXPECT_FALSE(can_add("CmdDemo"));
 }
 
-TEST(ToolbarPanel, SecondRowForACommandIsRefused) {
-  CommandModel model = StartedModel();
-  EXPECT_TRUE(AddToolbarButton(model, "EEikCmdFileNew", "New"));
-  EXPECT_FALSE(AddToolbarButton(model, "EEikCmdFileNew", "New again"));
-  ASSERT_EQ(model.toolbar.size(), 1u);
-  EXPECT_EQ(model.toolbar[0].text, "New");
-}
-
+// Collecting the menu items again replaces the rows, even when the new tree
+// has as many items as the old one.
 TEST(HotkeysPanel, RowsAreMenuHotkeysThenExtrasOncePerCommand) {
   CommandModel model = StartedModel();
   CollectMenuItems(model);
@@ -225,6 +227,15 @@ TEST(HotkeysPanel, RowsAreMenuHotkeysThenExtrasOncePerCommand) {
   EXPECT_EQ(rows[12].command, "EEikCmdFileOpen");
   EXPECT_EQ(rows[13].hotkey, "i");
   EXPECT_EQ(model.extra_hotkeys[0].menu_text, "");
+
+  size_t items = model.menu_items.size();
+  ASSERT_TRUE(DeleteMenuNode(model.menus, "I:EEikCmdEditCut"));
+  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCopy", Placement::kBefore, "EEikCmdFileSave", "^s"));
+  CollectMenuItems(model);
+  ASSERT_EQ(model.menu_items.size(), items);
+  EXPECT_FALSE(AddExtraHotkey(model, "EEikCmdFileSave", "q"));
+  EXPECT_TRUE(AddExtraHotkey(model, "EEikCmdEditCut", "x"));
+  EXPECT_FALSE(AddExtraHotkey(model, "EEikCmdEditCut", "y"));
 }
 
 }  // namespace

@@ -77,65 +77,6 @@ CommandModel StartedModel() {
   return model;
 }
 
-// The model's look-ups stay right when its lists are changed directly or refilled.
-TEST(CommandModelIndexes, LookUpsAfterTheListsChange) {
-  CommandModel model = StartedModel();
-  ASSERT_NE(FindCommand(model, "EEikCmdExit"), nullptr);
-  ResetCommandList(model);
-  AddCommand(model, "CmdOnly", "Only", "");
-  EXPECT_EQ(FindCommand(model, "EEikCmdExit"), nullptr);
-  EXPECT_EQ(FindCommand(model, "CmdOnly")->menu_text, "Only");
-
-  AddUsedCommand(model, "CmdA");
-  model.used_commands.clear();
-  AddUsedCommand(model, "CmdA");
-  AddUsedCommand(model, "CmdA");
-  EXPECT_EQ(model.used_commands, std::vector<std::string>{"CmdA"});
-
-  EXPECT_TRUE(AddToolbarButton(model, "CmdA", "A"));
-  model.toolbar = {{"CmdB", "B"}};
-  EXPECT_TRUE(HasToolbarButton(model, "CmdB"));
-  EXPECT_FALSE(HasToolbarButton(model, "CmdA"));
-  EXPECT_TRUE(AddToolbarButton(model, "CmdA", "A"));
-  EXPECT_FALSE(AddToolbarButton(model, "CmdB", "B"));
-}
-
-// Collecting the menu items again replaces the hotkeys panel's rows, even
-// when the new tree has as many items as the old one.
-TEST(CommandModelIndexes, ExtraHotkeysFollowTheCollectedItems) {
-  CommandModel model = StartedModel();
-  CollectMenuItems(model);
-  EXPECT_FALSE(AddExtraHotkey(model, "EEikCmdEditCut", "x"));  // ^x on its item
-  size_t items = model.menu_items.size();
-  ASSERT_TRUE(DeleteMenuNode(model.menus, "I:EEikCmdEditCut"));
-  ASSERT_TRUE(InsertMenuItem(model, "I:EEikCmdEditCopy", Placement::kBefore, "EEikCmdFileSave", "^s"));
-  CollectMenuItems(model);
-  ASSERT_EQ(model.menu_items.size(), items);
-  EXPECT_FALSE(AddExtraHotkey(model, "EEikCmdFileSave", "q"));
-  EXPECT_TRUE(AddExtraHotkey(model, "EEikCmdEditCut", "x"));
-  EXPECT_FALSE(AddExtraHotkey(model, "EEikCmdEditCut", "y"));
-}
-
-TEST(CommandModelIndexes, DefinedCommandsViewAfterDeletingAndFilling) {
-  CommandModel model = StartedModel();
-  DefinedCommandsView view;
-  view.Fill(model);
-  ASSERT_TRUE(view.Add(model, "CmdA", "A", ""));
-  ASSERT_TRUE(view.Add(model, "CmdB", "B", ""));
-  EXPECT_FALSE(view.CanAdd("CmdA"));
-  EXPECT_FALSE(view.CanAdd("EEikCmdNew"));
-  EXPECT_EQ(view.Delete("CmdA"), DefinedCommandsView::Deletion::kDeleted);
-  EXPECT_TRUE(view.CanAdd("CmdA"));
-  EXPECT_FALSE(view.CanAdd("CmdB"));
-  EXPECT_EQ(view.Delete("CmdB"), DefinedCommandsView::Deletion::kDeleted);
-  view.Fill(model);  // both are still commands
-  EXPECT_FALSE(view.CanAdd("CmdA"));
-  EXPECT_FALSE(view.CanAdd("CmdB"));
-  for (const char* name : {"CmdA", "CmdC", "EVelCmdZoomSet", ""}) {
-    EXPECT_EQ(view.CanAdd(name), CanAddCommandName(view.rows, name)) << name;
-  }
-}
-
 // The description reader's check of an extra hotkey agrees with the hotkeys
 // panel's availability rule for every hotkey the panel can compose, whatever
 // hotkeys the menu items carry (commands saved in cmdlist.dat may bring any).
@@ -183,20 +124,6 @@ TEST(ProjectDescriptionHotkeys, ExtraHotkeysFollowTheAvailabilityRule) {
     }
   }
   EXPECT_EQ(refused, 4);  // ^k, ^K, m and n
-}
-
-TEST(ProjectDescriptionJson, KeysRepeatOnlyWithinOneObject) {
-  Settings settings;
-  CommandModel model = StartedModel();
-  try {
-    ApplyProjectDescription(ParseProjectDescription(R"({"commands": [{"name": "CmdA", "name": "CmdB"}]})"),
-                            settings, model);
-    ADD_FAILURE() << "accepted";
-  } catch (const DescriptionError& e) {
-    EXPECT_NE(std::string(e.what()).find("\"name\" is given twice"), std::string::npos) << e.what();
-  }
-  EXPECT_NO_THROW(ParseProjectDescription(
-      R"({"commands": [{"name": "CmdA", "text": "A"}, {"name": "CmdB", "text": "B"}], "toolbar": [{"text": "t", "command": "CmdA"}]})"));
 }
 
 }  // namespace

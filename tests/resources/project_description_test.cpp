@@ -133,6 +133,7 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
       {R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})",
        "menus[0].items[0]", "not both"},
       {R"({"menus": [], "menus": []})", "\"menus\"", "twice"},
+      {R"({"commands": [{"name": "CmdA", "name": "CmdB"}]})", "\"name\"", "given twice"},
       {R"({"settings": {"vc_version": 1e400}})", "not valid JSON", "overflow parsing '1e400'"},
       {R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})",
        "menus[0].items[0]", "\"CmdNope\" is not in the command list"},
@@ -187,6 +188,9 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
 TEST(ProjectDescriptionErrors, Accepted) {
   EXPECT_EQ(Apply(R"({"menus": [], "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})").error, "");
   EXPECT_EQ(Apply(R"({"menus": [{"title": "\u00dcbersicht \u20ac"}]})").error, "");
+  // Keys repeat only within one object.
+  EXPECT_EQ(Apply(R"({"commands": [{"name": "CmdA", "text": "A"}, {"name": "CmdB", "text": "B"}],
+      "toolbar": [{"text": "t", "command": "CmdA"}]})").error, "");
 }
 
 // Menus nested `depth` levels deep, each a cascade of the one above.

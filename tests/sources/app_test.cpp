@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "resources/resource_script.h"
 #include "sources/app.h"
 #include "sources/app_ui.h"
+#include "sources/app_view.h"
 #include "sources/doc.h"
-#include "sources/msg_requester.h"
+#include "sources/engine.h"
 #include "sources/gui_fixture.h"
+#include "sources/msg_requester.h"
 
 namespace kelvad {
 namespace {
@@ -13,54 +16,53 @@ using testing::Golden;
 using testing::GuiBuild;
 using testing::Visible;
 
-// The counts each file reports are checked with the whole GUI step; closing
-// leaves the shared counter at zero.
-TEST(ApplicationSources, DefaultsMatchTheCheckedFilesByteForByte) {
-  GuiBuild build;
-  EXPECT_EQ(Visible(build.Source(GenerateMainSource, "Main.cpp")), Visible(Golden("sources/gui/defaults/Main.cpp")));
-  EXPECT_EQ(Visible(build.Header(GenerateAppHeader, "App.h")), Visible(Golden("sources/gui/defaults/App.h")));
-  EXPECT_EQ(Visible(build.Source(GenerateAppSource, "App.cpp")), Visible(Golden("sources/gui/defaults/App.cpp")));
-  EXPECT_EQ(build.context.lines_written, 0);
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+  return text;
 }
 
-// A name with a space goes verbatim into every name formed from it. The
-// requester's class is declared under one name and constructed under
-// another, as the example has it.
-TEST(ApplicationSources, ANameWithASpaceIsUsedVerbatimInEveryFile) {
-  struct Case {
+// A name with a space and a letter outside ASCII, as long as "ProjectX":
+// every file is the checked file with the name put in verbatim (in
+// Windows-1252) and upper-cased, Latin-1 letters included, in resource
+// names. A place that drops, cleans or mis-cases the name, or pads by bytes
+// rather than characters, shows as a difference.
+TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
+  GuiBuild build;
+  build.settings.name = "Caf\u00e9 App";
+  build.Prepare();
+  build.UseSampleCommands();
+  struct File {
     GuiBuild::Generator generate;
     const char* file;
     bool header;
-    std::vector<std::string> fragments;
+    const char* golden;
   };
-  const std::vector<Case> cases = {
-      {GenerateAppHeader, "App.h", true,
-       {"\r\n#ifndef __My App_APP_H ", "\r\nclass CMy AppApplication : public CEikApplication\r\n",
-        "\r\nconst TUid KUidMy AppApp = { 0x01100253 } ;\r\n", "/* My App.app "}},
-      {GenerateMainSource, "Main.cpp", false, {"\r\n    return(new CMy AppApplication);\r\n"}},
-      {GenerateAppSource, "App.cpp", false,
-       {"\r\n    return CMy AppDocument::NewL(*this);\r\n", "\r\n// -----> CMy AppApplication (implementation)\r\n"}},
-      {GenerateDocHeader, "Doc.h", true,
-       {"\r\nclass CMy AppDocument : public CEikDocument\r\n", "\r\n#ifndef __My App_DOC_H "}},
-      {GenerateDocSource, "Doc.cpp", false,
-       {"\r\n    aStreamDic.AssignL(KUidMy AppApp, id);\r\n", "\r\n    return new(ELeave) CMy AppAppUi;\r\n",
-        "/* CMy AppDoc (implementation) "}},
-      {GenerateAppUiHeader, "AppUI.h", true,
-       {"\r\n#define KMy AppDefaultFilePath _L(\"C:\\\\\")\r\n", "\r\n    CMy AppAppView* iAppView;\r\n"}},
-      {GenerateAppUiSource, "AppUI.cpp", false,
-       {"\r\n#include <My App.rsg>     ", "\r\n#include \"My App.hrh\"     ", "\r\nCMy AppAppUi::~CMy AppAppUi()\r\n"}},
-      {GenerateMsgIReqHeader, "MsgI.h", true,
-       {"\r\nclass CMy AppRequester: Public CActive\r\n", "\r\n  CMy AppMsgIReq( CMy AppAppUi* aAppUi ) ;\r\n"}},
-      {GenerateMsgIReqSource, "MsgI.cpp", false,
-       {"\r\nCMy AppMsgIReq::CMy AppMsgIReq(CExampleAppUi * aAppUi)\r\n", "/* My App.app "}},
+  const File files[] = {
+      {GenerateMainSource, "Main.cpp", false, "defaults"},    {GenerateAppHeader, "App.h", true, "defaults"},
+      {GenerateAppSource, "App.cpp", false, "defaults"},      {GenerateDocHeader, "Doc.h", true, "defaults"},
+      {GenerateDocSource, "Doc.cpp", false, "defaults"},      {GenerateAppUiHeader, "AppUI.h", true, "defaults"},
+      {GenerateAppUiSource, "AppUI.cpp", false, "defaults"},  {GenerateAppViewHeader, "AppView.h", true, "defaults"},
+      {GenerateAppViewSource, "AppView.cpp", false, "defaults"}, {GenerateMsgIReqHeader, "MsgI.h", true, "messaging"},
+      {GenerateMsgIReqSource, "MsgI.cpp", false, "messaging"},
   };
-  GuiBuild build;
-  build.settings.name = "My App";
-  build.Prepare();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    std::string bytes = c.header ? build.Header(c.generate, c.file) : build.Source(c.generate, c.file);
-    for (const std::string& fragment : c.fragments) EXPECT_NE(bytes.find(fragment), std::string::npos) << fragment;
+  auto renamed = [](const std::string& golden) {
+    return ReplaceAll(ReplaceAll(Golden(golden), "ProjectX", "Caf\xE9 App"), "PROJECTX", "CAF\xC9 APP");
+  };
+  for (const File& f : files) {
+    SCOPED_TRACE(f.file);
+    const std::string bytes = f.header ? build.Header(f.generate, f.file) : build.Source(f.generate, f.file);
+    EXPECT_EQ(Visible(bytes), Visible(renamed(std::string("sources/gui/") + f.golden + "/" + f.file)));
+  }
+  build.drives.MakeDirectory(build.settings.ProjectDirectory() + "\\Engine");
+  build.tree.Add("", "ENG", "engine", 7, 6);
+  GenerateEngineSource(build.context, "engine.cpp", build.settings.ProjectDirectory() + "\\Engine");
+  EXPECT_EQ(Visible(build.Bytes(build.settings.ProjectDirectory() + "\\Engine\\engine.cpp")),
+            Visible(renamed("sources/engine/both.cpp")));
+  // The handler names text buffers that the resource script defines.
+  GenerateResourceScript(build.context, build.settings.name, build.GuiDir(), build.settings.name);
+  const std::string script = build.Gui("Caf\u00e9 App.rss");
+  for (const char* resource : {"DOCUMENT_UNCHANGED", "REVERT_TITLE", "REVERT_TEXT"}) {
+    EXPECT_NE(script.find(std::string("RESOURCE TBUF R_CAF\xC9 APP_") + resource + " "), std::string::npos) << resource;
   }
 }
 

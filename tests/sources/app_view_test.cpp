@@ -12,16 +12,6 @@ using testing::LastWroteLine;
 using testing::Visible;
 using testing::WithoutLines;
 
-TEST(ViewSources, DefaultsMatchTheCheckedFilesByteForByte) {
-  GuiBuild build;
-  EXPECT_EQ(Visible(build.Header(GenerateAppViewHeader, "AppView.h")),
-            Visible(Golden("sources/gui/defaults/AppView.h")));
-  EXPECT_EQ(Visible(build.Source(GenerateAppViewSource, "AppView.cpp")),
-            Visible(Golden("sources/gui/defaults/AppView.cpp")));
-  EXPECT_EQ(build.tree.Children("INC"), std::vector<std::string>{"INC:AppView.h"});
-  EXPECT_EQ(build.tree.Children("GUI"), std::vector<std::string>{"GUI:AppView.cpp"});
-}
-
 TEST(ViewSources, EngineClearedTakesOnlyTheRectangleButKeepsSetModel) {
   GuiBuild build;
   build.settings.engine = false;

@@ -71,32 +71,5 @@ INSTANTIATE_TEST_SUITE_P(StreamAndStoreOptions, EngineFiles,
                                            EngineCase{"store", false, true, 30, 64}),
                          [](const auto& info) { return std::string(info.param.golden); });
 
-TEST(EngineSource, ProjectNameChangesOnlyTheResetComment) {
-  TestBuild build;
-  build.settings.name = "My Pröject";
-  build.MakeProjectDirectories({"\\Engine"});
-  build.tree.Add("", "ENG", "engine", 7, 6);
-  GenerateEngineSource(build.context, "engine.cpp", "c:\\My Pröject\\Engine");
-  std::string expected = Golden("sources/engine/both.cpp");
-  const std::string old_comment = "'CProjectXDocument::ResetModelL()'";
-  expected.replace(expected.find(old_comment), old_comment.size(), "'CMy Pr\xF6ject" "Document::ResetModelL()'");
-  EXPECT_EQ(Visible(build.Bytes("c:\\My Pröject\\Engine\\engine.cpp")), Visible(expected));
-}
-
-TEST(EngineSource, RegeneratingReplacesTheFileWithTheSameBytes) {
-  TestBuild build;
-  build.MakeProjectDirectories({"\\Engine"});
-  build.tree.Add("", "ENG", "engine", 7, 6);
-  build.drives.WriteFile("c:\\ProjectX\\Engine\\engine.cpp", std::string(20000, 'x'));
-  GenerateEngineSource(build.context, "engine.cpp", "c:\\ProjectX\\Engine");
-  const std::string first = build.Bytes("c:\\ProjectX\\Engine\\engine.cpp");
-  // A second build has a fresh project tree.
-  build.tree.Clear();
-  build.tree.Add("", "ENG", "engine", 7, 6);
-  GenerateEngineSource(build.context, "engine.cpp", "c:\\ProjectX\\Engine");
-  EXPECT_EQ(build.Bytes("c:\\ProjectX\\Engine\\engine.cpp"), first);
-  EXPECT_EQ(first, Golden("sources/engine/both.cpp"));
-}
-
 }  // namespace
 }  // namespace kelvad

@@ -39,13 +39,14 @@ struct GuiBuild : TestBuild {
   }
 
   // A toolbar of three buttons and menus that hold every standard command
-  // the handler knows and one of the project's own.
+  // the handler knows and one of the project's own, named after the project.
   void UseSampleCommands() {
     commands.toolbar = {{"EEikCmdFileNew", "New"}, {"EEikCmdFileOpen", "Open"}, {"EEikCmdFileSave", "Save"}};
     commands.menu_items.clear();
-    for (const char* id : {"EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs",
-                           "EEikCmdFileRevert", "EEikCmdExit", "EProjectXCmdZoom", "EEikCmdHelpContents",
-                           "EEikCmdHelpAbout"}) {
+    for (const std::string& id :
+         std::vector<std::string>{"EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs",
+                                  "EEikCmdFileRevert", "EEikCmdExit", "E" + settings.name + "CmdZoom",
+                                  "EEikCmdHelpContents", "EEikCmdHelpAbout"}) {
       commands.menu_items.push_back({id, "", ""});
     }
   }

@@ -24,6 +24,7 @@ std::vector<std::pair<std::string, std::string>> Written(const Report& report) {
 
 // The build's own command model is empty, so the handler has no cases and
 // its count differs from the sample's; every other file is the default one.
+// Headers hang in the tree with the header picture, sources with the source one.
 TEST(GuiStep, WritesTheNineSourcesInOrderWithTheirCountsAndTreeNodes) {
   TestBuild build;
   build.context.launch = false;
@@ -44,6 +45,10 @@ TEST(GuiStep, WritesTheNineSourcesInOrderWithTheirCountsAndTreeNodes) {
               std::make_pair("c:\\ProjectX\\" + file, "\tWrote " + count + " lines."));
     std::string name = file.substr(file.find('\\') + 1);
     if (name != "AppUI.cpp") EXPECT_EQ(build.Bytes("c:\\ProjectX\\" + file), Golden("sources/gui/defaults/" + name));
+    const bool header = file[0] == 'I';
+    const TreeNode* node = build.tree.Find((header ? "INC:" : "GUI:") + name);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->image, header ? 5 : 4);
   }
   // The engine sources come before, and no requester is written.
   EXPECT_TRUE(std::any_of(written.begin(), first,

@@ -9,14 +9,6 @@ namespace {
 using testing::Golden;
 using testing::GuiBuild;
 using testing::SplitLines;
-using testing::Visible;
-
-TEST(RequesterSources, BothFilesMatchTheCheckedFilesByteForByte) {
-  GuiBuild build;
-  EXPECT_EQ(Visible(build.Header(GenerateMsgIReqHeader, "MsgI.h")), Visible(Golden("sources/gui/messaging/MsgI.h")));
-  EXPECT_EQ(Visible(build.Source(GenerateMsgIReqSource, "MsgI.cpp")),
-            Visible(Golden("sources/gui/messaging/MsgI.cpp")));
-}
 
 // Opened past the output file writer: no tree node, no report line, and
 // the shared counter is neither reset nor reported.
