@@ -13,8 +13,8 @@ using testing::Visible;
 
 // A project with its help directories and the tree node the batch files
 // hang under.
-struct HelpBuild : TestBuild {
-  explicit HelpBuild(const std::string& name = "ProjectX", const std::string& drive = "c:") {
+struct HelpProjectBuild : TestBuild {
+  explicit HelpProjectBuild(const std::string& name = "ProjectX", const std::string& drive = "c:") {
     settings.name = name;
     settings.drive = drive;
     if (drive != "c:") {
@@ -33,7 +33,7 @@ TEST(HelpProjectFile, EightLinesWithAbsoluteDirectoriesAndUnquotedNames) {
   };
   for (const Case& c : {Case{"ProjectX", "c:", "c:\\ProjectX\\help"}, Case{"My App", "d:", "d:\\My App\\help"}}) {
     SCOPED_TRACE(c.name);
-    HelpBuild build(c.name, c.drive);
+    HelpProjectBuild build(c.name, c.drive);
     GenerateHelpProject(build.context, c.name, c.name + ".alp", build.Help());
     EXPECT_EQ(Visible(build.Bytes(c.help + "\\" + c.name + ".alp")),
               Visible(CrLf({"inputdirectory " + c.help + "\\documents\\", "outputdirectory " + c.help + "\\database\\",
@@ -44,7 +44,7 @@ TEST(HelpProjectFile, EightLinesWithAbsoluteDirectoriesAndUnquotedNames) {
 }
 
 TEST(HelpStyles, SevenLinesWithBulletsAndQuotedEffects) {
-  HelpBuild build;
+  HelpProjectBuild build;
   GenerateHelpStyles(build.context, "ProjectX", "ProjectX.alc", build.Help());
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\ProjectX.alc")),
             Visible(CrLf({"<bodystyle fontstyle=sansserif size=10>", "<titlestyle fontstyle=sansserif size=14>",
@@ -55,14 +55,14 @@ TEST(HelpStyles, SevenLinesWithBulletsAndQuotedEffects) {
 }
 
 TEST(HelpOrderFile, IsZeroBytesAndReplacesAnOldOne) {
-  HelpBuild build;
+  HelpProjectBuild build;
   build.drives.WriteFile("c:\\ProjectX\\help\\documents\\ProjectX.ord", "old topics\r\n");
   GenerateHelpOrderFile(build.context, "ProjectX", "ProjectX.ord", build.Help() + "\\documents");
   EXPECT_EQ(build.Bytes("c:\\ProjectX\\Help\\Documents\\ProjectX.ord"), "");
 }
 
 TEST(HelpProjectFiles, BypassTheOutputFileWriter) {
-  HelpBuild build;
+  HelpProjectBuild build;
   build.context.lines_written = 3;
   size_t lines = build.report.Lines().size();
   GenerateHelpProject(build.context, "ProjectX", "ProjectX.alp", build.Help());
@@ -79,7 +79,7 @@ TEST(HelpProjectFiles, BypassTheOutputFileWriter) {
 TEST(HelpBatchFiles, MatchTheirGoldenFilesAndAreReported) {
   for (const auto& [name, drive] : {std::pair<std::string, std::string>{"ProjectX", "c:"}, {"My App", "d:"}}) {
     SCOPED_TRACE(name);
-    HelpBuild build(name, drive);
+    HelpProjectBuild build(name, drive);
     GenerateHelpGenBat(build.context, build.Help(), name);
     const std::vector<std::string>& lines = build.report.Lines();
     const std::string gen = build.Help() + "\\HelpGen.bat";
@@ -107,7 +107,7 @@ TEST(HelpBatchFiles, MatchTheirGoldenFilesAndAreReported) {
 // --- The help step
 
 TEST(HelpStep, WritesTheFilesInOrderWithTheirReportLines) {
-  HelpBuild build;
+  HelpProjectBuild build;
   BuildHelpFiles(build.context);  // no help template: the document is aborted, the step goes on
   std::vector<std::string> generating;
   for (const std::string& line : build.report.Lines()) {
@@ -125,7 +125,7 @@ TEST(HelpStep, WritesTheFilesInOrderWithTheirReportLines) {
 TEST(HelpStep, CopyScriptOnlyWithTheGeneratingScript) {
   for (bool gen : {true, false}) {
     for (bool copy : {true, false}) {
-      HelpBuild build;
+      HelpProjectBuild build;
       build.settings.help_gen_bat = gen;
       build.settings.help_copy_bat = copy;
       BuildHelpFiles(build.context);
@@ -136,7 +136,7 @@ TEST(HelpStep, CopyScriptOnlyWithTheGeneratingScript) {
 }
 
 TEST(HelpStep, NothingButTheStageWithoutHelp) {
-  HelpBuild build;
+  HelpProjectBuild build;
   build.settings.help = false;
   size_t before = build.report.Lines().size();
   BuildHelpFiles(build.context);

@@ -14,6 +14,8 @@
 namespace kelvad {
 namespace {
 
+using testing::StartedModel;
+
 using testing::Visible;
 
 std::vector<Command> StandardSet() {
@@ -26,13 +28,6 @@ std::string Describe(const std::vector<Command>& commands) {
   std::string out;
   for (const Command& c : commands) out += c.name + " | " + c.menu_text + " | " + c.hotkey + "\n";
   return out;
-}
-
-CommandModel StartedModel() {
-  CommandModel model;
-  LoadStandardCommands(model);
-  BuildDefaultMenus(model);
-  return model;
 }
 
 // Loading starts the list afresh each time. The hotkeys differ from their

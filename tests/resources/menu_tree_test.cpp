@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/test_build.h"
+
 #include <string>
 #include <vector>
 
@@ -12,12 +14,7 @@
 namespace kelvad {
 namespace {
 
-CommandModel StartedModel() {
-  CommandModel model;
-  LoadStandardCommands(model);
-  BuildDefaultMenus(model);
-  return model;
-}
+using testing::StartedModel;
 
 // One line per node: indentation for depth, then key, text and tag.
 void Render(const std::vector<MenuNode>& nodes, int depth, std::string& out) {

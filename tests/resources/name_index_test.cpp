@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/test_build.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +16,8 @@
 
 namespace kelvad {
 namespace {
+
+using testing::StartedModel;
 
 const std::string* NameOf(const Command& c) { return &c.name; }
 // Leaves out the commands without a hotkey.
@@ -68,13 +72,6 @@ TEST(NameIndex, EntriesWithoutANameAreLeftOut) {
   list[1].hotkey.clear();
   EXPECT_EQ(index.Find(list, HotkeyNameOf, "C"), 0u);
   EXPECT_EQ(index.Find(list, HotkeyNameOf, "B"), NameIndex::npos);
-}
-
-CommandModel StartedModel() {
-  CommandModel model;
-  LoadStandardCommands(model);
-  BuildDefaultMenus(model);
-  return model;
 }
 
 // The description reader's check of an extra hotkey agrees with the hotkeys

@@ -5,6 +5,9 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "resources/menu_tree.h"
+#include "resources/standard_commands.h"
+
 namespace kelvad::testing {
 
 std::string Visible(const std::string& bytes) {
@@ -30,6 +33,13 @@ std::string Golden(const std::string& relative_path) {
   std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/" + relative_path + ".golden", std::ios::binary);
   if (!in) throw std::runtime_error("missing golden file " + relative_path);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+CommandModel StartedModel() {
+  CommandModel model;
+  LoadStandardCommands(model);
+  BuildDefaultMenus(model);
+  return model;
 }
 
 }  // namespace kelvad::testing

@@ -60,4 +60,7 @@ std::string Visible(const std::string& bytes);
 // Reads a golden file from tests/golden.
 std::string Golden(const std::string& relative_path);
 
+// The command model as the program starts: the standard commands and the default menus.
+CommandModel StartedModel();
+
 }  // namespace kelvad::testing

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/test_build.h"
+
 #include "resources/command_list.h"
 #include "resources/menu_tree.h"
 #include "resources/standard_commands.h"
@@ -8,12 +10,7 @@
 namespace kelvad {
 namespace {
 
-CommandModel Defaults() {
-  CommandModel model;
-  LoadStandardCommands(model);
-  BuildDefaultMenus(model);
-  return model;
-}
+using testing::StartedModel;
 
 TEST(MenuPanelButtons, EachEventAppliesItsOwnRule) {
   MenuPanelButtons b;
@@ -31,7 +28,7 @@ TEST(MenuPanelButtons, EachEventAppliesItsOwnRule) {
 }
 
 TEST(MenuPanelButtons, PickedCommandOnAMenuDisablesTheItemButtonsElseEnablesByTheSelection) {
-  CommandModel model = Defaults();
+  CommandModel model = StartedModel();
   MenuPanelButtons b{true, true, true, true, true, true};
   PickedMenuCommand picked = PickMenuCommand(model, "EEikCmdFileNew", "M:File", b);
   EXPECT_TRUE(picked.in_tree);
@@ -51,7 +48,7 @@ TEST(MenuPanelButtons, PickedCommandOnAMenuDisablesTheItemButtonsElseEnablesByTh
 }
 
 TEST(CommandNames, EmptyStandardAndListedNamesCannotBeAdded) {
-  std::vector<Command> rows = DefinedCommandRows(Defaults());
+  std::vector<Command> rows = DefinedCommandRows(StartedModel());
   EXPECT_TRUE(CommandNameAddable(rows, "CmdDemo"));
   EXPECT_TRUE(CommandNameAddable(rows, "Eevil"));
   for (const char* name : {"", "EEikCmdMine", "EVelThing", "EEikCmdExit"}) EXPECT_FALSE(CommandNameAddable(rows, name));
@@ -63,7 +60,7 @@ TEST(HotkeysPanel, AddedHotkeysAndTheViewsRows) {
   EXPECT_EQ(HotkeysPanelHotkey(HotkeyModifier::kShiftCtrl, "q"), "^Q");
   EXPECT_EQ(HotkeysPanelHotkey(HotkeyModifier::kNone, "q"), "^Q");
 
-  CommandModel model = Defaults();
+  CommandModel model = StartedModel();
   CollectMenuItems(model);
   DefinedHotkeysView view;
   view.Fill(model);
@@ -77,7 +74,7 @@ TEST(HotkeysPanel, AddedHotkeysAndTheViewsRows) {
 }
 
 TEST(Toolbar, MovingStopsAtTheEnds) {
-  CommandModel model = Defaults();
+  CommandModel model = StartedModel();
   for (const char* command : {"EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdExit"}) AddToolbarButton(model, command, "");
   EXPECT_EQ(MoveToolbarButton(model, 0, -1), 0u);
   EXPECT_EQ(MoveToolbarButton(model, 2, +1), 2u);
