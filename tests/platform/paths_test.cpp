@@ -19,14 +19,11 @@ class DosPaths : public ::testing::Test {
   DosDrives drives;
 };
 
-TEST_F(DosPaths, AbsolutePathsMatchExistingComponentsIgnoringCase) {
-  EXPECT_EQ(drives.Resolve("c:\\ProjectX"), "/hostc/ProjectX");
+TEST_F(DosPaths, ResolveMatchesExistingNamesIgnoringCaseAndNeverClimbsAboveTheRoot) {
   EXPECT_EQ(drives.Resolve("C:\\projectx\\help\\documents\\x.rtf"), "/hostc/ProjectX/Help/Documents/x.rtf");
   EXPECT_EQ(drives.Resolve("d:\\New\\Dir"), "/hostd/New/Dir");
   EXPECT_EQ(drives.Resolve("c:\\"), "/hostc");
-}
-
-TEST_F(DosPaths, DriveRelativePathsUseTheCurrentDrive) {
+  EXPECT_EQ(drives.Resolve("c:\\..\\..\\etc"), "/hostc/etc");
   drives.SetCurrentDrive('D');
   EXPECT_EQ(drives.Resolve("\\a"), "/hostd/a");
   drives.SetCurrentDrive('c');
@@ -37,11 +34,7 @@ TEST_F(DosPaths, DriveRelativePathsUseTheCurrentDrive) {
   EXPECT_EQ(drives.Resolve("\\ProjectX"), "/hostc/ProjectX");
 }
 
-TEST_F(DosPaths, DotDotNeverClimbsAboveTheDriveRoot) {
-  EXPECT_EQ(drives.Resolve("c:\\..\\..\\etc"), "/hostc/etc");
-}
-
-TEST_F(DosPaths, UnmappedDrivesFail) {
+TEST_F(DosPaths, UnmappedDrivesFailAndStoredNamesKeepTheCaseOnDisk) {
   EXPECT_FALSE(drives.IsMapped('e'));
   EXPECT_EQ(drives.TypeOf('e'), DriveType::kNoRootDir);
   EXPECT_EQ(drives.TypeOf('d'), DriveType::kFixed);
@@ -49,34 +42,25 @@ TEST_F(DosPaths, UnmappedDrivesFail) {
   EXPECT_THROW(drives.SetCurrentDrive('e'), Error);
   EXPECT_FALSE(drives.Exists("e:\\x"));
   EXPECT_THROW(drives.SetCurrentDirectory("c:\\Missing"), Error);
+  fs.Write("/hostc/ProjectX/EPOC.EXE", "");
+  EXPECT_EQ(drives.StoredName("c:\\projectx\\epoc.exe"), "EPOC.EXE");
+  EXPECT_EQ(drives.StoredName("c:\\projectx\\wsexe.exe"), "");
+  EXPECT_EQ(drives.StoredName("c:\\projectx"), "");  // a directory is no file
 }
 
-TEST_F(DosPaths, StoredNameKeepsTheCaseOnDisk) {
-  fs.MakeDirectories("/hostc/epoc32/release/wins/deb");
-  fs.Write("/hostc/epoc32/release/wins/deb/EPOC.EXE", "");
-  EXPECT_EQ(drives.StoredName("c:\\epoc32\\release\\wins\\deb\\epoc.exe"), "EPOC.EXE");
-  EXPECT_EQ(drives.StoredName("c:\\epoc32\\release\\wins\\deb\\wsexe.exe"), "");
-  EXPECT_EQ(drives.StoredName("c:\\epoc32"), "");  // a directory is no file
-}
-
-// The five unassigned bytes too: a cmdlist.dat line holding one must save
-// back unchanged, not as '?'.
-TEST(Encoding, Windows1252RoundTripsEveryByte) {
+// Every byte round-trips, the five unassigned ones too: a cmdlist.dat line
+// holding one must save back unchanged, not as '?'.
+TEST(Encoding, Windows1252RoundTripsEveryByteAndWhatHasNoByteBecomesAQuestionMark) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
   EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
   EXPECT_TRUE(FitsWindows1252(FromWindows1252(all)));
   EXPECT_EQ(FromWindows1252("\x81\x9D"), "\xC2\x81\xC2\x9D");
-}
-
-TEST(Encoding, CharactersWithoutAByteBecomeQuestionMarks) {
+  EXPECT_EQ(ToWindows1252("\xE2\x80\x99\xE2\x80\xA2"), "\x92\x95");
   EXPECT_FALSE(FitsWindows1252("\xE2\x98\x83"));  // snowman
   EXPECT_EQ(ToWindows1252("a\xE2\x98\x83z"), "a?z");
   EXPECT_EQ(ToWindows1252("\xF0\x9F\x98\x80"), "?");
-  EXPECT_EQ(ToWindows1252("\xE2\x80\x99\xE2\x80\xA2"), "\x92\x95");
-}
-
-TEST(Encoding, MalformedUtf8IsTakenAsBytes) {
+  // Malformed UTF-8 is taken as bytes.
   EXPECT_EQ(ToWindows1252("\xE9t\xE9"), "\xE9t\xE9");
   EXPECT_FALSE(FitsWindows1252("\xC0\xAF"));  // overlong "/"
 }
