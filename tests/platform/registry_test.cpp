@@ -35,7 +35,8 @@ TEST(GetRegString, MatchesIgnoringCaseMissingKeyIsEmptyMissingValueIsError1001) 
     EXPECT_EQ(e.number(), 1001);
     EXPECT_EQ(e.source(), "GetRegString");
     EXPECT_EQ(e.description(), "RegQueryValueEx failed!");
-    EXPECT_NE(std::string(e.what()).find("RegQueryValueEx failed!"), std::string::npos);
+    EXPECT_EQ(std::string(e.what()), "RegQueryValueEx failed! (error 1001: no value (Default) under "
+                                     "HKEY_LOCAL_MACHINE\\" + kTemplatesKey + ")");
   }
   // A parent of a stored key exists too, without values.
   EXPECT_EQ(RegLookup(registry, "SOFTWARE\\Microsoft\\Office", "Path"), "!");

@@ -81,9 +81,7 @@ TEST(RtfReport, GrowingReportRendersEachNewLineAsTheWholeDocumentWould) {
   EXPECT_THROW(RtfGrowingDocument("plain text}"), Error);
 }
 
-// A document like the welcome document: a style sheet, fonts of three
-// families, colours, alignments, indents and spacing, named characters,
-// Unicode, and destinations that are not shown.
+// Like the welcome document: every table, formatting word and named character it uses.
 const char* const kReadme =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab360{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
     "{\\f1\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f2\\fmodern Courier New;}}\r\n"
