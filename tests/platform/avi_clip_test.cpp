@@ -121,9 +121,15 @@ TEST(AviClip, Rle8FramesPaintOnlyWhatTheyCodeOverThePreviousFrame) {
   AviClip clip(Build(s));
   auto frames = clip.DecodeAll();
   ASSERT_EQ(frames.size(), 3u);
-  EXPECT_EQ(frames[0], (Pixels{G, G, B, B, B, B, R, G, B, K, K, K, R, R, R, R, R, R}));
-  EXPECT_EQ(frames[1], (Pixels{K, G, B, B, B, B, R, G, B, B, K, K, R, R, R, R, R, R}));
-  EXPECT_EQ(frames[2], (Pixels{K, G, B, B, B, B, R, G, B, B, K, K, G, G, G, R, R, R}));
+  EXPECT_EQ(frames[0], (Pixels{G, G, B, B, B, B,  //
+                               R, G, B, K, K, K,  //
+                               R, R, R, R, R, R}));
+  EXPECT_EQ(frames[1], (Pixels{K, G, B, B, B, B,  //
+                               R, G, B, B, K, K,  //
+                               R, R, R, R, R, R}));
+  EXPECT_EQ(frames[2], (Pixels{K, G, B, B, B, B,  //
+                               R, G, B, B, K, K,  //
+                               G, G, G, R, R, R}));
 }
 
 TEST(AviClip, LazyDecodingLoopsAndRestartsWhenGoingBack) {
