@@ -26,9 +26,9 @@ std::optional<unsigned char> ByteFor(char32_t cp) {
   return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at s[i]; on malformed input returns nullopt
-// and leaves i untouched.
-std::optional<char32_t> Decode(std::string_view s, size_t& i) {
+}  // namespace
+
+std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& i) {
   auto b0 = static_cast<unsigned char>(s[i]);
   if (b0 < 0x80) {
     ++i;
@@ -48,11 +48,9 @@ std::optional<char32_t> Decode(std::string_view s, size_t& i) {
   return cp;
 }
 
-}  // namespace
-
 bool FitsWindows1252(std::string_view utf8) {
   for (size_t i = 0; i < utf8.size();) {
-    auto cp = Decode(utf8, i);
+    auto cp = DecodeUtf8(utf8, i);
     if (!cp || !ByteFor(*cp)) return false;
   }
   return true;
@@ -62,7 +60,7 @@ std::string ToWindows1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    if (auto cp = Decode(utf8, i)) {
+    if (auto cp = DecodeUtf8(utf8, i)) {
       auto byte = ByteFor(*cp);
       out += byte ? static_cast<char>(*byte) : '?';
     } else {

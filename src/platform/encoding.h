@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ std::string ToWindows1252(std::string_view utf8);
 // Converts Windows-1252 bytes to UTF-8 (the five unassigned bytes map to
 // the C1 control characters of the same value).
 std::string FromWindows1252(std::string_view bytes);
+
+// Decodes the UTF-8 sequence at utf8[i] and moves i past it. Malformed,
+// overlong and surrogate sequences give nullopt and leave i where it was.
+std::optional<char32_t> DecodeUtf8(std::string_view utf8, size_t& i);
 
 // Appends one code point as UTF-8.
 void AppendUtf8(std::string& out, char32_t code_point);

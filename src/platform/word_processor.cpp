@@ -13,21 +13,6 @@ namespace {
 
 constexpr int kNormal = 0;
 
-// The length of the UTF-8 sequence that starts with this byte and its code
-// point, or 0 when the bytes there are not well-formed UTF-8.
-size_t DecodeUtf8(const std::string& s, size_t i, char32_t& cp) {
-  auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char b0 = byte(i);
-  size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || i + length > s.size()) return 0;
-  cp = length == 1 ? b0 : length == 2 ? (b0 & 0x1F) : length == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-  for (size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i + k) & 0x3F);
-  }
-  return length;
-}
-
 void AppendHexByte(std::string& out, unsigned char byte) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "\\'%02x", byte);
@@ -55,16 +40,16 @@ std::string StyleWords(const RtfStyle& style) {
 std::string EncodeRtfText(const std::string& utf8) {
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
-    char32_t cp = 0;
-    size_t length = DecodeUtf8(utf8, i, cp);
-    if (length == 0) {
+    size_t start = i;
+    std::optional<char32_t> decoded = DecodeUtf8(utf8, i);
+    if (!decoded) {
       // Taken as a Windows-1252 byte already, as the file encoder does.
       AppendHexByte(out, static_cast<unsigned char>(utf8[i]));
       ++i;
       continue;
     }
-    std::string sequence = utf8.substr(i, length);
-    i += length;
+    char32_t cp = *decoded;
+    std::string sequence = utf8.substr(start, i - start);
     if (cp == '\\' || cp == '{' || cp == '}') {
       out += '\\';
       out += static_cast<char>(cp);

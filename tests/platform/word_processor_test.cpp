@@ -32,6 +32,8 @@ TEST(RtfText, EscapesSpecialsAndEncodesOutsideAscii) {
   EXPECT_EQ(EncodeRtfText("\xEF\xBF\xBD"), "\\u-3?");                         // \uN is signed 16-bit
   EXPECT_EQ(EncodeRtfText("\xF0\x9F\x98\x80"), "\\u-10179?\\u-8704?");        // a surrogate pair
   EXPECT_EQ(EncodeRtfText("\xE9t\xE9"), "\\'e9t\\'e9");                       // bytes that are no UTF-8
+  // An overlong "/" or "\\" is no character: its bytes stay bytes, never a real backslash.
+  EXPECT_EQ(EncodeRtfText("\xC1\x9C\xC0\xAF"), "\\'c1\\'9c\\'c0\\'af");
 }
 
 TEST_F(WordOnDrive, ClearingDropsTheTextButKeepsTheLastStyle) {
