@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "driver/build_driver.h"
 #include "driver/dry_run.h"
 #include "resources/hotkeys.h"
-#include "resources/standard_commands.h"
 #include "support/test_build.h"
 
 namespace kelvad {
@@ -13,13 +14,14 @@ using testing::TestBuild;
 
 TEST(DryRun, PlansExactlyWhatTheBuildWritesAndWritesNothing) {
   TestBuild build;
-  LoadStandardCommands(build.commands);
-  BuildDefaultMenus(build.commands);
+  build.commands = testing::StartedModel();
   CollectMenuItems(build.commands);
   DryRunInput input{build.settings, build.commands, 5, "/install", "", nullptr};
+  const std::vector<std::string> files_before = build.fs.Files();
   DryRun run = DryRunBuild(input, build.drives);
   ASSERT_TRUE(run.completed) << run.error;
   EXPECT_EQ(build.fs.Stat("/c/ProjectX"), EntryKind::kNone);
+  EXPECT_EQ(build.fs.Files(), files_before);
   EXPECT_EQ(run.directories.front(), "c:\\ProjectX");
 
   build.context.sdk_release = 5;
@@ -33,9 +35,7 @@ TEST(DryRun, PlansExactlyWhatTheBuildWritesAndWritesNothing) {
   ASSERT_EQ(run.files.size(), written.size());
   for (size_t i = 0; i < written.size(); ++i) {
     std::string dos = "c:" + written[i].substr(2);
-    for (char& c : dos) {
-      if (c == '/') c = '\\';
-    }
+    std::replace(dos.begin(), dos.end(), '/', '\\');
     EXPECT_EQ(run.files[i].dos_path, dos);
     EXPECT_EQ(run.files[i].bytes, build.fs.Read(written[i])) << dos;
   }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "model/banners.h"
 #include "model/output_file.h"
+#include "platform/errors.h"
 #include "support/test_build.h"
 
 namespace kelvad {
@@ -10,50 +13,43 @@ namespace {
 using testing::TestBuild;
 
 // The usual widths are in every golden source; these are the edges.
-TEST(BannerText, BoxedCommentAtAndPastTheWidth) {
-  std::string exactly72(72, 'x');
-  EXPECT_EQ(BoxedCommentText(exactly72), "/* " + exactly72 + " */");
-  std::string seventy3(73, 'x');
-  EXPECT_EQ(BoxedCommentText(seventy3), "/* " + seventy3 + " */");
-}
-
-TEST(BannerText, CommentedCodeAtAndPastTheCommentColumn) {
-  EXPECT_EQ(CommentedCodeText("", ""), "");
-  EXPECT_EQ(CommentedCodeText("#endif", ""), "#endif");
-  std::string code84(84, 'c');
-  EXPECT_EQ(CommentedCodeText(code84, "x"), code84 + " // x");
-  std::string code85(85, 'c');
-  EXPECT_EQ(CommentedCodeText(code85, "x"), code85 + " // x");
+TEST(BannerText, BoxedCommentAndCommentColumnAtAndPastTheWidth) {
+  for (int width : {72, 73}) {
+    const std::string text(width, 'x');
+    EXPECT_EQ(BoxedCommentText(text), "/* " + text + " */");
+  }
+  for (int width : {84, 85}) {
+    const std::string code(width, 'c');
+    EXPECT_EQ(CommentedCodeText(code, "x"), code + " // x");
+  }
   EXPECT_EQ(CommentedCodeText("a", "keep  \\ this "), "a" + std::string(83, ' ') + " // keep  \\ this ");
 }
 
-class LineWriters : public ::testing::Test {
- protected:
-  void SetUp() override { build.drives.MakeDirectory("c:\\out"); }
+// A line without text is still counted and steps the bar, which stops at its
+// maximum; the count runs past 16 bits, as a project of some eleven thousand
+// commands needs, and its end is an error that keeps what was written.
+TEST(OutputFile, CountsEveryLineStepsTheBarAndReportsTheCount) {
   TestBuild build;
-};
-
-// A line without text is still counted and steps the bar, which stops at its maximum.
-TEST_F(LineWriters, EveryCountedLineStepsTheBarUpToItsMaximum) {
+  build.MakeProjectDirectories({});
   build.report.SetProgressMaximum(2);
-  OutputFile file(build.context, "c:\\out\\c.txt");
+  OutputFile file = OpenOutputFile(build.context, "c.txt", "c:\\ProjectX", false, "", 0);
   file.CodeLine("", "");
-  EXPECT_EQ(build.context.lines_written, 1);
   EXPECT_EQ(build.report.ProgressValue(), 1);
   for (int i = 0; i < 4; ++i) file.BlankLine();
   EXPECT_EQ(build.report.ProgressValue(), 2);
-  EXPECT_EQ(build.context.lines_written, 5);
-  file.Close();
-  EXPECT_EQ(build.Bytes("c:\\out\\c.txt"), "\r\n\r\n\r\n\r\n\r\n");
-}
-
-TEST_F(LineWriters, AnErrorLeavesWhatWasWrittenOnDisk) {
+  build.context.lines_written += 65535;
+  file.BlankLine();
+  CloseOutputFile(file);
+  EXPECT_EQ(build.Bytes("c:\\ProjectX\\c.txt"), "\r\n\r\n\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(build.report.Lines(), (std::vector<std::string>{"Writing:  c:\\ProjectX\\c.txt", "\tWrote 65541 lines."}));
+  EXPECT_NE(build.report.Document().find("{ Writing: } {\\i c:\\\\ProjectX\\\\c.txt}\r\n"), std::string::npos);
   {
-    OutputFile file(build.context, "c:\\out\\h.txt");
-    file.Direct("first");
-    // Abandoned without Close, as an error would leave it.
+    OutputFile left(build.context, "c:\\ProjectX\\h.txt");
+    left.Direct("first");
+    build.context.lines_written = INT32_MAX;
+    EXPECT_THROW(left.BlankLine(), Error);
   }
-  EXPECT_EQ(build.Bytes("c:\\out\\h.txt"), "first\r\n");
+  EXPECT_EQ(build.Bytes("c:\\ProjectX\\h.txt").rfind("first\r\n", 0), 0u);
 }
 
 }  // namespace

@@ -5,48 +5,29 @@
 namespace kelvad {
 namespace {
 
-TEST(LayoutPreview, RefreshBuildsBothBaseTrees) {
-  LayoutPreview preview;
-  Settings settings;
-  settings.name = "Demo";
-  RefreshLayoutPreview(preview, settings);
-  std::vector<std::string> keys;
-  for (auto* node : preview.pc.InDisplayOrder()) keys.push_back(node->key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"ROOT", "DRIVE", "PRJ"}));
-  keys.clear();
-  for (auto* node : preview.device.InDisplayOrder()) keys.push_back(node->text);
-  EXPECT_EQ(keys, (std::vector<std::string>{"EPOC Device", "System", "Apps", "Demo", "Demo.APP", "Demo.AIF"}));
-  EXPECT_EQ(preview.device.Find("F0")->image, 9);
-}
-
-TEST(LayoutPreview, EngineOffThenGuiOnLeavesOnlyGuiHeadersInInclude) {
+// The include folder is shared: the engine going leaves it to the GUI's
+// headers. Toggling twice, or removing what is not there, is harmless.
+TEST(LayoutPreview, TogglesShareTheIncludeFolderAndIgnoreRepeats) {
   LayoutPreview preview;
   RefreshLayoutPreview(preview, Settings{});
+  EXPECT_EQ(preview.device.Find("F2")->text, "ProjectX.AIF");
+  auto texts = [&](const char* parent) {
+    std::vector<std::string> out;
+    for (auto& key : preview.pc.Children(parent)) out.push_back(preview.pc.Find(key)->text);
+    return out;
+  };
   ShowEngineInPreview(preview, true);
+  ShowEngineInPreview(preview, true);
+  EXPECT_EQ(texts("PRJ"), (std::vector<std::string>{"engine", "include"}));
   ShowEngineInPreview(preview, false);
-  EXPECT_FALSE(preview.engine_options_enabled);
   ShowGuiInPreview(preview, true);
-  EXPECT_TRUE(preview.engine_options_enabled);
-  std::vector<std::string> texts;
-  for (auto& key : preview.pc.Children("INC")) texts.push_back(preview.pc.Find(key)->text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"doc.h", "app.h", "appui.h", "appview.h"}));
-  texts.clear();
-  for (auto& key : preview.pc.Children("GUI")) texts.push_back(preview.pc.Find(key)->text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"doc.cpp", "app.cpp", "appui.cpp", "appview.cpp", "main.cpp"}));
-}
-
-TEST(LayoutPreview, TogglesIgnoreDuplicatesAndMissingNodes) {
-  LayoutPreview preview;
-  RefreshLayoutPreview(preview, Settings{});
-  ShowEngineInPreview(preview, true);
-  ShowEngineInPreview(preview, true);
-  EXPECT_EQ(preview.pc.Children("PRJ").size(), 2u);  // ENG and INC once each
+  EXPECT_EQ(texts("INC"), (std::vector<std::string>{"doc.h", "app.h", "appui.h", "appview.h"}));
+  EXPECT_EQ(texts("GUI"), (std::vector<std::string>{"doc.cpp", "app.cpp", "appui.cpp", "appview.cpp", "main.cpp"}));
+  ShowGuiInPreview(preview, false);
   ShowGuiInPreview(preview, false);
   ShowTextUiInPreview(preview, false, false);
-  EXPECT_FALSE(preview.text_ui_count_enabled);
   ShowTextUiInPreview(preview, true, true);
-  EXPECT_TRUE(preview.pc.Contains("TUI"));
-  EXPECT_TRUE(preview.pc.Contains("INC"));
+  EXPECT_EQ(texts("PRJ"), (std::vector<std::string>{"include", "tui"}));
 }
 
 }  // namespace
