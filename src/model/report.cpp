@@ -10,7 +10,7 @@ namespace {
 std::string RtfUnescape(std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') ++i;
+    if (text[i] == '\\' && i + 1 < text.size() && std::string_view("\\{}").find(text[i + 1]) != std::string_view::npos) ++i;
     out += text[i];
   }
   return out;
@@ -21,8 +21,10 @@ std::string RtfUnescape(std::string_view text) {
 std::string RtfEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  // Braces too: a path such as "c:\\a{b" would otherwise open a group that
+  // never closes, and no reader would take the rest of the report.
   for (char c : text) {
-    if (c == '\\') out += '\\';
+    if (c == '\\' || c == '{' || c == '}') out += '\\';
     out += c;
   }
   return out;

@@ -21,7 +21,8 @@ class ReportView {
   virtual void RtfLineAdded(std::string_view /*rtf_line*/) {}
 };
 
-// Every backslash doubled; braces and other characters copied unchanged.
+// Every backslash and brace escaped with a backslash; other characters
+// copied unchanged.
 std::string RtfEscape(std::string_view text);
 
 // The progress report: an RTF document that grows by one line form at a
