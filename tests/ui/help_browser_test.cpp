@@ -13,9 +13,7 @@ class HelpBrowserTest : public QObject {
   Q_OBJECT
 
   QString Address(WizardFixture& f) { return f.window->Browser()->findChild<QLabel*>("Label1")->text(); }
-  QString Page(WizardFixture& f) {
-    return f.window->Browser()->findChild<QTextBrowser*>("WebBrowser1")->toPlainText();
-  }
+  QString Page(WizardFixture& f) { return f.window->Browser()->findChild<QTextBrowser*>("WebBrowser1")->toPlainText(); }
 
  private slots:
   void HelpButtonsOpenTheReleasesPages() {

@@ -124,27 +124,24 @@ class PanelsTest : public QObject {
     QVERIFY(uid->palette().color(QPalette::Text) != QColor(255, 0, 0));
   }
 
-  // Entering Extras looks for the help template; without one the help
-  // options are cleared and disabled, and the cleared box hides its own.
-  void CheckBoxesAndTheHelpTemplateSearch() {
-    for (bool found : {false, true}) {
-      WizardFixture f;
-      f.Marker('c', "epoc.exe");
-      if (found) f.HelpTemplate('c');
-      WizardWindow& w = f.Open();
-      f.Find<QCheckBox>("Check1_6")->click();
-      QVERIFY(f.Find<QCheckBox>("Check1_8")->isHidden());
-      f.Next(10);
-      QCOMPARE(f.PanelShown(), int(kPanelExtras));
-      QCOMPARE(f.Find<QCheckBox>("Check2_12")->isChecked(), found);
-      QCOMPARE(f.Find<QCheckBox>("Check2_0")->isEnabled(), found);
-      QCOMPARE(f.Find<QCheckBox>("Check2_11")->isHidden(), !found);
-      QCOMPARE(w.Preview().pc.Contains("H_RTFFILE"), found);
-      QVERIFY(w.Preview().pc.Contains("S_PKG"));
-      f.Find<QCheckBox>("Check2_1")->click();
-      QVERIFY(!w.Preview().pc.Contains("S_PKG"));
-      if (found) QCOMPARE(w.HelpTemplate(), std::string("c:\\Aleppo\\Template\\EPOCHELP.DOT"));
-    }
+  // Without a help template, entering Extras clears and disables the help
+  // options, and the cleared box hides its own. (With one, Go's comparisons
+  // with headless show the help built.)
+  void CheckBoxesAndAMissingHelpTemplate() {
+    WizardFixture f;
+    f.Marker('c', "epoc.exe");
+    WizardWindow& w = f.Open();
+    f.Find<QCheckBox>("Check1_6")->click();
+    QVERIFY(f.Find<QCheckBox>("Check1_8")->isHidden());
+    f.Next(10);
+    QCOMPARE(f.PanelShown(), int(kPanelExtras));
+    QVERIFY(!f.Find<QCheckBox>("Check2_12")->isChecked());
+    QVERIFY(!f.Find<QCheckBox>("Check2_0")->isEnabled());
+    QVERIFY(f.Find<QCheckBox>("Check2_11")->isHidden());
+    QVERIFY(!w.Preview().pc.Contains("HELP"));
+    QVERIFY(w.Preview().pc.Contains("S_PKG"));
+    f.Find<QCheckBox>("Check2_1")->click();
+    QVERIFY(!w.Preview().pc.Contains("S_PKG"));
   }
 };
 
