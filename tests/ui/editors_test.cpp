@@ -8,7 +8,6 @@
 #include <QTreeWidget>
 #include <fstream>
 
-#include "resources/menu_tree.h"
 #include "wizard/panels.h"
 #include "wizard_fixture.h"
 
@@ -85,48 +84,8 @@ class EditorsTest : public QObject {
              QString("Unexpected error writing command list, commands may not have been written correctly."));
   }
 
-  // What the all-panels test below does not reach: highlighting, deleting,
-  // taken keys, moving.
-  void MenusHotkeysAndToolbarPanelsReact() {
-    WizardFixture f;
-    WizardWindow& w = f.Open();
-    f.Next(5);
-    QCOMPARE(f.PanelShown(), int(kPanelMenus));
-    auto* tree = f.Find<QTreeWidget>("TreeMenu");
-    // A command already on a menu: its node is highlighted, the item buttons disabled.
-    f.Find<QComboBox>("Combo2_0")->setCurrentText("EEikCmdFileNew");
-    QCOMPARE(tree->currentItem(), Node(tree, "I:EEikCmdFileNew"));
-    QCOMPARE(f.Find<QLabel>("MenuLabel_4")->text(), QString("Create new file..."));
-    QVERIFY(!f.Find<QPushButton>("MenuCommand_3")->isEnabled());
-    ClickNode(tree, "M:File");
-    f.Click("MenuCommand_2");
-    QVERIFY(!FindMenuNode(w.Commands().menus, "M:More"));
-    QVERIFY(!Node(tree, "M:File") && !Node(tree, "M:More"));
-    QVERIFY(!f.Find<QPushButton>("MenuCommand_2")->isEnabled());
-
-    f.Next();  // HotKeys: with File gone Ctrl+N is free again, Ctrl+C is not
-    f.Find<QComboBox>("Combo2_2")->setCurrentText("EEikCmdFileOpen");
-    QVERIFY(f.Find<QRadioButton>("MenuOpt_6")->isChecked());
-    f.Find<QComboBox>("MenuCombo_2")->setCurrentText("n");
-    QVERIFY(f.Find<QRadioButton>("MenuOpt_6")->isEnabled());
-    f.Find<QComboBox>("MenuCombo_2")->setCurrentText("c");
-    QVERIFY(!f.Find<QRadioButton>("MenuOpt_6")->isEnabled());
-    QVERIFY(!f.Find<QPushButton>("Command3_2")->isEnabled());
-
-    f.Next();  // Toolbar: a moved row stays selected
-    for (const char* command : {"EEikCmdFileOpen", "EEikCmdExit"}) {
-      f.Find<QComboBox>("Combo2_1")->setCurrentText(command);
-      f.Click("MenuCommand_6");
-    }
-    auto* view = f.Find<QTreeWidget>("ListView1_0");
-    f.Click("MenuCommand_7");
-    QCOMPARE(w.Commands().toolbar[0].command, std::string("EEikCmdExit"));
-    QCOMPARE(view->topLevelItem(0)->text(0), QString("EEikCmdExit"));
-    QCOMPARE(view->currentItem()->text(0), QString("EEikCmdExit"));
-  }
-
-  // What the editors build reaches the generated files as the same entries
-  // of a project description do headless.
+  // What the editors build, deletions and moves included, reaches the
+  // generated files as the same entries of a project description do headless.
   void EditsOnAllFourPanelsGenerateAsTheirDescription() {
     QTemporaryDir temp;
     std::string root = temp.path().toStdString();
@@ -139,25 +98,48 @@ class EditorsTest : public QObject {
     f.Find<QComboBox>("MenuCombo_1")->setCurrentText("d");
     f.Find<QRadioButton>("MenuOpt_3")->click();
     f.Click("Command3_1");
-    f.Next();  // Menus: a menu Demo after View holding CmdDemo with its own hotkey
+
+    f.Next();  // Menus
     auto* tree = f.Find<QTreeWidget>("TreeMenu");
+    // A command already on a menu: its node is highlighted, the item buttons disabled.
+    f.Find<QComboBox>("Combo2_0")->setCurrentText("EEikCmdEditCut");
+    QCOMPARE(tree->currentItem(), Node(tree, "I:EEikCmdEditCut"));
+    QCOMPARE(f.Find<QLabel>("MenuLabel_4")->text(), QString("Cut"));
+    QVERIFY(!f.Find<QPushButton>("MenuCommand_3")->isEnabled());
+    // Cut goes, then More with its items.
+    for (const char* node : {"I:EEikCmdEditCut", "M:More"}) {
+      ClickNode(tree, node);
+      f.Click("MenuCommand_2");
+      QVERIFY(!Node(tree, node));
+      QVERIFY(!f.Find<QPushButton>("MenuCommand_2")->isEnabled());
+    }
+    QVERIFY(!Node(tree, "I:EEikCmdFileImport"));
+    // A menu Demo after View holding CmdDemo with its own hotkey.
     f.Find<QLineEdit>("MenuText_0")->setText("Demo");
     ClickNode(tree, "M:View");
     f.Click("MenuCommand_1");
     ClickNode(tree, "M:Demo");
     f.Find<QComboBox>("Combo2_0")->setCurrentText("CmdDemo");
     f.Click("MenuCommand_5");
-    f.Next();  // HotKeys: Shift+Ctrl+S for Save
+
+    f.Next();  // HotKeys: with Cut gone Ctrl+X is free, Ctrl+C is not; Shift+Ctrl+S for Save
     f.Find<QComboBox>("Combo2_2")->setCurrentText("EEikCmdFileSave");
+    f.Find<QComboBox>("MenuCombo_2")->setCurrentText("x");
+    QVERIFY(f.Find<QRadioButton>("MenuOpt_6")->isEnabled());
+    f.Find<QComboBox>("MenuCombo_2")->setCurrentText("c");
+    QVERIFY(!f.Find<QRadioButton>("MenuOpt_6")->isEnabled());
     f.Find<QComboBox>("MenuCombo_2")->setCurrentText("s");
     f.Find<QRadioButton>("MenuOpt_7")->click();
     f.Click("Command3_2");
-    f.Next();  // Toolbar
+
+    f.Next();  // Toolbar: CmdDemo moved before New, still selected
     f.Find<QComboBox>("Combo2_1")->setCurrentText("EEikCmdFileNew");
     f.Click("MenuCommand_6");
     f.Find<QComboBox>("Combo2_1")->setCurrentText("CmdDemo");
     f.Find<QLineEdit>("MenuText_1")->setText("Dm");
     f.Click("MenuCommand_6");
+    f.Click("MenuCommand_7");
+    QCOMPARE(f.Find<QTreeWidget>("ListView1_0")->currentItem()->text(0), QString("CmdDemo"));
     f.ToFinish();
     f.Go();
 
@@ -165,19 +147,16 @@ class EditorsTest : public QObject {
     std::ofstream(description) << R"({
       "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
       "menus": [
-        {"title": "File", "items": [{"command": "EEikCmdFileNew"},
-          {"title": "More", "items": [{"command": "EEikCmdFileImport"}, {"command": "EEikCmdFileExport"},
-                                      {"command": "EEikCmdFileRevert"}, {"command": "EEikCmdFileMerge"}]},
-          {"command": "EEikCmdExit"}]},
-        {"title": "Edit", "items": [{"command": "EEikCmdEditCut"}, {"command": "EEikCmdEditCopy"},
-                                    {"command": "EEikCmdEditPaste"}, {"command": "EEikCmdEditSelectAll"}]},
+        {"title": "File", "items": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit"}]},
+        {"title": "Edit", "items": [{"command": "EEikCmdEditCopy"}, {"command": "EEikCmdEditPaste"},
+                                    {"command": "EEikCmdEditSelectAll"}]},
         {"title": "View", "items": [{"command": "EEikCmdZoomIn"}, {"command": "EEikCmdZoomOut"},
                                     {"command": "EVelCmdViewToolbar"}]},
         {"title": "Demo", "items": [{"command": "CmdDemo"}]},
         {"title": "Tools", "items": [
           {"title": "Infrared", "items": [{"command": "EEikCmdIrdaSend"}, {"command": "EEikCmdIrdaReceive"}]},
           {"command": "EEikCmdHelpContents"}, {"command": "EEikCmdHelpSearch"}, {"command": "EEikCmdHelpAbout"}]}],
-      "toolbar": [{"command": "EEikCmdFileNew"}, {"command": "CmdDemo", "text": "Dm"}],
+      "toolbar": [{"command": "CmdDemo", "text": "Dm"}, {"command": "EEikCmdFileNew"}],
       "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "^S"}]
     })";
     QCOMPARE(Headless(root + "/headless", {"--sdk-release", "5", "--project", QString::fromStdString(description)}), 0);
