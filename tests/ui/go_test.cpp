@@ -1,21 +1,18 @@
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "wizard/panels.h"
 #include "wizard_fixture.h"
 
 namespace kelvad::testing {
-
 
 class GoTest : public QObject {
   Q_OBJECT
@@ -56,9 +53,7 @@ class GoTest : public QObject {
     CompareTrees(wizard_root + "/c/ProjectX", headless_root + "/c/ProjectX");
     QCOMPARE(ReadRealFile(wizard_root + "/data/kelvad.rtf"), ReadRealFile(headless_root + "/data/kelvad.rtf"));
 
-    // The project tree: one node per directory and per file written through the writer.
     auto* tree = f.Find<QTreeWidget>("TreeView1");
-    QCOMPARE(tree->topLevelItem(0)->text(0), QString("PC"));
     QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0), QString("ProjectX"));
     // Navigation stays off for good.
     QVERIFY(!f.Find<QPushButton>("Command1")->isEnabled());
@@ -85,35 +80,29 @@ class GoTest : public QObject {
     f.Open();
     f.ToFinish();
     size_t before = f.fs.Files().size();
-    QTest::mouseClick(f.Find<QPushButton>("PreviewFiles"), Qt::LeftButton);
+    f.Click("PreviewFiles");
     QCOMPARE(f.fs.Files().size(), before);
     QCOMPARE(f.fs.Stat("/c/ProjectX"), EntryKind::kNone);
     auto* list = f.Find<QTreeWidget>("FileList");
     QStringList planned;
     for (int i = 0; i < list->topLevelItemCount(); ++i) planned << list->topLevelItem(i)->text(0);
-    QVERIFY(planned.contains("c:\\ProjectX\\GUI\\AppUI.cpp"));
     list->setCurrentItem(list->findItems("c:\\ProjectX\\ebld.bat", Qt::MatchExactly)[0]);
-    auto* text = f.Find<QPlainTextEdit>("FileText");
+    QString shown = f.Find<QPlainTextEdit>("FileText")->toPlainText();
     f.Go();
-    QCOMPARE(text->toPlainText().toStdString(),
-             [&] {
-               std::string bytes = f.fs.Read("/c/ProjectX/ebld.bat");
-               std::string lines;
-               for (char c : bytes) {
-                 if (c != '\r') lines += c;
-               }
-               return lines;
-             }());
+    std::string written_bat = f.fs.Read("/c/ProjectX/ebld.bat");
+    written_bat.erase(std::remove(written_bat.begin(), written_bat.end(), '\r'), written_bat.end());
+    QCOMPARE(shown.toStdString(), written_bat);
     QStringList written;
     for (const std::string& path : f.fs.Files()) {
       if (path.rfind("/c/ProjectX/", 0) != 0) continue;
-      QString dos = QString::fromStdString("c:" + path.substr(2)).replace('/', '\\');
-      written << dos;
+      written << QString::fromStdString("c:" + path.substr(2)).replace('/', '\\');
     }
     QCOMPARE(planned, written);
   }
 
-  void DescriptionRoundTripAndHeadlessAgree() {
+  // A description saved by one wizard is opened by a fresh one, which builds
+  // what headless builds from it; one that cannot be read changes nothing.
+  void DescriptionRoundTripAndRefusal() {
     QTemporaryDir temp;
     std::string wizard_root = temp.path().toStdString() + "/wizard";
     std::string description = temp.path().toStdString() + "/notes.json";
@@ -127,15 +116,26 @@ class GoTest : public QObject {
       f.Find<QCheckBox>("Check1_0")->click();
       f.ToFinish();
       f.chosen_file = QString::fromStdString(description);
-      QTest::mouseClick(f.Find<QPushButton>("SaveDescription"), Qt::LeftButton);
+      f.Click("SaveDescription");
     }
-    // A fresh wizard opens it and builds; headless builds from it too.
     WizardFixture f(wizard_root);
     f.Marker('c', "epoc.exe");
+    std::ofstream(wizard_root + "/bad.json") << R"({"settings": {"name": "X",}})";
+    std::ofstream(wizard_root + "/wrong.json") << R"({"menus": [{"title": "File", "items": [{"command": "Nope"}]}]})";
     f.Open();
     f.ToFinish();
+    for (const char* file : {"/bad.json", "/wrong.json"}) {
+      f.chosen_file = QString::fromStdString(wizard_root + file);
+      f.Click("OpenDescription");
+      QVERIFY(f.messages.back().startsWith(f.chosen_file + ": "));
+    }
+    QVERIFY(f.messages[f.messages.size() - 2].contains("line 1"));
+    QVERIFY(f.messages.back().contains("menus[0].items[0]"));
+    QCOMPARE(f.Find<QLineEdit>("Text1_0")->text(), QString("ProjectX"));
+    QCOMPARE(f.window->Commands().menus.size(), size_t{4});
+
     f.chosen_file = QString::fromStdString(description);
-    QTest::mouseClick(f.Find<QPushButton>("OpenDescription"), Qt::LeftButton);
+    f.Click("OpenDescription");
     QCOMPARE(f.Find<QLineEdit>("Text1_0")->text(), QString("Notes"));
     QCOMPARE(f.Find<QLineEdit>("Text1_4")->text(), QString("Notes"));
     QVERIFY(f.Find<QCheckBox>("GUIDocCheck_4")->isChecked());
@@ -144,23 +144,6 @@ class GoTest : public QObject {
     std::string headless_root = temp.path().toStdString() + "/headless";
     QCOMPARE(Headless(headless_root, {"--sdk-release", "5", "--project", QString::fromStdString(description)}), 0);
     CompareTrees(wizard_root + "/c/Notes", headless_root + "/c/Notes");
-  }
-
-  void AnUnreadableDescriptionChangesNothing() {
-    WizardFixture f;
-    f.fs.Write("/bad.json", "{\"settings\": {\"name\": \"X\",}}");
-    f.fs.Write("/wrong.json", "{\"menus\": [{\"title\": \"File\", \"items\": [{\"command\": \"Nope\"}]}]}");
-    f.Open();
-    f.ToFinish();
-    for (const char* file : {"/bad.json", "/wrong.json"}) {
-      f.chosen_file = file;
-      QTest::mouseClick(f.Find<QPushButton>("OpenDescription"), Qt::LeftButton);
-      QVERIFY(f.messages.back().startsWith(QString(file) + ": "));
-    }
-    QVERIFY(f.messages[f.messages.size() - 2].contains("line 1"));
-    QVERIFY(f.messages.back().contains("menus[0].items[0]"));
-    QCOMPARE(f.Find<QLineEdit>("Text1_0")->text(), QString("ProjectX"));
-    QCOMPARE(f.window->Commands().menus.size(), size_t{4});
   }
 };
 

@@ -13,9 +13,7 @@ class HelpBrowserTest : public QObject {
   Q_OBJECT
 
   QString Address(WizardFixture& f) { return f.window->Browser()->findChild<QLabel*>("Label1")->text(); }
-  QString Page(WizardFixture& f) {
-    return f.window->Browser()->findChild<QTextBrowser*>("WebBrowser1")->toPlainText();
-  }
+  QString Page(WizardFixture& f) { return f.window->Browser()->findChild<QTextBrowser*>("WebBrowser1")->toPlainText(); }
 
  private slots:
   void HelpButtonsOpenTheReleasesPages() {
@@ -47,20 +45,12 @@ class HelpBrowserTest : public QObject {
     QVERIFY(!Page(f).contains("Page not found"));
 
     // "Close" ends this window; the next request opens a fresh one.
-    HelpBrowser* first = f.window->Browser();
-    QTest::mouseClick(first->findChild<QPushButton*>("PBDocReturn"), Qt::LeftButton);
+    QTest::mouseClick(f.window->Browser()->findChild<QPushButton*>("PBDocReturn"), Qt::LeftButton);
     QTRY_VERIFY(!f.window->Browser());
-    QTest::mouseClick(f.Find<QPushButton>("PBMainHelp"), Qt::LeftButton);
+    f.Click("PBMainHelp");
     QVERIFY(f.window->Browser());
     QCOMPARE(Address(f), QString("FILE:////install\\Help\\frame7.html"));
     QVERIFY(!Page(f).contains("Page not found"));
-  }
-
-  void WithoutAnSdkTheOtherColumnOnTheChosenDrive() {
-    WizardFixture f;
-    f.Open();
-    f.Find<QToolButton>("PBHelp_8")->click();
-    QCOMPARE(Address(f), QString("FILE:///c:\\epoc32\\doc\\group\\sdk.html"));
   }
 };
 

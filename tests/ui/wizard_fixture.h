@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
+#include <QAbstractButton>
+#include <QStackedWidget>
 #include <QStringList>
-#include <QWidget>
-#include <map>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,21 +11,24 @@
 #include "platform/dos_paths.h"
 #include "platform/file_system.h"
 #include "ui/wizard_window.h"
+#include "wizard/panels.h"
 
 namespace kelvad::testing {
 
 // A wizard over an in-memory file system: drives C and D, the shipped files
-// under /install (the real ones), the user's files under /data. Message
-// boxes are recorded instead of shown; nothing is paced. Given a directory,
-// the same layout lies on disk under it instead.
+// under /install, the user's files under /data. Message boxes are recorded
+// instead of shown; nothing is paced. Given a directory, the same layout lies
+// on disk under it, with the shipped files read where they are.
 class WizardFixture {
  public:
   WizardFixture();
   explicit WizardFixture(const std::string& disk_root);
-  // Puts the SDK's marker file on a drive.
-  void Marker(char drive, const std::string& file);
-  // Puts the help template where the help step looks for it on a drive.
-  void HelpTemplate(char drive);
+  // An empty file, with its directories, at a path under the root.
+  void Touch(const std::string& path);
+  void Marker(char drive, const std::string& file) {
+    Touch(std::string("/") + drive + "/epoc32/release/wins/deb/" + file);
+  }
+  void HelpTemplate(char drive) { Touch(std::string("/") + drive + "/Aleppo/Template/EPOCHELP.DOT"); }
   // Creates the window, starts it and waits for the SDK search to end.
   WizardWindow& Open();
 
@@ -33,17 +36,22 @@ class WizardFixture {
   T* Find(const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
   }
-  // Clicks "Next >>" (or "<< Previous") n times.
-  void Next(int n = 1);
-  void Previous(int n = 1);
-  int PanelShown() const;
-  // Walks on to the Finish panel.
-  void ToFinish();
+  void Click(const char* button) { QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton); }
+  void Next(int n = 1) {
+    for (int i = 0; i < n; ++i) Click("Command2_1");
+  }
+  int PanelShown() {
+    return Find<QStackedWidget>("PanelStack")->currentWidget()->objectName().mid(QString("MainFrame_").size()).toInt();
+  }
+  void ToFinish() {
+    while (PanelShown() != kPanelFinish && Find<QAbstractButton>("Command2_1")->isEnabled()) Next();
+  }
   // Presses "Go!" and waits for the closing message.
-  void Go();
-
-  // The host path of a path under the root ("/c/ProjectX").
-  std::string Host(const std::string& path) const { return root + path; }
+  void Go() {
+    size_t shown = messages.size();
+    Click("Command1");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Building() && messages.size() > shown, 20000);
+  }
 
   std::string root;  // empty in memory
   MemoryFileSystem fs;
@@ -55,11 +63,7 @@ class WizardFixture {
   std::unique_ptr<WizardWindow> window;
 };
 
-// Reads a file of the real file system.
 std::string ReadRealFile(const std::string& path);
-
-// Every file under a directory, by path relative to it.
-std::map<std::string, std::string> FilesUnder(const std::string& dir);
 
 // Runs `kelvad generate` with drive C and the data directory under root,
 // the shipped files and --no-launch; returns its exit status.

@@ -2,73 +2,52 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <regex>
+#include <set>
 #include <string>
-#include <vector>
 
+#include "platform/dos_paths.h"
 #include "platform/file_system.h"
+#include "wizard/panels.h"
 
 namespace kelvad {
 namespace {
 
 const char* const kInstall = "/opt/kelvad/share/kelvad";
+const std::string kOwn = "FILE:////opt/kelvad/share/kelvad\\Help\\";
 
+// One button of each kind: the program's own pages ("@") for both releases,
+// SDK pages for both, a release-5 page whose other release takes the SDK's
+// general page (no page given), pages named with both kinds of slash, and
+// numbers outside the table.
 struct ButtonCase {
   int button;
-  const char* release5;  // with drive d:
-  const char* other;     // release 3, drive c:
+  const char* release5;  // under d:\sysdoc\ .
+  const char* other;     // under c:\epoc32\doc\ .
+} const kButtons[] = {
+    {0, "@cpp/eikfile/iffile.html#eikfile.iffile-005", "@contents.html"},
+    {1, "cpp/eikfile/ifintro.html#eikfile.intro.nonfile-based-apps", "eikfile\\ifintro.html#eikfile.ifintro-002"},
+    {9, "cpp/group\\engutil.html", nullptr},
+    {13, "cpp/apparch/aaappdoc-002.html#apparch.document.embedding", "apparch\\aaaif.html#apparch.aif.capabilities"},
+    {15, "@help.html", "@help.html"},
+    {21, "cpp/eikfile\\ifrevert.html", nullptr},
+    {22, "cpp/group\\cpp.html", nullptr},
+    {-1, "cpp/group\\cpp.html", nullptr},
 };
 
-// Written out whole from the panels' link table, so a slip in either the
-// page or the base shows as one failing row.
-const ButtonCase kButtons[] = {
-    {0, "FILE:////opt/kelvad/share/kelvad\\Help\\cpp/eikfile/iffile.html#eikfile.iffile-005",
-     "FILE:////opt/kelvad/share/kelvad\\Help\\contents.html"},
-    {1, "FILE:///d:\\sysdoc\\cpp/eikfile/ifintro.html#eikfile.intro.nonfile-based-apps",
-     "FILE:///c:\\epoc32\\doc\\eikfile\\ifintro.html#eikfile.ifintro-002"},
-    {2, "FILE:///d:\\sysdoc\\cpp/eikfile/iffile.html#eikfile.iffile-002",
-     "FILE:///c:\\epoc32\\doc\\eikfile\\iffile.html#eikfile.iffile-003"},
-    {3, "FILE:///d:\\sysdoc\\cpp/eikfile/iffile.html#eikfile.iffile-012",
-     "FILE:///c:\\epoc32\\doc\\eikfile\\iffile.html#eikfile.iffile-013"},
-    {4, "FILE:///d:\\sysdoc\\cpp/eikfile/iffile.html#eikfile.file-based.handle",
-     "FILE:///c:\\epoc32\\doc\\eikfile\\iffile.html#eikfile.file-based.handle"},
-    {5, "FILE:///d:\\sysdoc\\cpp/eikfile/ifnew.html", "FILE:///c:\\epoc32\\doc\\eikfile\\ifnew.html"},
-    {6, "FILE:///d:\\sysdoc\\cpp/introbld\\eikon-example.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {7, "FILE:///d:\\sysdoc\\cpp/eikmenu/immenu.html#eikmenu.examples.hotkeys",
-     "FILE:///c:\\epoc32\\doc\\eikintro\\iiintro.html#eikintro.intro.input"},
-    {8, "FILE:///d:\\sysdoc\\cpp/eikmenu/immenu.html#eikmenu.immenu-001", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {9, "FILE:///d:\\sysdoc\\cpp/group\\engutil.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {10, "FILE:///d:\\sysdoc\\cpp/eikintro/iiintro.html#eikintro.iiintro-005",
-     "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {11, "FILE:///d:\\sysdoc\\cpp/eikintro/iiintro.html#eikintro.intro.input",
-     "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {12, "FILE:///d:\\sysdoc\\cpp/eikintro/iiintro.html#eikintro.intro.menus",
-     "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {13, "FILE:///d:\\sysdoc\\cpp/apparch/aaappdoc-002.html#apparch.document.embedding",
-     "FILE:///c:\\epoc32\\doc\\apparch\\aaaif.html#apparch.aif.capabilities"},
-    {14, "FILE:///d:\\sysdoc\\cpp/group\\eikon.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {15, "FILE:////opt/kelvad/share/kelvad\\Help\\help.html", "FILE:////opt/kelvad/share/kelvad\\Help\\help.html"},
-    {16, "FILE:///d:\\sysdoc\\techpaper/styleguide/styleguide.html#styleguide.styleguide-103",
-     "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {17, "FILE:///d:\\sysdoc\\techpaper/styleguide/styleguide.html#styleguide.styleguide-102",
-     "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {18, "FILE:///d:\\sysdoc\\cpp/eikfile/ifopen.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {19, "FILE:///d:\\sysdoc\\cpp/eikfile/ifsave.html#eikfile.ifsave-002", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {20, "FILE:///d:\\sysdoc\\cpp/eikfile/ifsave.html#eikfile.ifsave-004", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {21, "FILE:///d:\\sysdoc\\cpp/eikfile\\ifrevert.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    // Numbers outside the array take the general page.
-    {22, "FILE:///d:\\sysdoc\\cpp/group\\cpp.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-    {-1, "FILE:///d:\\sysdoc\\cpp/group\\cpp.html", "FILE:///c:\\epoc32\\doc\\group\\sdk.html"},
-};
-
-TEST(HelpLinksTest, EveryButtonForBothReleases) {
-  for (const auto& c : kButtons) {
-    SCOPED_TRACE(c.button);
-    EXPECT_EQ(HelpButtonUrl(c.button, 5, "d:", kInstall), c.release5);
-    EXPECT_EQ(HelpButtonUrl(c.button, 3, "c:", kInstall), c.other);
-  }
+std::string Expected(const char* page, const std::string& sdk_base) {
+  if (page[0] == '@') return kOwn + (page + 1);
+  return sdk_base + page;
 }
 
-TEST(HelpLinksTest, ReleaseAndDriveEdgeCases) {
+TEST(HelpLinksTest, ButtonsForBothReleases) {
+  for (const auto& c : kButtons) {
+    SCOPED_TRACE(c.button);
+    EXPECT_EQ(HelpButtonUrl(c.button, 5, "d:", kInstall), Expected(c.release5, "FILE:///d:\\sysdoc\\"));
+    EXPECT_EQ(HelpButtonUrl(c.button, 3, "c:", kInstall),
+              Expected(c.other ? c.other : "group\\sdk.html", "FILE:///c:\\epoc32\\doc\\"));
+  }
   // No SDK found: the other column on the drive chosen by hand.
   EXPECT_EQ(HelpButtonUrl(8, 0, "e:", kInstall), "FILE:///e:\\epoc32\\doc\\group\\sdk.html");
   // A later release keeps the newer documentation base but not the release-5 pages.
@@ -78,52 +57,24 @@ TEST(HelpLinksTest, ReleaseAndDriveEdgeCases) {
   // A Windows installation directory is written as it is.
   EXPECT_EQ(HelpButtonUrl(15, 3, "c:", "C:\\Program Files\\Kelvad"),
             "FILE:///C:\\Program Files\\Kelvad\\Help\\help.html");
+  EXPECT_EQ(MainHelpUrl(10, kInstall), kOwn + "frame10.html");
+  EXPECT_EQ(HelpAboutUrl(kInstall), kOwn + "contents.html");
 }
 
-TEST(HelpLinksTest, WindowWideLinks) {
-  EXPECT_EQ(MainHelpUrl(7, kInstall), "FILE:////opt/kelvad/share/kelvad\\Help\\frame7.html");
-  EXPECT_EQ(MainHelpUrl(10, kInstall), "FILE:////opt/kelvad/share/kelvad\\Help\\frame10.html");
-  EXPECT_EQ(HelpAboutUrl(kInstall), "FILE:////opt/kelvad/share/kelvad\\Help\\contents.html");
-  EXPECT_EQ(std::string(kWebSiteUrl).rfind("https://", 0), 0u);
-}
-
-class HelpAddressTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fs.MakeDirectories("/drives/d/SysDoc/CPP/Group");
-    fs.Write("/drives/d/SysDoc/CPP/Group/EngUtil.html", "<html></html>");
-    fs.MakeDirectories("/opt/kelvad/share/kelvad/Help/cpp/eikfile");
-    fs.Write("/opt/kelvad/share/kelvad/Help/cpp/eikfile/iffile.html", "<html></html>");
-  }
-
-  ResolvedAddress Resolve(const std::string& address) { return ResolveHelpAddress(address, drives); }
-
+TEST(HelpLinksTest, AddressesResolveThroughTheDriveMappingIgnoringCase) {
   MemoryFileSystem fs;
+  fs.MakeDirectories("/drives/d/SysDoc/CPP/Group");
+  fs.Write("/drives/d/SysDoc/CPP/Group/EngUtil.html", "<html></html>");
   DosDrives drives{fs, {{'d', "/drives/d"}}};
-};
-
-TEST_F(HelpAddressTest, DosAddressesGoThroughTheDriveMappingIgnoringCase) {
-  ResolvedAddress r = Resolve("FILE:///d:\\sysdoc\\cpp/group\\engutil.html#engutil.intro");
+  ResolvedAddress r = ResolveHelpAddress(HelpButtonUrl(9, 5, "d:", kInstall) + "#engutil.intro", drives);
   EXPECT_EQ(r.kind, AddressKind::kFile);
   EXPECT_TRUE(r.found);
   EXPECT_EQ(r.host_path, "/drives/d/SysDoc/CPP/Group/EngUtil.html");
   EXPECT_EQ(r.fragment, "engutil.intro");
-
-  r = Resolve("file:///D:/SYSDOC/cpp/group/ENGUTIL.HTML");
+  r = ResolveHelpAddress("file:///D:/SYSDOC/cpp/group/ENGUTIL.HTML", drives);
   EXPECT_TRUE(r.found);
   EXPECT_EQ(r.fragment, "");
-  // The button's own address, release 5 on drive d:.
-  EXPECT_TRUE(Resolve(HelpButtonUrl(9, 5, "d:", kInstall)).found);
-}
 
-TEST_F(HelpAddressTest, HostInstallationDirectoryResolves) {
-  ResolvedAddress r = Resolve(HelpButtonUrl(0, 5, "d:", kInstall));
-  EXPECT_TRUE(r.found);
-  EXPECT_EQ(r.host_path, "/opt/kelvad/share/kelvad/Help/cpp/eikfile/iffile.html");
-  EXPECT_EQ(r.fragment, "eikfile.iffile-005");
-}
-
-TEST_F(HelpAddressTest, MissingPagesAreNotFound) {
   // A page that is not there, a drive that is not mapped, a directory, a
   // relative address and the SDK pages of the other release.
   for (const char* address :
@@ -131,13 +82,13 @@ TEST_F(HelpAddressTest, MissingPagesAreNotFound) {
         "FILE:///d:\\sysdoc\\cpp", "FILE:///sysdoc\\cpp/group\\engutil.html", "FILE:///d:\\epoc32\\doc\\group\\sdk.html",
         "FILE:////opt/kelvad/share/kelvad\\Help\\frame7.html"}) {
     SCOPED_TRACE(address);
-    ResolvedAddress r = Resolve(address);
+    r = ResolveHelpAddress(address, drives);
     EXPECT_EQ(r.kind, AddressKind::kFile);
     EXPECT_FALSE(r.found);
     EXPECT_EQ(r.host_path, "");
   }
-  EXPECT_EQ(Resolve(kWebSiteUrl).kind, AddressKind::kWeb);
-  EXPECT_EQ(Resolve("contents.html").kind, AddressKind::kOther);
+  EXPECT_EQ(ResolveHelpAddress(kWebSiteUrl, drives).kind, AddressKind::kWeb);
+  EXPECT_EQ(ResolveHelpAddress("contents.html", drives).kind, AddressKind::kOther);
 }
 
 TEST(HelpLinksTest, PageNotFoundNamesTheAddress) {
@@ -148,7 +99,7 @@ TEST(HelpLinksTest, PageNotFoundNamesTheAddress) {
 
 TEST(HelpLinksTest, FollowingLinks) {
   const std::string page = "FILE:///d:\\sysdoc\\cpp/group\\engutil.html#top";
-  const std::string own = "FILE:////opt/kelvad/share/kelvad\\Help\\cpp/eikfile/iffile.html";
+  const std::string own = kOwn + "cpp/eikfile/iffile.html";
   struct {
     std::string current, href, next;
   } cases[] = {
@@ -160,14 +111,75 @@ TEST(HelpLinksTest, FollowingLinks) {
       {page, "/epoc32/doc/x.html", "FILE:///d:/epoc32/doc/x.html"},
       {page, "https://www.example.org/a", "https://www.example.org/a"},
       {page, "c:\\docs\\a.html", "FILE:///c:\\docs\\a.html"},
-      {own, "../../contents.html", "FILE:////opt/kelvad/share/kelvad\\Help\\contents.html"},
-      {own, "../../frame7.html#options", "FILE:////opt/kelvad/share/kelvad\\Help\\frame7.html#options"},
-      {"FILE:////opt/kelvad/share/kelvad\\Help\\contents.html", "cpp/eikfile/iffile.html#eikfile.iffile-005",
-       "FILE:////opt/kelvad/share/kelvad\\Help\\cpp/eikfile/iffile.html#eikfile.iffile-005"},
+      {own, "../../frame7.html#options", kOwn + "frame7.html#options"},
+      {kOwn + "contents.html", "cpp/eikfile/iffile.html#eikfile.iffile-005", own + "#eikfile.iffile-005"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.href);
     EXPECT_EQ(FollowLink(c.current, c.href), c.next);
+  }
+}
+
+// The shipped pages, followed the way the help window follows them: every
+// address goes through FollowLink and ResolveHelpAddress.
+class HelpPagesTest : public ::testing::Test {
+ protected:
+  // Fails unless the address leads to an existing page and anchor.
+  void ExpectOpens(const std::string& address) {
+    ResolvedAddress r = ResolveHelpAddress(address, drives);
+    ASSERT_EQ(r.kind, AddressKind::kFile) << address;
+    ASSERT_TRUE(r.found) << address;
+    if (r.fragment.empty()) return;
+    static const std::regex kAnchor(R"re((?:name|id)\s*=\s*"([^"]*)")re", std::regex::icase);
+    std::string html = real_fs.Read(r.host_path);
+    std::set<std::string> anchors;
+    for (std::sregex_iterator m(html.begin(), html.end(), kAnchor), end; m != end; ++m) anchors.insert((*m)[1]);
+    EXPECT_EQ(anchors.count(r.fragment), 1u) << address;
+  }
+
+  const std::string install = KELVAD_TEST_DATA_DIR;
+  RealFileSystem real_fs;
+  DosDrives drives{real_fs, {}};
+};
+
+TEST_F(HelpPagesTest, EveryLinkLeadsToAPageAndAnchor) {
+  namespace fs = std::filesystem;
+  const fs::path help = fs::path(install) / "Help";
+  static const std::regex kHref(R"re(href\s*=\s*"([^"]*)")re", std::regex::icase);
+  int pages = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(help)) {
+    if (entry.path().extension() != ".html") continue;
+    ++pages;
+    // The page's own address, written as the help buttons write it.
+    std::string address = ProgramHelpBase(install) + fs::relative(entry.path(), help).string();
+    std::string html = real_fs.Read(entry.path().string());
+    int links = 0;
+    for (std::sregex_iterator m(html.begin(), html.end(), kHref), end; m != end; ++m, ++links) {
+      std::string next = FollowLink(address, (*m)[1]);
+      SCOPED_TRACE(entry.path().string() + ": " + std::string((*m)[1]));
+      if (ResolveHelpAddress(next, drives).kind == AddressKind::kWeb) {
+        EXPECT_EQ(next, kWebSiteUrl);
+      } else {
+        ExpectOpens(next);
+      }
+    }
+    EXPECT_GT(links, 0) << entry.path() << " leads nowhere";
+  }
+  EXPECT_EQ(pages, 15);
+}
+
+TEST_F(HelpPagesTest, TheWindowsLinksOpenShippedPages) {
+  for (int release : {0, 3, 5}) {
+    ExpectOpens(HelpButtonUrl(0, release, "c:", install));
+    ExpectOpens(HelpButtonUrl(15, release, "c:", install));
+  }
+  ExpectOpens(HelpAboutUrl(install));
+  // Every panel the sequence shows has its page, and the contents lead to each.
+  std::string contents = real_fs.Read(install + "/Help/contents.html");
+  for (int panel : PanelSequence()) {
+    SCOPED_TRACE(panel);
+    ExpectOpens(MainHelpUrl(panel, install));
+    EXPECT_NE(contents.find("href=\"frame" + std::to_string(panel) + ".html\""), std::string::npos);
   }
 }
 

@@ -1,0 +1,145 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "model/settings.h"
+#include "ui/qt_bridge.h"
+#include "wizard/panels.h"
+#include "wizard_fixture.h"
+
+namespace kelvad::testing {
+
+// The rules behind these reactions are tested without Qt; here each is shown
+// to be wired to its widgets.
+class PanelsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void Er5SdkWinsAndPicksItsDriveTheRestIsDefault() {
+    WizardFixture f;
+    f.Marker('c', "wsexe.exe");
+    f.Marker('d', "EPOC.EXE");
+    WizardWindow& w = f.Open();
+    QCOMPARE(w.SdkRelease(), 5);
+    QCOMPARE(f.Find<QLabel>("Label1_19")->text(), QString("Found EPOC ER5 SDK on D:\\"));
+    QVERIFY(!f.Find<QComboBox>("Drive1")->isEnabled());
+    QVERIFY(f.Find<QPushButton>("Command2_1")->isEnabled());
+    QVERIFY(f.Find<QProgressBar>("ProgressBar2")->isHidden());
+    QVERIFY(w.Preview().device.Contains("F2"));
+    QCOMPARE(f.Find<QLabel>("Label5_8")->text(), QString("Welcome to Kelvad V0.9.2 !"));
+    QCOMPARE(w.windowTitle(), QString("Kelvad V0.9.2 - EPOC32 EIKON Application Builder"));
+    QVERIFY(!f.Find<QLabel>("AIFImage_3")->pixmap().isNull());
+    // The drive is the SDK's; every other setting starts as the record's default.
+    Settings read = ReadSettings(&w);
+    QCOMPARE(read.ProjectDrive(), std::string("d:"));
+    for (const auto& info : SettingTable()) {
+      if (info.key != std::string("drive")) QCOMPARE(SettingText(read, info), SettingText(Settings{}, info));
+    }
+  }
+
+  // Without an SDK the drive is the user's, and leaving Welcome offers no studio version.
+  void NoSdkLeavesTheDriveToTheUser() {
+    WizardFixture f;
+    WizardWindow& w = f.Open();
+    QCOMPARE(w.SdkRelease(), 0);
+    QVERIFY(f.Find<QComboBox>("Drive1")->isEnabled());
+    QCOMPARE(f.Find<QComboBox>("Drive1")->currentText().left(2), QString("c:"));
+    QVERIFY(f.Find<QLabel>("Label1_19")->text().startsWith("Unable to detect the EPOC C++ SDK."));
+    QCOMPARE(w.Preview().pc.size(), size_t{0});
+    f.Next();
+    QVERIFY(f.Find<QRadioButton>("Option1_0")->isHidden());
+    QVERIFY(!f.Find<QRadioButton>("Option1_2")->isChecked());
+  }
+
+  void MissingShippedFileIsAnInternalError() {
+    WizardFixture f;
+    f.fs.Remove("/install/icons/icon32i.bmp");
+    f.Open();
+    QCOMPARE(f.messages.size(), size_t{1});
+    QVERIFY(f.messages[0].startsWith("Kelvad encountered an internal error : 53\n\rFile not found: "));
+    QVERIFY(f.messages[0].endsWith("icon32i.bmp\n\rClick 'OK' to exit"));
+  }
+
+  void WalksTheTwelvePanelsAndBack() {
+    WizardFixture f;
+    f.Marker('c', "epoc.exe");
+    f.Open();
+    for (int position = 0; position < 12; ++position) {
+      QCOMPARE(f.PanelShown(), PanelSequence()[position]);
+      if (position == 1) {
+        QCOMPARE(f.Find<QLabel>("PanelLabel")->text(), QString("Panel 2 of 12"));
+        QCOMPARE(f.Find<QPushButton>("Command2_1")->text(), QString("Next (3) >>"));
+      }
+      if (position < 11) f.Next();
+    }
+    QVERIFY(f.Find<QPushButton>("Command2_1")->isHidden());
+    QVERIFY(!f.Find<QPushButton>("Command1")->isHidden());
+    for (int i = 0; i < 11; ++i) f.Click("Command2_0");
+    QCOMPARE(f.PanelShown(), int(kPanelWelcome));
+    QVERIFY(f.Find<QPushButton>("Command1")->isHidden());
+  }
+
+  // A taken name is red and blocks Next from the moment the panel is
+  // entered; a refused name empties the preview, the first accepted one
+  // builds it anew and each next one renames it and the application.
+  void ProjectFieldsReactAsTheyAreTyped() {
+    WizardFixture f;
+    f.Marker('c', "epoc.exe");
+    f.fs.MakeDirectories("/c/projectx");
+    WizardWindow& w = f.Open();
+    QVERIFY(f.Find<QPushButton>("Command2_1")->isEnabled());
+    f.Next();
+    QCOMPARE(f.PanelShown(), int(kPanelProjectSetup));
+    QVERIFY(!f.Find<QPushButton>("Command2_1")->isEnabled());
+    auto* name = f.Find<QLineEdit>("Text1_0");
+    QCOMPARE(name->palette().color(QPalette::Text), QColor(255, 0, 0));
+    f.Find<QLineEdit>("Text1_4")->setText("Custom");
+    name->clear();
+    QCOMPARE(w.Preview().pc.size(), size_t{0});
+    QTest::keyClicks(name, "Notes");
+    QVERIFY(f.Find<QPushButton>("Command2_1")->isEnabled());
+    QCOMPARE(name->palette().color(QPalette::Text), QColor(0, 0, 0));
+    QCOMPARE(w.Preview().pc.Find("PRJ")->text, std::string("Notes"));
+    QCOMPARE(f.Find<QLineEdit>("Text1_4")->text(), QString("Notes"));
+    auto* tree = f.Find<QTreeWidget>("TreeView2_1");
+    QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->child(0)->child(1)->text(0), QString("Notes.AIF"));
+
+    auto* uid = f.Find<QLineEdit>("TextUUID_3");
+    uid->clear();
+    QCOMPARE(uid->text(), QString("0x00000000"));
+    QCOMPARE(uid->palette().color(QPalette::Text), QColor(255, 0, 0));
+    uid->setText("0x0100025F");
+    QVERIFY(uid->palette().color(QPalette::Text) != QColor(255, 0, 0));
+  }
+
+  // Without a help template, entering Extras clears and disables the help
+  // options, and the cleared box hides its own. (With one, Go's comparisons
+  // with headless show the help built.)
+  void CheckBoxesAndAMissingHelpTemplate() {
+    WizardFixture f;
+    f.Marker('c', "epoc.exe");
+    WizardWindow& w = f.Open();
+    f.Find<QCheckBox>("Check1_6")->click();
+    QVERIFY(f.Find<QCheckBox>("Check1_8")->isHidden());
+    f.Next(10);
+    QCOMPARE(f.PanelShown(), int(kPanelExtras));
+    QVERIFY(!f.Find<QCheckBox>("Check2_12")->isChecked());
+    QVERIFY(!f.Find<QCheckBox>("Check2_0")->isEnabled());
+    QVERIFY(f.Find<QCheckBox>("Check2_11")->isHidden());
+    QVERIFY(!w.Preview().pc.Contains("HELP"));
+    QVERIFY(w.Preview().pc.Contains("S_PKG"));
+    f.Find<QCheckBox>("Check2_1")->click();
+    QVERIFY(!w.Preview().pc.Contains("S_PKG"));
+  }
+};
+
+}  // namespace kelvad::testing
+
+QTEST_MAIN(kelvad::testing::PanelsTest)
+#include "panels_test.moc"
