@@ -4,11 +4,13 @@
 #include <string>
 
 #include "support/headless_run.h"
+#include "support/test_build.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Outcome = kelvad::testing::RunOutcome;
+using kelvad::testing::CrLf;
 
 // Runs the real binary with a project description.
 class ProjectFile : public kelvad::testing::HeadlessRun {
@@ -22,36 +24,6 @@ class ProjectFile : public kelvad::testing::HeadlessRun {
   }
 };
 
-const char* const kExample = R"({
-  "settings": {"name": "Demo", "toolbar": true, "help": false},
-  "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
-  "menus": [
-    {"title": "File", "items": [
-      {"command": "CmdDemo"},
-      {"title": "More", "items": [{"command": "EEikCmdFileOpen", "text": "Open..."}]},
-      {"command": "EEikCmdExit"}]}
-  ],
-  "toolbar": [{"command": "CmdDemo", "text": "Go"}],
-  "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]
-})";
-
-TEST_F(ProjectFile, DescriptionShapesTheResourceScriptAndHeader) {
-  Outcome run = Generate(kExample);
-  ASSERT_EQ(run.status, 0) << run.err;
-  std::string rss = Read(root / "c" / "Demo" / "GUI" / "Demo.rss");
-  EXPECT_NE(rss.find("        MENU_ITEM { command=CmdDemo; txt=\"Demo\"; },\r\n"), std::string::npos);  // the command's text
-  EXPECT_NE(rss.find("            id=CmdDemo;\r\n            txt=\"Go\";\r\n"), std::string::npos);
-  EXPECT_NE(rss.find("    control=\r\n    {\r\n        HOTKEY { command=CmdDemo; key='d'; },\r\n"
-                     "        HOTKEY { command=EEikCmdFileOpen; key='o'; },\r\n"  // the command's own hotkey
-                     "        HOTKEY { command=EEikCmdExit; key='e'; }\r\n"),
-            std::string::npos);
-  EXPECT_NE(rss.find("    plain=\r\n    {\r\n        HOTKEY { command=EEikCmdFileSave; key='s'; }\r\n"), std::string::npos);
-  EXPECT_EQ(rss.find("r_demo_edit_menu"), std::string::npos);
-  std::string hrh = Read(root / "c" / "Demo" / "Include" / "Demo.hrh");
-  EXPECT_NE(hrh.find("{\r\n    CmdDemo = 100,\r\n    EDemoCmdFileName\r\n};\r\n"), std::string::npos) << hrh;
-  EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "Demo.alp"));
-}
-
 // The file's name becomes the application name, unless the file gives one; --set comes after the file.
 TEST_F(ProjectFile, NamesFromTheFileAndFromSetOptions) {
   ASSERT_EQ(Generate(R"({"settings": {"name": "Named"}})").status, 0);
@@ -64,19 +36,30 @@ TEST_F(ProjectFile, NamesFromTheFileAndFromSetOptions) {
 }
 
 // The saved commands are read first, as far as a broken file allows, and
-// the file is never rewritten by a headless run.
-TEST_F(ProjectFile, SavedCommandsComeBeforeTheDescriptionsOwn) {
+// the file is never rewritten by a headless run. Items take the texts and
+// hotkeys of their commands unless they give their own.
+TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
   const std::string broken = "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n";
   Write(root / "data" / "cmdlist.dat", broken);
-  Outcome run = Generate(R"({"settings": {"name": "Demo"}, "commands": [{"name": "CmdMine"}],
-    "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine"}]}]})");
+  Outcome run = Generate(R"({"settings": {"name": "Demo", "help": false}, "commands": [{"name": "CmdMine"}],
+    "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine", "text": "Mine"}]}],
+    "toolbar": [{"command": "CmdMine", "text": "Go"}], "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]})");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("Unexpected error reading command list, commands may not have loaded correctly."),
             std::string::npos);
   EXPECT_EQ(Read(root / "data" / "cmdlist.dat"), broken);
   std::string rss = Read(root / "c" / "Demo" / "GUI" / "Demo.rss");
-  EXPECT_NE(rss.find("MENU_ITEM { command=CmdSaved; txt=\"Saved\"; }"), std::string::npos);
-  EXPECT_NE(rss.find("HOTKEY { command=CmdSaved; key='k'; }"), std::string::npos);
+  EXPECT_NE(rss.find(CrLf({"        MENU_ITEM { command=CmdSaved; txt=\"Saved\"; },",
+                           "        MENU_ITEM { command=CmdMine; txt=\"Mine\"; }"})), std::string::npos) << rss;
+  EXPECT_NE(rss.find("            id=CmdMine;\r\n            txt=\"Go\";\r\n"), std::string::npos);
+  EXPECT_NE(rss.find(CrLf({"    control=", "    {", "        HOTKEY { command=CmdSaved; key='k'; }", "    };", "",
+                           "    plain=", "    {", "        HOTKEY { command=EEikCmdFileSave; key='s'; }"})),
+            std::string::npos);
+  EXPECT_EQ(rss.find("r_demo_file_menu"), std::string::npos);
+  EXPECT_NE(Read(root / "c" / "Demo" / "Include" / "Demo.hrh")
+                .find(CrLf({"{", "    CmdSaved = 100,", "    CmdMine,", "    EDemoCmdFileName", "};"})),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "Demo.alp"));
   // A saved command of the same name is already in the list.
   run = Generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
   EXPECT_EQ(run.status, 2);
