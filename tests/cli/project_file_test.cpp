@@ -37,7 +37,8 @@ TEST_F(ProjectFile, NamesFromTheFileAndFromSetOptions) {
 
 // The saved commands are read first, as far as a broken file allows, and
 // the file is never rewritten by a headless run. Items take the texts and
-// hotkeys of their commands unless they give their own.
+// hotkeys of their commands unless they give their own. The release given
+// (5) is the one built for.
 TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
   const std::string broken = "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n";
   Write(root / "data" / "cmdlist.dat", broken);
@@ -60,6 +61,8 @@ TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
                 .find(CrLf({"{", "    CmdSaved = 100,", "    CmdMine,", "    EDemoCmdFileName", "};"})),
             std::string::npos);
   EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "Demo.alp"));
+  EXPECT_NE(Read(root / "c" / "Demo" / "ebld.bat").find("c:\\epoc32\\release\\wins\\deb\\epoc.exe\r\n"),
+            std::string::npos);
   // A saved command of the same name is already in the list.
   run = Generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
   EXPECT_EQ(run.status, 2);
