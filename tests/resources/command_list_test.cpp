@@ -17,12 +17,6 @@ namespace {
 using testing::StartedModel;
 using testing::Visible;
 
-std::vector<Command> StandardSet() {
-  CommandModel model;
-  LoadStandardCommands(model);
-  return model.commands;
-}
-
 std::string Describe(std::vector<Command>::const_iterator from, std::vector<Command>::const_iterator to) {
   std::string out;
   for (; from != to; ++from) out += from->name + " | " + from->menu_text + " | " + from->hotkey + "\n";
@@ -114,7 +108,7 @@ TEST_F(CommandListFile, UnreadableFiles) {
 }
 
 TEST_F(CommandListFile, TextsSurviveASaveAndALoad) {
-  std::vector<Command> rows = StandardSet();
+  std::vector<Command> rows = StartedModel().commands;
   rows.push_back({"CmdComma", "One, two, three", "^c"});
   rows.push_back({"CmdQuote", "Say \"hi\" 'now'", ""});
   rows.push_back({"CmdSpace", "   leading and trailing  ", "x"});
@@ -137,7 +131,7 @@ TEST_F(CommandListFile, OnlyUserCommandsAreSavedInPlaceOfTheOldFile) {
   ASSERT_EQ(SaveCommandList(fs, path, rows), "");
   EXPECT_EQ(Visible(fs.Read(path)), Visible("Eevi\r\ne\r\n\r\nEEIKCmd\r\nE\r\n^E\r\nEVE\r\n\r\n\r\n"));
   EXPECT_EQ(fs.Stat(path + ".new"), EntryKind::kNone);
-  ASSERT_EQ(SaveCommandList(fs, path, StandardSet()), "");
+  ASSERT_EQ(SaveCommandList(fs, path, StartedModel().commands), "");
   EXPECT_EQ(fs.Stat(path), EntryKind::kFile);
   EXPECT_EQ(fs.Read(path), "");
 }
