@@ -20,7 +20,8 @@ using testing::StartedModel;
 std::string Render(const std::vector<MenuNode>& nodes, int depth = 0) {
   std::string out;
   for (const MenuNode& node : nodes) {
-    out += std::string(2 * depth, ' ') + node.key + " \"" + node.text + "\"" + (node.tag.empty() ? "" : " " + node.tag) + "\n";
+    out += std::string(2 * depth, ' ') + node.key + " \"" + node.text + "\"";
+    out += (node.tag.empty() ? "" : " " + node.tag) + "\n";
     out += Render(node.children, depth + 1);
   }
   return out;

@@ -65,28 +65,6 @@ TEST_F(ResourceFiles, BareScript) {
   ExpectGolden("resources/bare.rss");
 }
 
-// Hotkey tables that stay empty are left out, with the separators between
-// the others kept right.
-TEST_F(ResourceFiles, EmptyHotkeyTablesAreLeftOut) {
-  model().menus.clear();
-  AddMenu(model(), "File", "");
-  AddMenuItem(model(), "File", "EEikCmdFileNew");
-  AddMenuItem(model(), "File", "EEikCmdFileOpen");
-  model().extra_hotkeys.push_back({"EEikCmdEditCut", "", "a"});
-  CollectMenuItems(model());
-  EXPECT_NE(Rss().find(CrLf({"RESOURCE HOTKEYS r_demo_hotkeys", "{", "    control=", "    {",
-                             "        HOTKEY { command=EEikCmdFileNew; key='n'; },",
-                             "        HOTKEY { command=EEikCmdFileOpen; key='o'; }", "    };", "", "    plain=", "    {",
-                             "        HOTKEY { command=EEikCmdEditCut; key='a'; }", "    };", "}", ""})),
-            std::string::npos);
-  model().menus.clear();
-  model().extra_hotkeys = {{"EEikCmdFileSaveAs", "", "^S"}};
-  CollectMenuItems(model());
-  EXPECT_NE(Rss().find(CrLf({"{", "    shift_control=", "    {", "        HOTKEY { command=EEikCmdFileSaveAs; key='s'; }",
-                             "    };", "", "}"})),
-            std::string::npos);
-}
-
 // The full golden's toolbar without its two buttons.
 TEST_F(ResourceFiles, EmptyToolbarStillHasLabelSpacersAndClock) {
   auto toolbar = [](const std::string& rss) {
@@ -106,41 +84,53 @@ TEST_F(ResourceFiles, EmptyToolbarStillHasLabelSpacersAndClock) {
   EXPECT_EQ(Rss(), rss);
 }
 
-TEST_F(ResourceFiles, EmptyTitleListsAndPanes) {
+MenuNode Menu(const std::string& title, std::vector<MenuNode> children) {
+  MenuNode menu = MakeMenuNode(title);
+  menu.children = std::move(children);
+  return menu;
+}
+
+// Menus and hotkeys the golden files do not have. Hotkey tables that stay
+// empty are left out, with the separators between the others kept right;
+// titles are lower-cased but otherwise verbatim in resource names.
+TEST_F(ResourceFiles, MenusAndHotkeyTables) {
+  const MenuNode file_new = MakeItemNode("EEikCmdFileNew", "New", "^n"), exit = MakeItemNode("EEikCmdExit", "Close", "^e");
   struct Case {
     const char* what;
     std::vector<MenuNode> menus;
-    std::string expected;
+    std::vector<MenuItemRecord> extras;
+    std::vector<std::string> expected;
   } cases[] = {
-      {"no menus", {}, CrLf({"RESOURCE MENU_BAR r_demo_menubar", "{", "    titles=", "    {", "", "    };", "}", "", "", ""})},
-      {"a menu without items", {MakeMenuNode("Empty")},
-       CrLf({"RESOURCE MENU_PANE r_demo_empty_menu", "{", "    items=", "    {", "", "    };", "}", ""})},
-      {"an item at the root", {MakeItemNode("EEikCmdExit", "Close", "^e")},
-       CrLf({"        MENU_TITLE { menu_pane=r_demo_close_menu; txt=\"Close\"; }", "    };", "}", "", "",
-             "RESOURCE MENU_PANE r_demo_close_menu", "{", "    items=", "    {", "", "    };"})},
+      {"no menus", {}, {},
+       {CrLf({"RESOURCE MENU_BAR r_demo_menubar", "{", "    titles=", "    {", "", "    };", "}", "", "", ""})}},
+      {"a menu without items", {MakeMenuNode("Empty")}, {},
+       {CrLf({"RESOURCE MENU_PANE r_demo_empty_menu", "{", "    items=", "    {", "", "    };", "}", ""})}},
+      {"an item at the root", {exit}, {},
+       {CrLf({"        MENU_TITLE { menu_pane=r_demo_close_menu; txt=\"Close\"; }", "    };", "}", "", "",
+              "RESOURCE MENU_PANE r_demo_close_menu", "{", "    items=", "    {", "", "    };"})}},
+      {"control and plain", {Menu("File", {file_new, MakeItemNode("EEikCmdFileOpen", "Open", "^o")})},
+       {{"EEikCmdEditCut", "", "a"}},
+       {CrLf({"RESOURCE HOTKEYS r_demo_hotkeys", "{", "    control=", "    {",
+              "        HOTKEY { command=EEikCmdFileNew; key='n'; },", "        HOTKEY { command=EEikCmdFileOpen; key='o'; }",
+              "    };", "", "    plain=", "    {", "        HOTKEY { command=EEikCmdEditCut; key='a'; }", "    };", "}", ""})}},
+      {"shift-control alone", {}, {{"EEikCmdFileSaveAs", "", "^S"}},
+       {CrLf({"{", "    shift_control=", "    {", "        HOTKEY { command=EEikCmdFileSaveAs; key='s'; }", "    };", "",
+              "}"})}},
+      // Windows-1252 in the file: ü is FC, Ü is DC.
+      {"titles", {Menu("My Tools", {Menu("\xC3\x9C" "bersicht", {exit})})}, {},
+       {"        MENU_TITLE { menu_pane=r_demo_my tools_menu; txt=\"My Tools\"; }\r\n",
+        "        MENU_ITEM { cascade=r_demo_\xFC" "bersicht_menu; txt=\"\xDC" "bersicht\"; }\r\n",
+        "RESOURCE MENU_PANE r_demo_\xFC" "bersicht_menu\r\n"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     model().menus = c.menus;
+    model().extra_hotkeys = c.extras;
     CollectMenuItems(model());
     std::string rss = Rss();
-    EXPECT_NE(rss.find(c.expected), std::string::npos) << Visible(rss);
+    for (const std::string& expected : c.expected) EXPECT_NE(rss.find(expected), std::string::npos) << Visible(rss);
     if (c.menus.empty()) EXPECT_EQ(rss.find("MENU_PANE"), std::string::npos);
   }
-}
-
-TEST_F(ResourceFiles, TitlesAreLowerCasedButOtherwiseVerbatimInNames) {
-  model().menus.clear();
-  AddMenu(model(), "My Tools", "");
-  AddMenu(model(), "\xC3\x9C" "bersicht", "My Tools");  // Übersicht
-  AddMenuItem(model(), "\xC3\x9C" "bersicht", "EEikCmdExit");
-  CollectMenuItems(model());
-  std::string rss = Rss();
-  EXPECT_NE(rss.find("        MENU_TITLE { menu_pane=r_demo_my tools_menu; txt=\"My Tools\"; }\r\n"), std::string::npos);
-  // Windows-1252 in the file: ü is FC, Ü is DC.
-  EXPECT_NE(rss.find("        MENU_ITEM { cascade=r_demo_\xFC" "bersicht_menu; txt=\"\xDC" "bersicht\"; }\r\n"),
-            std::string::npos);
-  EXPECT_NE(rss.find("RESOURCE MENU_PANE r_demo_\xFC" "bersicht_menu\r\n"), std::string::npos);
 }
 
 TEST_F(ResourceFiles, MenuChangesAfterTheCollectionReachOnlyThePanes) {
