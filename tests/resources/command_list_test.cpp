@@ -39,10 +39,6 @@ TEST(StandardCommands, FortyOneRecordsInTableOrder) {
   EXPECT_EQ(Describe(model.commands.begin() + 27, model.commands.begin() + 32),
             "EEikCmdZoomIn | Zoom in | ^m\nEEikCmdZoomOut | Zoom out | ^M\nEVelCmdZoomSet | Set zoom... | ^E\n"
             "EVelCmdViewToolbar | Show toolbar | ^t\nEVelCmdViewTopToolbar | Show top toolbar | ^T\n");
-  AddCommand(model, "CmdTwice", "first", "a");
-  AddCommand(model, "CmdTwice", "second", "b");
-  ASSERT_NE(FindCommand(model, "CmdTwice"), nullptr);
-  EXPECT_EQ(FindCommand(model, "CmdTwice")->menu_text, "first");
   EXPECT_EQ(FindCommand(model, "eeikcmdexit"), nullptr);
 }
 
