@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "support/headless_run.h"
@@ -12,90 +14,101 @@ namespace fs = std::filesystem;
 using kelvad::testing::HeadlessRun;
 using Outcome = kelvad::testing::RunOutcome;
 
+// The SDK search picks the drive and the release; the help template found
+// there keeps the help options; a data directory that does not exist yet is
+// created for the report.
 TEST_F(HeadlessRun, WritesTheProjectAndTheReport) {
-  // Without the help template the help options are cleared.
-  fs::create_directories(root / "c" / "Aleppo" / "Template");
-  std::ofstream(root / "c" / "Aleppo" / "Template" / "EPOCHELP.DOT").put('x');
-  Outcome run = Generate("--sdk-release 5 --no-launch --set name=Demo");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(fs::is_directory(root / "c" / "Demo" / "Help" / "Documents"));
-  std::string ebld = Read(root / "c" / "Demo" / "ebld.bat");
-  EXPECT_NE(ebld.find("c:\\epoc32\\release\\wins\\deb\\epoc.exe\r\n"), std::string::npos);
-  EXPECT_NE(run.out.find("Creating Directory: c:\\Demo\\Include\n"), std::string::npos);
-  EXPECT_NE(run.out.find("Finished\n"), std::string::npos);
-  EXPECT_EQ(run.out.find("Executing"), std::string::npos);
-  std::string report = Read(root / "data" / "kelvad.rtf");
-  EXPECT_EQ(report.rfind("{\\rtf1\\ansi", 0), 0u);
-  EXPECT_NE(report.find("{ Creating Directory:} {\\i c:\\\\Demo}"), std::string::npos);
-  EXPECT_EQ(report.substr(report.size() - 3), "}\r\n");
-}
-
-TEST_F(HeadlessRun, FindsTheSdkDriveAndItsRelease) {
-  fs::create_directories(root / "d" / "epoc32" / "release" / "wins" / "deb");
-  std::ofstream(root / "d" / "epoc32" / "release" / "wins" / "deb" / "wsexe.exe").put('x');
-  Outcome run = Generate("--drive d=" + (root / "d").string() + " --no-launch");
+  fs::remove_all(root / "data");
+  const fs::path d = root / "d";
+  fs::create_directories(d / "epoc32" / "release" / "wins" / "deb");
+  std::ofstream(d / "epoc32" / "release" / "wins" / "deb" / "wsexe.exe").put('x');
+  fs::create_directories(d / "Aleppo" / "Template");
+  std::ofstream(d / "Aleppo" / "Template" / "EPOCHELP.DOT").put('x');
+  Outcome run = Generate("--drive d=" + d.string() + " --no-launch --set name=Demo");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Found pre-ER5 EPOC SDK on D:\\"), std::string::npos);
-  std::string ebld = Read(root / "d" / "ProjectX" / "ebld.bat");
-  EXPECT_NE(ebld.find("d:\\epoc32\\release\\wins\\deb\\wsexe.exe\r\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(d / "Demo" / "Help" / "Documents"));
+  EXPECT_NE(Read(d / "Demo" / "ebld.bat").find("d:\\epoc32\\release\\wins\\deb\\wsexe.exe\r\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Creating Directory: d:\\Demo\\Include\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Finished\n"), std::string::npos);
+  EXPECT_EQ(run.out.find("Executing"), std::string::npos);
+  EXPECT_EQ(run.err, "");
+  std::string report = Read(root / "data" / "kelvad.rtf");
+  EXPECT_EQ(report.rfind("{\\rtf1\\ansi", 0), 0u);
+  EXPECT_NE(report.find("{ Creating Directory:} {\\i d:\\\\Demo}"), std::string::npos);
 }
 
-TEST_F(HeadlessRun, RefusesAnExistingProjectIgnoringCase) {
+// Each is refused before anything is written: no project, no report.
+// Unusable arguments exit with 2 and the usage, the others with 1.
+TEST_F(HeadlessRun, RefusalsWriteNothing) {
   fs::create_directories(root / "c" / "projectx");
-  Outcome run = Generate("--sdk-release 0 --no-launch");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("already exists"), std::string::npos);
-  EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
-}
-
-TEST_F(HeadlessRun, RefusesNamesThatLeaveTheDriveRoot) {
-  for (const char* name : {"..\\\\x", "", "a/b", "NUL"}) {
-    Outcome run = Generate(std::string("--sdk-release 0 --no-launch --set 'name=") + name + "'");
-    EXPECT_EQ(run.status, 1) << name;
-    EXPECT_FALSE(run.err.empty());
+  const std::string usage = "usage: kelvad generate";
+  struct Case {
+    std::string args;
+    int status;
+    std::string error;
+  } cases[] = {
+      {"", 1, "already exists"},  // as ProjectX, whatever the case
+      {"--set 'name=..\\\\x'", 1, "cannot hold"},
+      {"--set 'name='", 1, "empty"},
+      {"--set 'name=a/b'", 1, "cannot hold"},
+      {"--set name=NUL", 1, "device name"},
+      {"--set drive=q:", 1, "q: is not mapped"},
+      {"--set name=Counted --set text_ui_count=many", 1, "\"many\" is not a number"},
+      {"--drive e=" + (root / "absent").string() + " --set drive=e:", 1, "which is not a directory"},
+      {"--set nosuchkey=1", 2, usage}, {"--set engine=maybe", 2, usage}, {"--set vc_version=9", 2, usage},
+      {"--bogus", 2, usage}, {"--sdk-release 4", 2, usage}, {"--drive nonsense", 2, usage},
+      {"--set drive=qq", 2, usage}, {"--set", 2, usage},
+  };
+  for (const Case& c : cases) {
+    Outcome run = Generate("--sdk-release 0 --no-launch " + c.args);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << c.args << "\n" << run.err;
   }
-  EXPECT_TRUE(fs::is_empty(root / "c"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(root / "c"), fs::directory_iterator()), 1);
   EXPECT_FALSE(fs::exists(root / "x"));
-}
-
-TEST_F(HeadlessRun, UnmappedDriveIsRefused) {
-  Outcome run = Generate("--sdk-release 0 --no-launch --set drive=q:");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("q: is not mapped"), std::string::npos);
-}
-
-TEST_F(HeadlessRun, BadCountAbandonsTheBuild) {
-  Outcome run = Generate("--sdk-release 0 --no-launch --set text_ui_count=many");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("\"many\" is not a number"), std::string::npos);
-  EXPECT_FALSE(fs::exists(root / "c" / "ProjectX"));
-  EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
-}
-
-TEST_F(HeadlessRun, UnusableArgumentsExitWithTwo) {
-  for (const char* args : {"--set nosuchkey=1", "--set engine=maybe", "--set vc_version=9", "--bogus",
-                           "--sdk-release 4", "--drive nonsense", "--set", "--set drive=qq"}) {
-    Outcome run = Generate(args);
-    EXPECT_EQ(run.status, 2) << args;
-    EXPECT_NE(run.err.find("usage: kelvad generate"), std::string::npos) << args;
-  }
-  EXPECT_TRUE(fs::is_empty(root / "c"));
-}
-
-TEST_F(HeadlessRun, AMissingDataDirectoryIsCreatedForTheReport) {
-  fs::remove_all(root / "data");
-  Outcome run = Generate("--sdk-release 3 --no-launch");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("not saved"), std::string::npos) << run.err;
-  EXPECT_TRUE(fs::is_regular_file(root / "data" / "kelvad.rtf"));
-}
-
-TEST_F(HeadlessRun, ADriveMappedToNothingIsRefusedBeforeWriting) {
-  Outcome run = Generate("--drive e=" + (root / "absent").string() + " --set drive=e: --sdk-release 5 --no-launch");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("which is not a directory"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(root / "absent"));
   EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
+}
+
+bool NamesBothForms(const std::string& text) {
+  return text.find("usage: kelvad [--drive X=DIR]") != std::string::npos &&
+         text.find("kelvad generate [--drive X=DIR]") != std::string::npos;
+}
+
+TEST_F(HeadlessRun, HelpVersionAndUnknownCommands) {
+  // Help is asked for anywhere a generate option could stand, even after settings, and writes nothing.
+  for (std::string args : {"--help", "-h", "generate --help", "generate -h",
+                           "generate --no-launch --set name=Demo --help"}) {
+    Outcome run = Run(args + " --drive c=" + (root / "c").string());
+    EXPECT_EQ(run.status, 0) << args;
+    EXPECT_TRUE(NamesBothForms(run.out)) << args << run.out;
+    EXPECT_NE(run.out.find("--sdk-release 0|3|5"), std::string::npos) << args;
+    EXPECT_EQ(run.err, "") << args;
+  }
+  EXPECT_TRUE(fs::is_empty(root / "c"));
+  EXPECT_TRUE(fs::is_empty(root / "data"));
+  for (const char* args : {"--version", "generate --version"}) {
+    Outcome run = Run(args);
+    EXPECT_EQ(run.status, 0) << args;
+    EXPECT_EQ(run.out + "|" + run.err, "Kelvad V0.9.2\n|") << args;
+  }
+  for (const char* args : {"bogus", "--bogus", "--help-me", "Generate"}) {
+    Outcome run = Run(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_TRUE(NamesBothForms(run.err)) << args << run.err;
+  }
+}
+
+TEST_F(HeadlessRun, WithoutADisplayTheWizardPointsToGenerate) {
+  if (!KELVAD_HAS_WIZARD) GTEST_SKIP() << "built without the wizard";
+  Outcome run = Run("--drive c=" + (root / "c").string(), "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("kelvad generate"), std::string::npos) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "support/headless_run.h"
+#include "support/test_build.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Outcome = kelvad::testing::RunOutcome;
+using kelvad::testing::CrLf;
 
 // Runs the real binary with a project description.
 class ProjectFile : public kelvad::testing::HeadlessRun {
@@ -20,40 +22,7 @@ class ProjectFile : public kelvad::testing::HeadlessRun {
   Outcome Run(const std::string& project_and_more) {
     return HeadlessRun::Generate("--sdk-release 5 --no-launch --project " + project_and_more);
   }
-  bool NothingWritten() const { return fs::is_empty(root / "c"); }
 };
-
-const char* const kExample = R"({
-  "settings": {"name": "Demo", "toolbar": true, "help": false},
-  "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
-  "menus": [
-    {"title": "File", "items": [
-      {"command": "CmdDemo"},
-      {"title": "More", "items": [{"command": "EEikCmdFileOpen", "text": "Open..."}]},
-      {"command": "EEikCmdExit"}]}
-  ],
-  "toolbar": [{"command": "CmdDemo", "text": "Go"}],
-  "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]
-})";
-
-TEST_F(ProjectFile, DescriptionShapesTheResourceScriptAndHeader) {
-  Outcome run = Generate(kExample);
-  ASSERT_EQ(run.status, 0) << run.err;
-  std::string rss = Read(root / "c" / "Demo" / "GUI" / "Demo.rss");
-  EXPECT_NE(rss.find("        MENU_TITLE { menu_pane=r_demo_file_menu; txt=\"File\"; }\r\n    };"), std::string::npos);
-  EXPECT_NE(rss.find("        MENU_ITEM { command=CmdDemo; txt=\"Demo\"; },\r\n"), std::string::npos);
-  EXPECT_NE(rss.find("        MENU_ITEM { command=EEikCmdFileOpen; txt=\"Open...\"; }\r\n"), std::string::npos);
-  EXPECT_NE(rss.find("            id=CmdDemo;\r\n            txt=\"Go\";\r\n"), std::string::npos);
-  EXPECT_NE(rss.find("    control=\r\n    {\r\n        HOTKEY { command=CmdDemo; key='d'; },\r\n"
-                     "        HOTKEY { command=EEikCmdFileOpen; key='o'; },\r\n"  // the command's own hotkey
-                     "        HOTKEY { command=EEikCmdExit; key='e'; }\r\n"),
-            std::string::npos);
-  EXPECT_NE(rss.find("    plain=\r\n    {\r\n        HOTKEY { command=EEikCmdFileSave; key='s'; }\r\n"), std::string::npos);
-  EXPECT_EQ(rss.find("r_demo_edit_menu"), std::string::npos);
-  std::string hrh = Read(root / "c" / "Demo" / "Include" / "Demo.hrh");
-  EXPECT_NE(hrh.find("{\r\n    CmdDemo = 100,\r\n    EDemoCmdFileName\r\n};\r\n"), std::string::npos) << hrh;
-  EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "Demo.alp"));
-}
 
 // The file's name becomes the application name, unless the file gives one; --set comes after the file.
 TEST_F(ProjectFile, NamesFromTheFileAndFromSetOptions) {
@@ -66,55 +35,59 @@ TEST_F(ProjectFile, NamesFromTheFileAndFromSetOptions) {
             std::string::npos);
 }
 
-TEST_F(ProjectFile, SavedCommandsComeBeforeTheDescriptionsOwn) {
-  Write(root / "data" / "cmdlist.dat", "CmdSaved\r\nSaved\r\n^k\r\n");
-  Outcome run = Generate(R"({"settings": {"name": "Demo"}, "commands": [{"name": "CmdMine"}],
-    "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine"}]}]})");
+// The saved commands are read first, as far as a broken file allows, and
+// the file is never rewritten by a headless run. Items take the texts and
+// hotkeys of their commands unless they give their own. The release given
+// (5) is the one built for.
+TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
+  const std::string broken = "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n";
+  Write(root / "data" / "cmdlist.dat", broken);
+  Outcome run = Generate(R"({"settings": {"name": "Demo", "help": false}, "commands": [{"name": "CmdMine"}],
+    "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine", "text": "Mine"}]}],
+    "toolbar": [{"command": "CmdMine", "text": "Go"}], "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]})");
   ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Unexpected error reading command list, commands may not have loaded correctly."),
+            std::string::npos);
+  EXPECT_EQ(Read(root / "data" / "cmdlist.dat"), broken);
   std::string rss = Read(root / "c" / "Demo" / "GUI" / "Demo.rss");
-  EXPECT_NE(rss.find("MENU_ITEM { command=CmdSaved; txt=\"Saved\"; }"), std::string::npos);
-  EXPECT_NE(rss.find("HOTKEY { command=CmdSaved; key='k'; }"), std::string::npos);
+  EXPECT_NE(rss.find(CrLf({"        MENU_ITEM { command=CmdSaved; txt=\"Saved\"; },",
+                           "        MENU_ITEM { command=CmdMine; txt=\"Mine\"; }"})), std::string::npos) << rss;
+  EXPECT_NE(rss.find("            id=CmdMine;\r\n            txt=\"Go\";\r\n"), std::string::npos);
+  EXPECT_NE(rss.find(CrLf({"    control=", "    {", "        HOTKEY { command=CmdSaved; key='k'; }", "    };", "",
+                           "    plain=", "    {", "        HOTKEY { command=EEikCmdFileSave; key='s'; }"})),
+            std::string::npos);
+  EXPECT_EQ(rss.find("r_demo_file_menu"), std::string::npos);
+  EXPECT_NE(Read(root / "c" / "Demo" / "Include" / "Demo.hrh")
+                .find(CrLf({"{", "    CmdSaved = 100,", "    CmdMine,", "    EDemoCmdFileName", "};"})),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "Demo.alp"));
+  EXPECT_NE(Read(root / "c" / "Demo" / "ebld.bat").find("c:\\epoc32\\release\\wins\\deb\\epoc.exe\r\n"),
+            std::string::npos);
   // A saved command of the same name is already in the list.
   run = Generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("commands[0]"), std::string::npos) << run.err;
 }
 
-TEST_F(ProjectFile, BrokenCommandListWarnsAndTheBuildGoesOn) {
-  Write(root / "data" / "cmdlist.dat", "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n");
-  Outcome run = Generate(R"({"settings": {"name": "Demo"}})");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.err.find("Unexpected error reading command list, commands may not have loaded correctly."),
-            std::string::npos);
-  // The file is read, never rewritten, by a headless run.
-  EXPECT_EQ(Read(root / "data" / "cmdlist.dat"), "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n");
-}
-
-// A description that cannot be read and one the command list refuses (the
-// unit tests cover each message).
+// A file that is missing, cannot be read, or that the command list refuses
+// (the unit tests cover each message).
 TEST_F(ProjectFile, BadDescriptionsExitWithTwoAndWriteNothing) {
   struct Case {
     const char* json;
     const char* named;
   } cases[] = {
+      {nullptr, "none.json"},
       {"{\"settings\": {\"name\": \"Demo\",}}", "line 1, column 30"},
       {R"({"menus": [{"title": "A", "items": [{"command": "CmdNope"}]}]})", "menus[0].items[0]"},
   };
   for (const Case& c : cases) {
-    Outcome run = Generate(c.json);
-    EXPECT_EQ(run.status, 2) << c.json;
-    EXPECT_NE(run.err.find(c.named), std::string::npos) << c.json << "\n" << run.err;
-    EXPECT_NE(run.err.find("project.json"), std::string::npos) << run.err;
-    EXPECT_TRUE(NothingWritten()) << c.json;
-    EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf")) << c.json;
+    Outcome run = c.json ? Generate(c.json) : Run((root / "none.json").string());
+    EXPECT_EQ(run.status, 2) << c.named;
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(c.json ? "project.json" : "none.json"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::is_empty(root / "c")) << c.named;
+    EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf")) << c.named;
   }
-}
-
-TEST_F(ProjectFile, MissingFileIsAUsageError) {
-  Outcome run = Run((root / "none.json").string());
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("none.json"), std::string::npos) << run.err;
-  EXPECT_TRUE(NothingWritten());
 }
 
 }  // namespace

@@ -17,18 +17,19 @@ namespace {
 using testing::StartedModel;
 
 // One line per node: indentation for depth, then key, text and tag.
-void Render(const std::vector<MenuNode>& nodes, int depth, std::string& out) {
+std::string Render(const std::vector<MenuNode>& nodes, int depth = 0) {
+  std::string out;
   for (const MenuNode& node : nodes) {
     out += std::string(2 * depth, ' ') + node.key + " \"" + node.text + "\"";
-    if (!node.tag.empty()) out += " " + node.tag;
-    out += "\n";
-    Render(node.children, depth + 1, out);
+    out += (node.tag.empty() ? "" : " " + node.tag) + "\n";
+    out += Render(node.children, depth + 1);
   }
+  return out;
 }
 
-std::string Render(const std::vector<MenuNode>& roots) {
+std::string Commands(const std::vector<MenuItemRecord>& records) {
   std::string out;
-  Render(roots, 0, out);
+  for (const MenuItemRecord& r : records) out += (out.empty() ? "" : " ") + r.command + "=" + r.hotkey;
   return out;
 }
 
@@ -98,19 +99,62 @@ TEST(MenuEditing, DeletingAMenuTakesItsDescendants) {
   EXPECT_EQ(Render(model.menus), Render(StartedModel().menus));
 }
 
-// Hotkey editors.
+// Hotkeys and their editors.
 
-TEST(HotkeyComposer, ModifierDecidesTheForm) {
-  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kShiftCtrl, "q"), "^Q");
-  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kCtrl, "q"), "^q");
-  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kCtrl, "Q"), "^q");
-  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kPlain, "q"), "q");
-  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kPlain, "Q"), "Q");  // unchanged
-  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kNone, "q"), "");
+TEST(HotkeyClassification, EveryFormHasOneTableAndALowerCaseKey) {
+  struct Case {
+    const char* hotkey;
+    HotkeyTable table;
+    const char* key;
+  } cases[] = {
+      {"^n", HotkeyTable::kControl, "n"}, {"^z", HotkeyTable::kControl, "z"}, {"^S", HotkeyTable::kShiftControl, "s"},
+      {"^A", HotkeyTable::kShiftControl, "a"}, {"a", HotkeyTable::kPlain, "a"}, {"Q", HotkeyTable::kPlain, "q"},
+      {"1", HotkeyTable::kPlain, "1"}, {"", HotkeyTable::kNone, nullptr}, {"^", HotkeyTable::kNone, nullptr},
+      {"^1", HotkeyTable::kNone, nullptr}, {"^-", HotkeyTable::kNone, nullptr},
+      // Letters are told by character code: '[' and '`' lie between the cases.
+      {"^[", HotkeyTable::kNone, nullptr}, {"^`", HotkeyTable::kNone, nullptr},
+      {"^\xC3\x84", HotkeyTable::kNone, nullptr},  // Ä is no A..Z
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hotkey);
+    EXPECT_EQ(ClassifyHotkey(c.hotkey), c.table);
+    if (c.key) EXPECT_EQ(HotkeyKey(c.hotkey, c.table), c.key);
+  }
+}
+
+TEST(HotkeyNotation, OneOrTwoCharacters) {
+  for (const char* good : {"", "^a", "^Z", "a", "Q", "1", "\xC3\xA4"}) EXPECT_TRUE(IsHotkeyNotation(good)) << good;
+  for (const char* bad : {"^", "^1", "^ab", "ab", "Ctrl+N", "\t"}) EXPECT_FALSE(IsHotkeyNotation(bad)) << bad;
+}
+
+// Extras are sorted after the menu items; collecting again starts afresh
+// but keeps the used commands of items since deleted.
+TEST(MenuItemCollection, ExtraHotkeysFollowTheMenuItems) {
+  CommandModel model;
+  LoadStandardCommands(model);
+  AddCommand(model, "CmdUser", "User", "");
+  AddCommand(model, "CmdGone", "Gone", "g");
+  AddMenu(model, "Go", "");
+  for (const char* command : {"EEikCmdFileNew", "CmdGone", "EEikCmdFileOpen"}) AddMenuItem(model, "Go", command);
+  model.extra_hotkeys = {{"CmdUser", "", "a"}, {"EVelCmdZoomSet", "", "^E"}, {"CmdOdd", "", "^1"}};
+  CollectMenuItems(model);
+  EXPECT_EQ(Commands(model.control_hotkeys), "EEikCmdFileNew=^n EEikCmdFileOpen=^o");
+  EXPECT_EQ(Commands(model.plain_hotkeys), "CmdGone=g CmdUser=a");
+  EXPECT_EQ(Commands(model.shift_control_hotkeys), "EVelCmdZoomSet=^E");
+  // Extras are not menu items, but their commands are used.
+  EXPECT_EQ(model.menu_items.size(), 3u);
+  const std::vector<std::string> used = {"CmdGone", "CmdUser", "EVelCmdZoomSet", "CmdOdd"};
+  EXPECT_EQ(model.used_commands, used);
+  ASSERT_TRUE(DeleteMenuNode(model.menus, "I:CmdGone"));
+  CollectMenuItems(model);
+  EXPECT_EQ(model.menu_items.size(), 2u);
+  EXPECT_EQ(Commands(model.plain_hotkeys), "CmdUser=a");
+  EXPECT_EQ(model.used_commands, used);
 }
 
 // The two panels read a hotkey differently: only the menus panel refuses
 // what it cannot compose, only the hotkeys panel lower-cases a plain key.
+// What the menus panel shows composes back to the hotkey.
 TEST(HotkeyEditors, PanelsShowAHotkey) {
   struct Case {
     const char* hotkey;
@@ -132,11 +176,14 @@ TEST(HotkeyEditors, PanelsShowAHotkey) {
     HotkeyEditorState menus = MenusPanelHotkeyState(c.hotkey);
     EXPECT_EQ(menus.key, c.menus_key);
     EXPECT_EQ(menus.modifier, c.menus_modifier);
+    if (*c.menus_key || !*c.hotkey) EXPECT_EQ(ComposeHotkey(menus.modifier, menus.key), c.hotkey);
     if (!c.hotkeys_key) continue;
     HotkeyEditorState hotkeys = HotkeysPanelHotkeyState(c.hotkey);
     EXPECT_EQ(hotkeys.key, c.hotkeys_key);
     EXPECT_EQ(hotkeys.modifier, c.hotkeys_modifier);
   }
+  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kCtrl, "Q"), "^q");
+  EXPECT_EQ(ComposeHotkey(HotkeyModifier::kNone, "q"), "");
 }
 
 TEST(HotkeyAvailability, TakenKeysBlockOnlyTheirModifier) {
@@ -148,64 +195,60 @@ TEST(HotkeyAvailability, TakenKeysBlockOnlyTheirModifier) {
     std::vector<std::string> rows;
     const char* key;
     HotkeyModifier modifier;
-    bool ctrl, shift_ctrl, plain, add;
+    const char* offered;  // Ctrl, Shift + Ctrl, plain and "Add HotKey": + or -
   } cases[] = {
-      {defaults, "n", HotkeyModifier::kCtrl, false, true, true, false},  // ^n is File new
-      {defaults, "n", HotkeyModifier::kPlain, false, true, true, true},
-      {defaults, "m", HotkeyModifier::kShiftCtrl, false, false, true, false},  // ^m and ^M
-      {{"Q"}, "q", HotkeyModifier::kPlain, true, true, false, false},  // plain rows block whatever their case
+      {defaults, "n", HotkeyModifier::kCtrl, "-++-"},  // ^n is File new
+      {defaults, "n", HotkeyModifier::kPlain, "-+++"},
+      {defaults, "m", HotkeyModifier::kShiftCtrl, "--+-"},  // ^m and ^M
+      {{"Q"}, "q", HotkeyModifier::kPlain, "++--"},          // plain rows block whatever their case
       // Only a lower-case letter can be a key.
-      {{}, "", HotkeyModifier::kCtrl, false, false, false, false},
-      {{}, "1", HotkeyModifier::kCtrl, false, false, false, false},
-      {{}, "Q", HotkeyModifier::kCtrl, false, false, false, false},
-      {{}, "-", HotkeyModifier::kCtrl, false, false, false, false},
+      {{}, "", HotkeyModifier::kCtrl, "----"}, {{}, "1", HotkeyModifier::kCtrl, "----"},
+      {{}, "Q", HotkeyModifier::kCtrl, "----"}, {{}, "-", HotkeyModifier::kCtrl, "----"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.key) + " " + std::to_string(static_cast<int>(c.modifier)));
     HotkeyAvailability a = UpdateHotkeyAvailability(c.rows, c.key, c.modifier);
-    EXPECT_EQ(a.ctrl, c.ctrl);
-    EXPECT_EQ(a.shift_ctrl, c.shift_ctrl);
-    EXPECT_EQ(a.plain, c.plain);
-    EXPECT_EQ(a.add, c.add);
+    std::string offered;
+    for (bool flag : {a.ctrl, a.shift_ctrl, a.plain, a.add}) offered += flag ? '+' : '-';
+    EXPECT_EQ(offered, c.offered) << c.key << " with modifier " << static_cast<int>(c.modifier);
   }
 }
 
 // The command, toolbar and hotkey panels' lists.
 
 // Deleting a row leaves the command in the list: filling the view again
-// brings it back. The view's own look-up agrees with the rule on its rows
-// after every change.
+// brings it back. A name listed twice has one row, the first. The view's own
+// look-up agrees with the rule on its rows after every change.
 TEST(CommandPanel, AddingAndDeletingRows) {
   CommandModel model = StartedModel();
+  AddCommand(model, "CmdSaved", "first", "");
+  AddCommand(model, "CmdSaved", "again", "");
   DefinedCommandsView view;
   view.Fill(model);
+  ASSERT_EQ(view.rows.size(), 42u);
+  EXPECT_EQ(view.rows.back().menu_text, "first");
   auto can_add = [&](const char* name) {
     EXPECT_EQ(view.CanAdd(name), CanAddCommandName(view.rows, name)) << name;
     return view.CanAdd(name);
   };
-  EXPECT_FALSE(can_add("EEikCmdMine"));
-  EXPECT_FALSE(can_add("EVelThing"));
-  EXPECT_FALSE(can_add("EEikCmdNew"));
+  for (const char* taken : {"EEikCmdMine", "EVelThing", "EEikCmdNew", "CmdSaved"}) EXPECT_FALSE(can_add(taken));
   EXPECT_TRUE(can_add("CmdDemo"));
-  ASSERT_TRUE(view.Add(model, "CmdDemo", "Demo", ComposeHotkey(HotkeyModifier::kCtrl, "d")));
+  ASSERT_TRUE(view.Add(model, "CmdDemo", "Demo", "^d"));
   ASSERT_TRUE(view.Add(model, "CmdB", "B", ""));
   EXPECT_FALSE(can_add("CmdDemo"));
   EXPECT_FALSE(view.Add(model, "CmdDemo", "Again", ""));
-  ASSERT_EQ(model.commands.size(), 43u);
-  EXPECT_EQ(model.commands[41].hotkey, "^d");
-  EXPECT_EQ(view.rows[41].name, "CmdDemo");
-  EXPECT_EQ(view.rows[41].menu_text, "Demo");
+  ASSERT_EQ(model.commands.size(), 45u);
+  EXPECT_EQ(model.commands[43].hotkey, "^d");
+  EXPECT_EQ(view.rows[42].menu_text, "Demo");
   ASSERT_TRUE(view.Add(model, "", "nameless", ""));
   EXPECT_EQ(view.Delete("EEikCmdExit"), DefinedCommandsView::Deletion::kRefused);
   EXPECT_EQ(view.Delete(""), DefinedCommandsView::Deletion::kNoKey);
-  EXPECT_EQ(std::string(kNoKeyMessage), "Problem deleting item (no key!)");
   EXPECT_EQ(view.Delete("CmdDemo"), DefinedCommandsView::Deletion::kDeleted);
-  EXPECT_EQ(view.rows.size(), 43u);
+  EXPECT_EQ(view.rows.size(), 44u);
   EXPECT_TRUE(can_add("CmdDemo"));
   EXPECT_FALSE(can_add("CmdB"));
   EXPECT_NE(FindCommand(model, "CmdDemo"), nullptr);
   view.Fill(model);
-  EXPECT_EQ(view.rows.size(), 44u);
+  EXPECT_EQ(view.rows.size(), 45u);
   EXPECT_FALSE(can_add("CmdDemo"));
 }
 

@@ -1,23 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "support/test_build.h"
-
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "resources/command_list.h"
-#include "resources/command_panels.h"
-#include "resources/hotkeys.h"
-#include "resources/menu_tree.h"
+#include "resources/command_model.h"
 #include "resources/name_index.h"
-#include "resources/project_description.h"
-#include "resources/standard_commands.h"
 
 namespace kelvad {
 namespace {
-
-using testing::StartedModel;
 
 const std::string* NameOf(const Command& c) { return &c.name; }
 // Leaves out the commands without a hotkey.
@@ -72,55 +63,6 @@ TEST(NameIndex, EntriesWithoutANameAreLeftOut) {
   list[1].hotkey.clear();
   EXPECT_EQ(index.Find(list, HotkeyNameOf, "C"), 0u);
   EXPECT_EQ(index.Find(list, HotkeyNameOf, "B"), NameIndex::npos);
-}
-
-// The description reader's check of an extra hotkey agrees with the hotkeys
-// panel's availability rule for every hotkey the panel can compose, whatever
-// hotkeys the menu items carry (commands saved in cmdlist.dat may bring any).
-TEST(ProjectDescriptionHotkeys, ExtraHotkeysFollowTheAvailabilityRule) {
-  CommandModel started = StartedModel();
-  const std::vector<std::pair<std::string, std::string>> saved = {
-      {"CmdCtrl", "^k"}, {"CmdShift", "^K"}, {"CmdPlain", "m"},   {"CmdUpperPlain", "N"},
-      {"CmdDigit", "1"}, {"CmdCaret", "^"},  {"CmdCaretDigit", "^7"}, {"CmdAccent", "\xC3\xA9"}};
-  std::string items;
-  for (const auto& [name, hotkey] : saved) {
-    AddCommand(started, name, name, hotkey);
-    items += std::string(items.empty() ? "" : ", ") + R"({"command": ")" + name + "\"}";
-  }
-  AddCommand(started, "CmdFree", "Free", "");
-  const std::string menus = R"("menus": [{"title": "Saved", "items": [)" + items + "]}]";
-
-  CommandModel shown = started;
-  Settings unused;
-  ApplyProjectDescription(ParseProjectDescription("{" + menus + "}"), unused, shown);
-  CollectMenuItems(shown);
-  std::vector<std::string> rows;
-  for (const HotkeyRow& row : DefinedHotkeyRows(shown)) rows.push_back(row.hotkey);
-  ASSERT_EQ(rows.size(), saved.size());
-
-  int refused = 0;
-  for (char letter = 'a'; letter <= 'z'; ++letter) {
-    for (HotkeyModifier modifier : {HotkeyModifier::kCtrl, HotkeyModifier::kShiftCtrl, HotkeyModifier::kPlain}) {
-      const std::string key(1, letter);
-      const std::string hotkey = ComposeHotkey(modifier, key);
-      SCOPED_TRACE(hotkey);
-      bool available = UpdateHotkeyAvailability(rows, key, modifier).add;
-      CommandModel model = started;
-      Settings settings;
-      bool accepted = true;
-      try {
-        ApplyProjectDescription(
-            ParseProjectDescription("{" + menus + R"(, "hotkeys": [{"command": "CmdFree", "hotkey": ")" + hotkey +
-                                    "\"}]}"),
-            settings, model);
-      } catch (const DescriptionError&) {
-        accepted = false;
-      }
-      EXPECT_EQ(accepted, available);
-      refused += !available;
-    }
-  }
-  EXPECT_EQ(refused, 4);  // ^k, ^K, m and n
 }
 
 }  // namespace

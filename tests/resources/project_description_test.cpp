@@ -6,10 +6,12 @@
 
 #include "platform/file_system.h"
 #include "resources/command_list.h"
+#include "resources/command_panels.h"
 #include "resources/hotkeys.h"
 #include "resources/menu_tree.h"
 #include "resources/project_description.h"
 #include "resources/standard_commands.h"
+#include "support/test_build.h"
 
 namespace kelvad {
 namespace {
@@ -23,9 +25,7 @@ struct Applied {
 };
 
 Applied Apply(const std::string& json) {
-  Applied out;
-  LoadStandardCommands(out.model);
-  BuildDefaultMenus(out.model);
+  Applied out{Settings(), testing::StartedModel(), ""};
   try {
     ApplyProjectDescription(ParseProjectDescription(json), out.settings, out.model);
   } catch (const DescriptionError& e) {
@@ -44,48 +44,37 @@ TEST(ProjectDescription, SettingsTakeStringsBooleansAndNumbers) {
   EXPECT_TRUE(a.settings.engine);
 }
 
-// Texts defaulting to the command's are checked end to end by the command-line tests.
-TEST(ProjectDescription, MenusReplaceTheDefaultTreeAndItemsMayOverrideTheHotkey) {
-  Applied a = Apply(R"({"menus": [{"title": "Main", "items": [
-        {"command": "EEikCmdExit", "text": "Quit", "hotkey": "q"},
-        {"title": "Sub", "items": [{"command": "EEikCmdFileNew", "hotkey": ""}]}]},
-      {"title": "Empty"}]})");
-  ASSERT_EQ(a.error, "");
-  ASSERT_EQ(a.model.menus.size(), 2u);
-  const MenuNode& main = a.model.menus[0];
-  ASSERT_EQ(main.children.size(), 2u);
-  EXPECT_EQ(main.children[0].text, "Quit");
-  EXPECT_EQ(main.children[0].tag, "q");
-  EXPECT_EQ(main.children[1].key, "M:Sub");
-  EXPECT_EQ(main.children[1].children[0].tag, "");  // not the command's ^n
-  EXPECT_TRUE(a.model.menus[1].children.empty());
-  EXPECT_EQ(FindMenuNode(a.model.menus, "M:File"), nullptr);
-}
-
-TEST(ProjectDescription, CommandsToolbarAndHotkeysWithTheirDefaults) {
+// Menus replace the default tree; items may override the text and the
+// hotkey (texts defaulting to the command's are checked end to end by the
+// command-line tests); a button takes the menu text unless it gives one.
+TEST(ProjectDescription, CommandsMenusToolbarAndHotkeysWithTheirDefaults) {
   Applied a = Apply(R"({"commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}],
+    "menus": [{"title": "Main", "items": [{"command": "EEikCmdExit", "text": "Quit", "hotkey": "q"},
+        {"title": "Sub", "items": [{"command": "EEikCmdFileNew", "hotkey": ""}]}]}, {"title": "Empty"}],
     "toolbar": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit", "text": "Bye"}],
     "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"}, {"command": "EEikCmdFileSave", "hotkey": "s"}]})");
   ASSERT_EQ(a.error, "");
-  std::string commands;  // after the standard set
-  for (size_t i = 41; i < a.model.commands.size(); ++i) {
-    const Command& c = a.model.commands[i];
-    commands += c.name + "|" + c.menu_text + "|" + c.hotkey + "\n";
-  }
-  EXPECT_EQ(commands, "CmdDemo|Demo|^d\nCmdBare||\n");
+  ASSERT_EQ(a.model.commands.size(), 43u);
+  EXPECT_EQ(a.model.commands[41].menu_text + a.model.commands[41].hotkey, "Demo^d");
+  EXPECT_EQ(a.model.commands[42].name + "|" + a.model.commands[42].menu_text + "|" + a.model.commands[42].hotkey,
+            "CmdBare||");
+  ASSERT_EQ(a.model.menus.size(), 2u);
+  const MenuNode& main = a.model.menus[0];
+  ASSERT_EQ(main.children.size(), 2u);
+  EXPECT_EQ(main.children[0].text + " " + main.children[0].tag, "Quit q");
+  EXPECT_EQ(main.children[1].children.at(0).tag, "");  // not the command's ^n
+  EXPECT_TRUE(a.model.menus[1].children.empty());
   ASSERT_EQ(a.model.toolbar.size(), 2u);
-  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");  // the menu text
+  EXPECT_EQ(a.model.toolbar[0].text, "Create new file...");
   EXPECT_EQ(a.model.toolbar[1].text, "Bye");
-  ASSERT_EQ(a.model.extra_hotkeys.size(), 2u);
   CollectMenuItems(a.model);
-  EXPECT_EQ(a.model.control_hotkeys.back().command, "EEikCmdFileOpen");
-  EXPECT_EQ(a.model.plain_hotkeys.size(), 1u);
+  ASSERT_EQ(a.model.control_hotkeys.size(), 1u);
+  EXPECT_EQ(a.model.control_hotkeys[0].command, "EEikCmdFileOpen");
+  EXPECT_EQ(a.model.plain_hotkeys.size(), 2u);  // Quit's and the extra s
 }
 
 TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
-  Applied a;
-  LoadStandardCommands(a.model);
-  BuildDefaultMenus(a.model);
+  Applied a{Settings(), testing::StartedModel(), ""};
   ProjectDescription d = ParseProjectDescription(
       R"({"settings": {"name": "Changed"}, "commands": [{"name": "CmdNew"}], "menus": [], "toolbar": [{"command": "CmdNope"}]})");
   EXPECT_THROW(ApplyProjectDescription(d, a.settings, a.model), DescriptionError);
@@ -94,20 +83,8 @@ TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
   EXPECT_EQ(a.model.menus.size(), 4u);
   // An empty description is no refusal and changes nothing either.
   Applied empty = Apply("{}");
-  EXPECT_EQ(empty.error, "");
-  EXPECT_EQ(empty.model.commands.size(), 41u);
-  EXPECT_EQ(empty.model.menus.size(), 4u);
-  EXPECT_EQ(empty.settings.name, Settings().name);
-}
-
-// Bad input: each message names the offending entry.
-
-TEST(ProjectDescriptionErrors, MalformedJsonGivesLineAndColumn) {
-  std::string error = Apply("{\n  \"settings\": {\n    \"name\": \"x\",\n  }\n}").error;
-  EXPECT_NE(error.find("line 4, column 3"), std::string::npos) << error;
-  error = Apply("{\"commands\": [").error;
-  EXPECT_NE(error.find("line 1, column 15"), std::string::npos) << error;  // just past the end
-  EXPECT_NE(Apply("").error.find("line 1, column 1"), std::string::npos);
+  EXPECT_EQ(empty.error + empty.settings.name, Settings().name);
+  EXPECT_EQ(empty.model.commands.size() + empty.model.menus.size(), 41u + 4u);
 }
 
 // Each message names the offending entry and says what is wrong.
@@ -115,60 +92,50 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
   struct Case {
     std::string json, where, what;
   } cases[] = {
+      // Text that is not JSON: its line and column.
+      {"{\n  \"settings\": {\n    \"name\": \"x\",\n  }\n}", "not valid JSON", "line 4, column 3"},
+      {"{\"commands\": [", "not valid JSON", "line 1, column 15"},  // just past the end
+      {"", "not valid JSON", "line 1, column 1"},
       {R"({"menu": []})", "the description", "\"menu\""},
       {R"({"settings": {"colour": "red"}})", "settings", "\"colour\""},
-      {R"({"commands": [{"name": "CmdA", "txt": "A"}]})", "commands[0]", "\"txt\""},
-      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "key": "q"}]}]})",
-       "menus[0].items[0]", "\"key\""},
+      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "key": "q"}]}]})", "menus[0].items[0]", "\"key\""},
       {R"({"toolbar": [{"command": "EEikCmdExit", "hotkey": "q"}]})", "toolbar[0]", "\"hotkey\""},
       {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o", "text": "x"}]})", "hotkeys[0]", "\"text\""},
       {R"([])", "the description", "must be an object"},
       {R"({"commands": {}})", "commands", "must be an array"},
       {R"({"settings": {"name": 5}})", "settings.name", "must be a string"},
-      {R"({"settings": {"toolbar": "maybe"}})", "settings", "toolbar"},
       {R"({"settings": {"vc_version": 7}})", "settings", "vc_version"},
       {R"({"commands": [{"name": "CmdA", "text": 1}]})", "commands[0].text", "must be a string"},
       {R"({"menus": [{"title": "M", "items": {}}]})", "menus[0].items", "must be an array"},
       {R"({"menus": [{"command": "EEikCmdExit"}]})", "menus[0]", "title"},
-      {R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})",
-       "menus[0].items[0]", "not both"},
+      {R"({"menus": [{"title": "M", "items": [{"title": "S", "command": "EEikCmdExit"}]}]})", "menus[0].items[0]", "not both"},
       {R"({"menus": [], "menus": []})", "\"menus\"", "twice"},
       {R"({"commands": [{"name": "CmdA", "name": "CmdB"}]})", "\"name\"", "given twice"},
       {R"({"settings": {"vc_version": 1e400}})", "not valid JSON", "overflow parsing '1e400'"},
-      {R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})",
-       "menus[0].items[0]", "\"CmdNope\" is not in the command list"},
+      {R"({"menus": [{"title": "M", "items": [{"command": "CmdNope"}]}]})", "menus[0].items[0]", "\"CmdNope\" is not in the"},
       {R"({"toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list"},
       {R"({"hotkeys": [{"command": "CmdNope", "hotkey": "q"}]})", "hotkeys[0]", "not in the command list"},
       {R"({"commands": [{"name": "EEikCmdMine"}]})", "commands[0]", "EEik"},
-      {R"({"commands": [{"name": "EVelThing"}]})", "commands[0]", "EVel"},
       {R"({"commands": [{"name": "CmdA"}, {"name": "CmdA"}]})", "commands[1]", "already in the command list"},
       {R"({"commands": [{"name": ""}]})", "commands[0].name", "empty"},
       {R"({"commands": [{"text": "no name"}]})", "commands[0]", "\"name\""},
-      {R"({"menus": [{"title": "File"}, {"title": "File"}]})", "menus[1]", "at menus[0]"},
-      {R"({"menus": [{"title": "File", "items": [{"title": "Edit"}]}, {"title": "Edit"}]})",
-       "menus[1]", "at menus[0].items[0]"},
+      {R"({"menus": [{"title": "F", "items": [{"title": "E"}]}, {"title": "E"}]})", "menus[1]", "at menus[0].items[0]"},
       {R"({"menus": [{"title": ""}]})", "menus[0].title", "empty"},
       {R"({"menus": [{"title": "A", "items": [{"command": "EEikCmdExit"}]},
-            {"title": "B", "items": [{"command": "EEikCmdExit"}]}]})",
-       "menus[1].items[0]", "at menus[0].items[0]"},
-      {R"({"toolbar": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit", "text": "x"}]})",
-       "toolbar[1]", "already has a toolbar button"},
-      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"},
-            {"command": "EEikCmdFileOpen", "hotkey": "^p"}]})",
-       "hotkeys[1]", "already has the hotkey \"^o\""},
-      {R"({"hotkeys": [{"command": "EEikCmdFileNew", "hotkey": "^w"}]})",
-       "hotkeys[0]", "already has the hotkey \"^n\""},
+            {"title": "B", "items": [{"command": "EEikCmdExit"}]}]})", "menus[1].items[0]", "at menus[0].items[0]"},
+      {R"({"toolbar": [{"command": "EEikCmdExit"}, {"command": "EEikCmdExit"}]})", "toolbar[1]", "already has a toolbar"},
+      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^o"}, {"command": "EEikCmdFileOpen", "hotkey": "^p"}]})",
+       "hotkeys[1]", "has the hotkey \"^o\""},
+      {R"({"hotkeys": [{"command": "EEikCmdFileNew", "hotkey": "^w"}]})", "hotkeys[0]", "has the hotkey \"^n\""},
       {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})", "hotkeys[0]", "taken by \"EEikCmdFileNew\""},
       {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "o"}, {"command": "EEikCmdFileSave", "hotkey": "o"}]})",
        "hotkeys[1]", "taken by \"EEikCmdFileOpen\""},
       // The menus the description gives count, not the default ones.
       {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdEditUndo", "hotkey": "^q"}]}],
-            "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^q"}]})",
-       "hotkeys[0]", "EEikCmdEditUndo"},
+            "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^q"}]})", "hotkeys[0]", "EEikCmdEditUndo"},
       {R"({"commands": [{"name": "CmdA", "hotkey": "Ctrl+A"}]})", "commands[0].hotkey", "not a hotkey"},
-      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "hotkey": "^1"}]}]})",
-       "menus[0].items[0].hotkey", "not a hotkey"},
-      {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^"}]})", "hotkeys[0].hotkey", "not a hotkey"},
+      {R"({"menus": [{"title": "M", "items": [{"command": "EEikCmdExit", "hotkey": "^1"}]}]})", "menus[0].items[0].hotkey",
+       "not a hotkey"},
       // Valid notation, but not what the hotkeys panel can compose.
       {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "1"}]})", "hotkeys[0].hotkey", "extra hotkey"},
       {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "O"}]})", "hotkeys[0].hotkey", "extra hotkey"},
@@ -246,6 +213,97 @@ TEST(ProjectDescriptionFile, TheReadmeExampleIsAccepted) {
   EXPECT_EQ(a.error, "");
   EXPECT_EQ(a.settings.name, "Notes");
   EXPECT_EQ(a.model.extra_hotkeys.size(), 2u);
+}
+
+// The description reader's check of an extra hotkey agrees with the hotkeys
+// panel's availability rule for every hotkey the panel can compose, whatever
+// hotkeys the menu items carry (commands saved in cmdlist.dat may bring any).
+TEST(ProjectDescriptionHotkeys, ExtraHotkeysFollowTheAvailabilityRule) {
+  CommandModel started = testing::StartedModel();
+  const std::vector<std::pair<std::string, std::string>> saved = {
+      {"CmdCtrl", "^k"}, {"CmdShift", "^K"}, {"CmdPlain", "m"},       {"CmdUpperPlain", "N"},
+      {"CmdDigit", "1"}, {"CmdCaret", "^"},  {"CmdCaretDigit", "^7"}, {"CmdAccent", "\xC3\xA9"}};
+  std::string items;
+  for (const auto& [name, hotkey] : saved) {
+    AddCommand(started, name, name, hotkey);
+    items += std::string(items.empty() ? "" : ", ") + R"({"command": ")" + name + "\"}";
+  }
+  AddCommand(started, "CmdFree", "Free", "");
+  const std::string menus = R"("menus": [{"title": "Saved", "items": [)" + items + "]}]";
+  CommandModel shown = started;
+  Settings settings;
+  ApplyProjectDescription(ParseProjectDescription("{" + menus + "}"), settings, shown);
+  CollectMenuItems(shown);
+  std::vector<std::string> rows;
+  for (const HotkeyRow& row : DefinedHotkeyRows(shown)) rows.push_back(row.hotkey);
+  ASSERT_EQ(rows.size(), saved.size());
+
+  int refused = 0;
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    for (HotkeyModifier modifier : {HotkeyModifier::kCtrl, HotkeyModifier::kShiftCtrl, HotkeyModifier::kPlain}) {
+      const std::string key(1, letter);
+      const std::string hotkey = ComposeHotkey(modifier, key);
+      SCOPED_TRACE(hotkey);
+      bool available = UpdateHotkeyAvailability(rows, key, modifier).add;
+      CommandModel model = started;
+      bool accepted = true;
+      try {
+        ApplyProjectDescription(ParseProjectDescription("{" + menus + R"(, "hotkeys": [{"command": "CmdFree", "hotkey": ")" +
+                                                        hotkey + "\"}]}"),
+                                settings, model);
+      } catch (const DescriptionError&) {
+        accepted = false;
+      }
+      EXPECT_EQ(accepted, available);
+      refused += !available;
+    }
+  }
+  EXPECT_EQ(refused, 4);  // ^k, ^K, m and n
+}
+
+// What the wizard saves reads back to the same state, and saving that gives
+// the same text. The drive is saved without its label.
+TEST(DescriptionWriter, WhatItWritesReadsBackToTheSameState) {
+  // As start-up leaves the model, with a command from cmdlist.dat.
+  auto startup = [] {
+    CommandModel model = testing::StartedModel();
+    AddCommand(model, "ECmdSaved", "From cmdlist.dat", "^q");
+    return model;
+  };
+  Settings settings;
+  settings.name = "Notes";
+  settings.app_name = "Notizen \xC3\xA4";
+  settings.drive = "d: [/somewhere]";
+  settings.messaging = true;
+  settings.vc_version = 4;
+  CommandModel model = startup();
+  AddCommand(model, "ECmdNew", "Fresh, \"quoted\"", "");
+  InsertMenu(model, "M:View", Placement::kAfter, "Notes");
+  InsertMenuItem(model, "M:Notes", Placement::kChild, "ECmdNew", "^K");
+  InsertMenu(model, "I:ECmdNew", Placement::kAfter, "Deep");
+  InsertMenuItem(model, "M:Deep", Placement::kChild, "ECmdSaved", "");
+  AddToolbarButton(model, "ECmdNew", "New!");
+  model.extra_hotkeys.push_back({"EEikCmdFileSave", "", "^S"});
+
+  const std::string text = FormatProjectDescription(settings, model, StandardCommandCount());
+  Settings read_settings;
+  CommandModel read_model = startup();
+  ApplyProjectDescription(ParseProjectDescription(text), read_settings, read_model);
+  for (const SettingInfo& info : SettingTable()) {
+    if (info.text != &Settings::drive) EXPECT_EQ(SettingText(read_settings, info), SettingText(settings, info)) << info.key;
+  }
+  EXPECT_EQ(read_settings.drive, "d:");
+  ASSERT_EQ(read_model.commands.size(), model.commands.size());  // ECmdSaved not added twice
+  EXPECT_EQ(read_model.commands.back().menu_text, "Fresh, \"quoted\"");
+  ASSERT_TRUE(FindMenuNode(read_model.menus, "I:ECmdNew"));
+  EXPECT_EQ(FindMenuNode(read_model.menus, "I:ECmdNew")->tag, "^K");
+  EXPECT_EQ(FlattenMenuItems(read_model.menus).size(), FlattenMenuItems(model.menus).size());
+  EXPECT_EQ(read_model.toolbar.at(0).text + read_model.extra_hotkeys.at(0).hotkey, "New!^S");
+  EXPECT_EQ(FormatProjectDescription(read_settings, read_model, StandardCommandCount()), text);
+  // The saved command with other texts is still a conflict.
+  EXPECT_THROW(ApplyProjectDescription(ParseProjectDescription(R"({"commands": [{"name": "ECmdSaved", "text": "x"}]})"),
+                                       read_settings, read_model),
+               DescriptionError);
 }
 
 }  // namespace
