@@ -17,10 +17,9 @@ namespace {
 const char* const kInstall = "/opt/kelvad/share/kelvad";
 const std::string kOwn = "FILE:////opt/kelvad/share/kelvad\\Help\\";
 
-// One button of each kind: the program's own pages ("@") for both releases,
-// SDK pages for both, a release-5 page whose other release takes the SDK's
-// general page (no page given), pages named with both kinds of slash, and
-// numbers outside the table.
+// Every button, written out from the panels' link table so that a slip in a
+// page or a base shows as one failing row: "@" marks the program's own pages,
+// nullptr the SDK's general page; numbers outside the table take it too.
 struct ButtonCase {
   int button;
   const char* release5;  // under d:\sysdoc\ .
@@ -28,9 +27,25 @@ struct ButtonCase {
 } const kButtons[] = {
     {0, "@cpp/eikfile/iffile.html#eikfile.iffile-005", "@contents.html"},
     {1, "cpp/eikfile/ifintro.html#eikfile.intro.nonfile-based-apps", "eikfile\\ifintro.html#eikfile.ifintro-002"},
+    {2, "cpp/eikfile/iffile.html#eikfile.iffile-002", "eikfile\\iffile.html#eikfile.iffile-003"},
+    {3, "cpp/eikfile/iffile.html#eikfile.iffile-012", "eikfile\\iffile.html#eikfile.iffile-013"},
+    {4, "cpp/eikfile/iffile.html#eikfile.file-based.handle", "eikfile\\iffile.html#eikfile.file-based.handle"},
+    {5, "cpp/eikfile/ifnew.html", "eikfile\\ifnew.html"},
+    {6, "cpp/introbld\\eikon-example.html", nullptr},
+    {7, "cpp/eikmenu/immenu.html#eikmenu.examples.hotkeys", "eikintro\\iiintro.html#eikintro.intro.input"},
+    {8, "cpp/eikmenu/immenu.html#eikmenu.immenu-001", nullptr},
     {9, "cpp/group\\engutil.html", nullptr},
+    {10, "cpp/eikintro/iiintro.html#eikintro.iiintro-005", nullptr},
+    {11, "cpp/eikintro/iiintro.html#eikintro.intro.input", nullptr},
+    {12, "cpp/eikintro/iiintro.html#eikintro.intro.menus", nullptr},
     {13, "cpp/apparch/aaappdoc-002.html#apparch.document.embedding", "apparch\\aaaif.html#apparch.aif.capabilities"},
+    {14, "cpp/group\\eikon.html", nullptr},
     {15, "@help.html", "@help.html"},
+    {16, "techpaper/styleguide/styleguide.html#styleguide.styleguide-103", nullptr},
+    {17, "techpaper/styleguide/styleguide.html#styleguide.styleguide-102", nullptr},
+    {18, "cpp/eikfile/ifopen.html", nullptr},
+    {19, "cpp/eikfile/ifsave.html#eikfile.ifsave-002", nullptr},
+    {20, "cpp/eikfile/ifsave.html#eikfile.ifsave-004", nullptr},
     {21, "cpp/eikfile\\ifrevert.html", nullptr},
     {22, "cpp/group\\cpp.html", nullptr},
     {-1, "cpp/group\\cpp.html", nullptr},
