@@ -389,7 +389,7 @@ bool WizardWindow::ValidateProjectName() {
   std::string refusal = ProjectNameRefusal(*env_.drives, FromQ(findChild<QComboBox*>("Drive1")->currentText()),
                                            FromQ(field->text()));
   bool valid = refusal.empty();
-  SetTextColour(field, valid ? QColor(0, 0, 0) : QColor(255, 0, 0));
+  SetTextColour(field, valid ? palette().color(QPalette::Text) : QColor(255, 0, 0));
   field->setToolTip(ToQ(refusal));
   ui_->Command2_1->setEnabled(valid);
   return valid;
@@ -423,7 +423,7 @@ void WizardWindow::UidChanged(QLineEdit* field) {
     return;
   }
   bool valid = IsValidUid(FromQ(field->text()));
-  SetTextColour(field, valid ? palette().color(QPalette::WindowText) : QColor(255, 0, 0));
+  SetTextColour(field, valid ? palette().color(QPalette::Text) : QColor(255, 0, 0));
 }
 
 void WizardWindow::StepCount(const char* count_field, int delta) {
