@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fs.Write("/c/Help/Documents/ReadMe.txt", "r");
   fs.MakeDirectories("/d");
   DosDrives drives(fs, {{'c', "/c"}, {'D', "/d/"}, {'z', "/"}});
-  for (const std::string& line : fuzz::Lines(fuzz::Bytes(data, size))) {
+  for (const std::string& line : SplitLines(fuzz::Bytes(data, size))) {
     if (line.empty()) continue;
     try {
       Step(fs, drives, line[0], line.substr(1));

@@ -15,6 +15,7 @@
 #include "model/project_name.h"
 #include "model/settings.h"
 #include "platform/dos_paths.h"
+#include "platform/encoding.h"
 #include "platform/errors.h"
 #include "platform/file_system.h"
 #include "resources/command_model.h"
@@ -30,21 +31,6 @@ inline std::string_view Bytes(const std::uint8_t* data, std::size_t size) {
 [[noreturn]] inline void Broken(const std::string& what) {
   std::fprintf(stderr, "invariant broken: %s\n", what.c_str());
   std::abort();
-}
-
-// Lines ended by LF, a CR before the LF dropped; the last line need not end.
-inline std::vector<std::string> Lines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string line(text.substr(start, end - start));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
 }
 
 // Generated text files end every line with CR LF and hold no other CR or

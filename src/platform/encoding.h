@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvad {
 
@@ -27,6 +28,10 @@ std::optional<char32_t> DecodeUtf8(std::string_view utf8, size_t& i);
 
 // Appends one code point as UTF-8.
 void AppendUtf8(std::string& out, char32_t code_point);
+
+// The lines of a text: split at each LF, a CR before it dropped; a last
+// line without LF counts, an empty text has none.
+std::vector<std::string> SplitLines(std::string_view text);
 
 // The text with &, <, >, " and ' written as HTML entities.
 std::string HtmlEscape(std::string_view text);
