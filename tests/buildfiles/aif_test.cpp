@@ -69,7 +69,7 @@ std::string AifScript(const std::string& caption, const std::string& language, c
                "    num_icons=4;", "    //", "    embeddability=KAppEmbeddable;", "    }"});
 }
 
-TEST_F(AifDirectory, AifScriptUsesCaptionOnlyInCaptionAndHeaderComment) {
+TEST_F(AifDirectory, AifScriptUsesCaptionOnlyInCaptionAndHeaderCommentAndEmbeddability) {
   build.settings.app_name = "Notes";
   build.settings.language = "ELangGerman";
   build.settings.gui_uid = "0x0100ABCD";
@@ -88,12 +88,10 @@ TEST_F(AifDirectory, AifScriptUsesCaptionOnlyInCaptionAndHeaderComment) {
   EXPECT_EQ(build.report.ProgressValue(), 3);
   EXPECT_EQ(build.context.lines_written, 18);
   EXPECT_EQ(build.tree.size(), 0u);
-}
-
-TEST_F(AifDirectory, NotEmbeddableOptionChangesOnlyTheEmbeddabilityLine) {
+  // Not embeddable changes only the embeddability line.
   build.settings.aif_embeddable = false;
   WriteApplicationInfo(build.context, "c:\\ProjectX\\AIF");
-  std::string expected = AifScript("AppName", "ELangEnglish", "0x01000253");
+  std::string expected = AifScript("Notes", "ELangGerman", "0x0100ABCD");
   expected.replace(expected.find("KAppEmbeddable"), 14, "KAppNotEmbeddable");
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\AIF\\ProjectX.rss")), Visible(expected));
 }

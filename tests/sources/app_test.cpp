@@ -31,27 +31,19 @@ TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
   build.settings.name = "Caf\u00e9 App";
   build.Prepare();
   build.UseSampleCommands();
-  struct File {
-    GuiBuild::Generator generate;
-    const char* file;
-    bool header;
-    const char* golden;
-  };
-  const File files[] = {
-      {GenerateMainSource, "Main.cpp", false, "defaults"},    {GenerateAppHeader, "App.h", true, "defaults"},
-      {GenerateAppSource, "App.cpp", false, "defaults"},      {GenerateDocHeader, "Doc.h", true, "defaults"},
-      {GenerateDocSource, "Doc.cpp", false, "defaults"},      {GenerateAppUiHeader, "AppUI.h", true, "defaults"},
-      {GenerateAppUiSource, "AppUI.cpp", false, "defaults"},  {GenerateAppViewHeader, "AppView.h", true, "defaults"},
-      {GenerateAppViewSource, "AppView.cpp", false, "defaults"}, {GenerateMsgIReqHeader, "MsgI.h", true, "messaging"},
-      {GenerateMsgIReqSource, "MsgI.cpp", false, "messaging"},
-  };
   auto renamed = [](const std::string& golden) {
     return ReplaceAll(ReplaceAll(Golden(golden), "ProjectX", "Caf\xE9 App"), "PROJECTX", "CAF\xC9 APP");
   };
-  for (const File& f : files) {
-    SCOPED_TRACE(f.file);
-    const std::string bytes = f.header ? build.Header(f.generate, f.file) : build.Source(f.generate, f.file);
-    EXPECT_EQ(Visible(bytes), Visible(renamed(std::string("sources/gui/") + f.golden + "/" + f.file)));
+  const std::pair<GuiBuild::Generator, std::string> files[] = {
+      {GenerateMainSource, "Main.cpp"},     {GenerateAppHeader, "App.h"},         {GenerateAppSource, "App.cpp"},
+      {GenerateDocHeader, "Doc.h"},         {GenerateDocSource, "Doc.cpp"},       {GenerateAppUiHeader, "AppUI.h"},
+      {GenerateAppUiSource, "AppUI.cpp"},   {GenerateAppViewHeader, "AppView.h"}, {GenerateAppViewSource, "AppView.cpp"},
+      {GenerateMsgIReqHeader, "MsgI.h"},    {GenerateMsgIReqSource, "MsgI.cpp"}};
+  for (const auto& [generate, file] : files) {
+    SCOPED_TRACE(file);
+    const std::string bytes = file.back() == 'h' ? build.Header(generate, file) : build.Source(generate, file);
+    const std::string golden = (file.rfind("MsgI", 0) == 0 ? "sources/gui/messaging/" : "sources/gui/defaults/") + file;
+    EXPECT_EQ(Visible(bytes), Visible(renamed(golden)));
   }
   build.drives.MakeDirectory(build.settings.ProjectDirectory() + "\\Engine");
   build.tree.Add("", "ENG", "engine", 7, 6);

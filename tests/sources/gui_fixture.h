@@ -43,10 +43,9 @@ struct GuiBuild : TestBuild {
   void UseSampleCommands() {
     commands.toolbar = {{"EEikCmdFileNew", "New"}, {"EEikCmdFileOpen", "Open"}, {"EEikCmdFileSave", "Save"}};
     commands.menu_items.clear();
-    for (const std::string& id :
-         std::vector<std::string>{"EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs",
-                                  "EEikCmdFileRevert", "EEikCmdExit", "E" + settings.name + "CmdZoom",
-                                  "EEikCmdHelpContents", "EEikCmdHelpAbout"}) {
+    for (const std::string& id : std::vector<std::string>{
+             "EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs", "EEikCmdFileRevert",
+             "EEikCmdExit", "E" + settings.name + "CmdZoom", "EEikCmdHelpContents", "EEikCmdHelpAbout"}) {
       commands.menu_items.push_back({id, "", ""});
     }
   }
@@ -73,10 +72,9 @@ inline std::vector<std::string> SplitLines(const std::string& bytes) {
   return lines;
 }
 
-// The bytes of `lines` with each line of `removed` taken out at its first
-// occurrence at or after the previous removal, so a variant that drops
-// lines can be checked against a file already checked in full. A line
-// that is not there makes the result name it, so the comparison fails.
+// The bytes with each line of `removed` taken out, searched from the previous
+// removal on, so a variant that drops lines is checked against a checked
+// file; a line not found makes the result name it.
 inline std::string WithoutLines(const std::string& bytes, const std::vector<std::string>& removed) {
   std::vector<std::string> lines = SplitLines(bytes);
   size_t from = 0;
@@ -92,8 +90,7 @@ inline std::string WithoutLines(const std::string& bytes, const std::vector<std:
   return out;
 }
 
-// The count the report gives when the file is closed: the last
-// "\tWrote N lines." line.
+// The last "\tWrote N lines." line of the report.
 inline std::string LastWroteLine(const Report& report) {
   for (auto it = report.Lines().rbegin(); it != report.Lines().rend(); ++it) {
     if (it->rfind("\tWrote ", 0) == 0) return *it;
