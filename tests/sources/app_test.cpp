@@ -14,6 +14,7 @@ namespace {
 
 using testing::Golden;
 using testing::GuiBuild;
+using testing::SplitLines;
 using testing::Visible;
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -66,6 +67,35 @@ TEST(ApplicationSources, UidsGoInAsTyped) {
   EXPECT_NE(header.find("\r\n#if defined(_UNICODE)\r\nconst TUid KUidProjectXApp = { 0X0110ABCD } ;\r\n#else\r\n"
                         "const TUid KUidProjectXApp = {  } ;\r\n#endif\r\n"),
             std::string::npos);
+}
+
+// The requester's owning-AppUi comment stays in its column whatever the
+// name's length.
+TEST(ProjectNames, TheRequesterMemberCommentKeepsItsColumn) {
+  GuiBuild build;
+  build.settings.name = "My App";
+  build.Prepare();
+  std::string header = build.Header(GenerateMsgIReqHeader, "MsgI.h");
+  size_t member = header.find("\r\n    CMy AppAppUi* iAppUi ");
+  ASSERT_NE(member, std::string::npos);
+  EXPECT_EQ(header.substr(member + 86, 17), " // owning AppUi\r");
+}
+
+// Opened past the output file writer: no tree node, no report line, and
+// the shared counter is neither reset nor reported.
+TEST(RequesterSources, LeaveNoTraceInTreeOrReportButStillCount) {
+  GuiBuild build;
+  size_t nodes = build.tree.size();
+  build.context.lines_written = 7;
+  build.Header(GenerateMsgIReqHeader, "MsgI.h");
+  int header_lines = static_cast<int>(SplitLines(Golden("sources/gui/messaging/MsgI.h")).size());
+  EXPECT_EQ(build.context.lines_written, 7 + header_lines);
+  build.Source(GenerateMsgIReqSource, "MsgI.cpp");
+  int source_lines = static_cast<int>(SplitLines(Golden("sources/gui/messaging/MsgI.cpp")).size());
+  EXPECT_EQ(build.context.lines_written, 7 + header_lines + source_lines);
+  EXPECT_EQ(build.tree.size(), nodes);
+  EXPECT_TRUE(build.report.Lines().empty());
+  EXPECT_EQ(build.report.ProgressValue(), std::min(header_lines + source_lines, build.report.ProgressMaximum()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sources/app_ui.h"
+#include "sources/doc.h"
 #include "sources/gui_fixture.h"
 
 namespace kelvad {
@@ -105,48 +106,60 @@ TEST(AppUiSources, WithoutCommandLineHandlingHandleModelChangeIsTheStub) {
   EXPECT_NE(header.find("\r\n    void HandleModelChangeL();\r\n"), std::string::npos);
 }
 
-// Each option adds only its own method and makes only its own command's case
-// call a method; the other standard commands show the placeholder. (The
-// checked files hold every case with all options set and with none.)
-TEST(AppUiSources, EachOptionAddsOnlyItsMethodAndCase) {
+// Each option adds only its own document block (after IsCurrentFileName,
+// opened by a blank line, two double rules and a blank line) and AppUi
+// method, and makes only its own command's case call a method; the other
+// standard commands show the placeholder. (The checked files hold every
+// block and case with all options set and with none.)
+TEST(SourceOptions, EachAddsOnlyItsBlockMethodAndCase) {
   struct Case {
     bool Settings::*option;
-    const char* declaration;  // "" for none
-    const char* definition;
-    const char* command;  // "" for none
+    std::string document, ui;  // signatures; "" for none
+    const char* command;       // "" for none
   };
   const std::vector<Case> cases = {
-      {&Settings::doc_save, "    void CmdFileSaveL();", "void CProjectXAppUi::CmdFileSaveL()", "EEikCmdFileSave"},
-      {&Settings::doc_save_as, "    void CmdFileSaveAsL();", "void CProjectXAppUi::CmdFileSaveAsL()",
+      {&Settings::doc_new_file, "DoNewFileL(const TFileName& aFileName)", "CreateFileL(TFileName& aFileName)",
+       "EEikCmdFileNew"},
+      {&Settings::doc_open_file, "DoOpenFileL(const TFileName& aFileName)", "OpenFileL(const TDesC& aFileName)", ""},
+      {&Settings::doc_save_as, "DoFileSaveToNewL(const TFileName& aNewFileName)", "CmdFileSaveAsL()",
        "EEikCmdFileSaveAs"},
-      {&Settings::doc_revert, "    void CmdFileRevertL();", "void CProjectXAppUi::CmdFileRevertL()",
-       "EEikCmdFileRevert"},
-      {&Settings::help_on, "    void OpenHelpL(void);", "void CProjectXAppUi::OpenHelpL()", "EEikCmdHelpContents"},
-      {&Settings::doc_open_file, "    void OpenFileL(const TDesC& aFileName);",
-       "void CProjectXAppUi::OpenFileL(const TDesC& aFileName)", ""},
-      {&Settings::doc_new_file, "    void CreateFileL(TFileName& aFileName);",
-       "void CProjectXAppUi::CreateFileL(TFileName& aFileName)", "EEikCmdFileNew"},
+      {&Settings::doc_revert, "DoFileRevertL()", "CmdFileRevertL()", "EEikCmdFileRevert"},
+      {&Settings::doc_save, "", "CmdFileSaveL()", "EEikCmdFileSave"},
+      {&Settings::help_on, "", "OpenHelpL(", "EEikCmdHelpContents"},
       {&Settings::help_about, "", "", "EEikCmdHelpAbout"},
   };
+  const std::string opener = "\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" + std::string(74, '=') + "*/\r\n\r\n";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
     GuiBuild build;
     build.UseSampleCommands();
     build.ClearDocumentOptions();
     build.settings.*c.option = true;
-    std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
-    std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
+    const std::string doc_header = build.Header(GenerateDocHeader, "Doc.h");
+    const std::string doc = build.Source(GenerateDocSource, "Doc.cpp");
+    const std::string ui_header = build.Header(GenerateAppUiHeader, "AppUI.h");
+    const std::string ui = build.Source(GenerateAppUiSource, "AppUI.cpp");
     for (const Case& other : cases) {
-      if (*other.declaration) {
-        EXPECT_EQ(header.find(other.declaration) != std::string::npos, &other == &c) << other.declaration;
-        EXPECT_EQ(source.find(other.definition) != std::string::npos, &other == &c) << other.definition;
+      const bool same = &other == &c;
+      if (!other.document.empty()) {
+        EXPECT_EQ(doc_header.find("    void " + other.document + ";") != std::string::npos, same) << other.document;
+        EXPECT_EQ(doc.find("void CProjectXDocument::" + other.document) != std::string::npos, same);
+      }
+      if (!other.ui.empty()) {
+        EXPECT_EQ(ui_header.find("    void " + other.ui) != std::string::npos, same) << other.ui;
+        EXPECT_EQ(ui.find("void CProjectXAppUi::" + other.ui) != std::string::npos, same) << other.ui;
       }
       if (*other.command) {
-        EXPECT_EQ(CaseAction(source, other.command).find("InfoMsg(") == std::string::npos, &other == &c)
-            << other.command;
+        EXPECT_EQ(CaseAction(ui, other.command).find("InfoMsg(") == std::string::npos, same) << other.command;
       }
     }
-    EXPECT_EQ(source.find("#include <eikdll.h>") != std::string::npos, c.option == &Settings::help_on);
+    if (!c.document.empty()) {
+      EXPECT_NE(doc.find("    return (aFileName==Process()->MainDocFileName());\r\n}" + opener +
+                         "void CProjectXDocument::" + c.document),
+                std::string::npos);
+    }
+    EXPECT_EQ(doc.find("#include <eikproc.h>") != std::string::npos, c.option == &Settings::doc_new_file);
+    EXPECT_EQ(ui.find("#include <eikdll.h>") != std::string::npos, c.option == &Settings::help_on);
   }
 }
 
