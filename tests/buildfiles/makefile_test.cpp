@@ -7,7 +7,6 @@ namespace kelvad {
 namespace {
 
 using testing::CrLf;
-using testing::Golden;
 using testing::TestBuild;
 using testing::Visible;
 
@@ -81,18 +80,6 @@ TEST(Makefile, GoesThroughTheWriterButCountsNoLinesAndOnlyWhenTicked) {
   EXPECT_EQ(unticked.Write(), "");
   EXPECT_TRUE(unticked.report.Lines().empty());
   EXPECT_EQ(unticked.tree.size(), 1u);
-}
-
-TEST(Workspace, ListsGuiThenEngineWithFixedProjectFileNames) {
-  TestBuild build;
-  build.settings.name = "Demo";
-  build.MakeProjectDirectories({});
-  WriteWorkspace(build.context, "c:\\Demo", "Demo");
-  EXPECT_EQ(Visible(build.Bytes("c:\\Demo\\Demo.dsw")), Visible(Golden("buildfiles/Demo.dsw")));
-  // Written directly: no report line, no tree node, nothing counted.
-  EXPECT_TRUE(build.report.Lines().empty());
-  EXPECT_EQ(build.tree.size(), 0u);
-  EXPECT_EQ(build.context.lines_written, 0);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
             Visible(renamed("sources/engine/both.cpp")));
   // The handler names text buffers that the resource script defines.
   GenerateResourceScript(build.context, build.settings.name, build.GuiDir(), build.settings.name);
-  const std::string script = build.Gui("Caf\u00e9 App.rss");
+  const std::string script = build.Bytes(build.GuiDir() + "\\Caf\u00e9 App.rss");
   for (const char* resource : {"DOCUMENT_UNCHANGED", "REVERT_TITLE", "REVERT_TEXT"}) {
     EXPECT_NE(script.find(std::string("RESOURCE TBUF R_CAF\xC9 APP_") + resource + " "), std::string::npos) << resource;
   }
