@@ -90,41 +90,34 @@ TEST(HelpBatchFiles, MatchTheirGoldenFilesAndAreReported) {
   }
 }
 
-// --- The help step
-
-TEST(HelpStep, WritesTheFilesInOrderWithTheirReportLines) {
-  HelpProjectBuild build;
-  BuildHelpFiles(build.context);  // no help template: the document is aborted, the step goes on
-  std::vector<std::string> generating;
-  for (const std::string& line : build.report.Lines()) {
-    if (line.rfind("Generating", 0) == 0 || line.rfind("Building", 0) == 0) generating.push_back(line);
-  }
-  EXPECT_EQ(generating, (std::vector<std::string>{
-                            "Building HelpFiles ...", "Generating ProjectX.alp", "Generating ProjectX.ord",
-                            "Generating File: ProjectX.rtf", "Generating ProjectX.alc",
-                            "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat",
-                            "Generating BAT File: c:\\ProjectX\\help\\HelpCopy.bat"}));
-  EXPECT_TRUE(build.drives.Exists("c:\\ProjectX\\Help\\ProjectX.alc"));
-  EXPECT_EQ(build.report.ProgressMaximum(), 10);
-}
-
-// The copy script only with the generating script; without help, nothing
-// but the stage.
-TEST(HelpStep, OptionsChooseTheFiles) {
+// The files in order with their report lines; the copy script only with
+// the generating script; without help, nothing but the stage. (Without a
+// help template the document is aborted and the step goes on.)
+TEST(HelpStep, OptionsChooseTheFilesWrittenInOrder) {
+  const std::vector<std::string> all = {"Building HelpFiles ...", "Generating ProjectX.alp", "Generating ProjectX.ord",
+                                        "Generating File: ProjectX.rtf", "Generating ProjectX.alc",
+                                        "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat",
+                                        "Generating BAT File: c:\\ProjectX\\help\\HelpCopy.bat"};
   struct Case {
     bool help, gen, copy;
+    long lines;  // of `all`
   };
-  for (const Case& c : {Case{true, true, false}, Case{true, false, true}, Case{false, true, true}}) {
-    SCOPED_TRACE(::testing::Message() << c.help << c.gen << c.copy);
+  for (const Case& c : {Case{true, true, true, 7}, Case{true, true, false, 6}, Case{true, false, true, 5},
+                        Case{false, true, true, 1}}) {
+    SCOPED_TRACE(c.lines);
     HelpProjectBuild build;
     build.settings.help = c.help;
     build.settings.help_gen_bat = c.gen;
     build.settings.help_copy_bat = c.copy;
     BuildHelpFiles(build.context);
-    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\ProjectX.alp"), c.help);
-    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpGen.bat"), c.help && c.gen);
+    std::vector<std::string> generating;
+    for (const std::string& line : build.report.Lines()) {
+      if (line.rfind("Generating", 0) == 0 || line.rfind("Building", 0) == 0) generating.push_back(line);
+    }
+    EXPECT_EQ(generating, std::vector<std::string>(all.begin(), all.begin() + c.lines));
+    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\Help\\ProjectX.alc"), c.help);
     EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpCopy.bat"), c.help && c.gen && c.copy);
-    if (!c.help) EXPECT_EQ(build.report.Lines(), std::vector<std::string>{"Building HelpFiles ..."});
+    EXPECT_EQ(build.report.ProgressMaximum(), 10);
   }
 }
 

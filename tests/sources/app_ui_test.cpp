@@ -72,10 +72,12 @@ TEST(AppUiSources, DefaultsBareAndMessagingMatchTheCheckedFiles) {
                  "    void OpenFileL(const TDesC& aFileName);", "    void OpenHelpL(void);", "    CEngine *iModel;"})));
 }
 
-// Opening without creating calls SetInitialPathL, which is then never defined.
-TEST(AppUiSources, OpenFileWithoutNewFileCallsTheUndefinedSetInitialPathL) {
+// Opening without creating calls SetInitialPathL, which is then never
+// defined. Without command-line handling HandleModelChangeL is the stub.
+// With neither toolbar nor menus the switch is empty.
+TEST(AppUiSources, OpenWithoutNewFileAndNoCommandLineHandling) {
   GuiBuild build;
-  build.settings.doc_new_file = false;
+  build.settings.doc_new_file = build.settings.doc_command_line = false;
   std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
   EXPECT_EQ(source.find("void CProjectXAppUi::SetInitialPathL("), std::string::npos);
   EXPECT_EQ(source.find("coeutils.h"), std::string::npos);
@@ -85,16 +87,6 @@ TEST(AppUiSources, OpenFileWithoutNewFileCallsTheUndefinedSetInitialPathL) {
   EXPECT_NE(source.find("    }\r\n}\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" + std::string(74, ' ') +
                         "*/\r\n/* CurrentFilePath()  "),
             std::string::npos);
-  GuiBuild neither;
-  neither.settings.doc_new_file = neither.settings.doc_open_file = false;
-  EXPECT_EQ(neither.Source(GenerateAppUiSource, "AppUI.cpp").find("CurrentFilePath"), std::string::npos);
-}
-
-// Also: no toolbar and no menus give an empty switch.
-TEST(AppUiSources, WithoutCommandLineHandlingHandleModelChangeIsTheStub) {
-  GuiBuild build;
-  build.settings.doc_command_line = false;
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
   EXPECT_TRUE(SwitchBody(source).empty());
   EXPECT_EQ(source.find("ProcessCommandParametersL"), std::string::npos);
   EXPECT_EQ(source.find("UpdateTaskNameL"), std::string::npos);
@@ -104,6 +96,9 @@ TEST(AppUiSources, WithoutCommandLineHandlingHandleModelChangeIsTheStub) {
   std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
   EXPECT_EQ(header.find("ProcessCommandParametersL"), std::string::npos);
   EXPECT_NE(header.find("\r\n    void HandleModelChangeL();\r\n"), std::string::npos);
+  GuiBuild neither;
+  neither.settings.doc_new_file = neither.settings.doc_open_file = false;
+  EXPECT_EQ(neither.Source(GenerateAppUiSource, "AppUI.cpp").find("CurrentFilePath"), std::string::npos);
 }
 
 // Each option adds only its own document block (after IsCurrentFileName,
