@@ -27,50 +27,36 @@ struct HelpProjectBuild : TestBuild {
   std::string Help() const { return settings.ProjectDirectory() + "\\help"; }
 };
 
-TEST(HelpProjectFile, EightLinesWithAbsoluteDirectoriesAndUnquotedNames) {
+// Absolute directories and names unquoted even with a space; an order file
+// of zero bytes that replaces an old one; none through the output file writer.
+TEST(HelpProjectFiles, ProjectStylesAndOrderFileBypassTheWriter) {
   struct Case {
     std::string name, drive, help;
   };
   for (const Case& c : {Case{"ProjectX", "c:", "c:\\ProjectX\\help"}, Case{"My App", "d:", "d:\\My App\\help"}}) {
     SCOPED_TRACE(c.name);
     HelpProjectBuild build(c.name, c.drive);
+    build.context.lines_written = 3;
+    build.drives.WriteFile(c.help + "\\documents\\" + c.name + ".ord", "old topics\r\n");
     GenerateHelpProject(build.context, c.name, c.name + ".alp", build.Help());
+    GenerateHelpOrderFile(build.context, c.name, c.name + ".ord", build.Help() + "\\documents");
+    GenerateHelpStyles(build.context, c.name, c.name + ".alc", build.Help());
     EXPECT_EQ(Visible(build.Bytes(c.help + "\\" + c.name + ".alp")),
               Visible(CrLf({"inputdirectory " + c.help + "\\documents\\", "outputdirectory " + c.help + "\\database\\",
                             "outputfile " + c.name + ".hlp", "sourcefile " + c.name, "orderfile " + c.name + ".ord",
                             "graphicsdirectory " + c.help + "\\pictures", "workingdirectory " + c.help + "\\temp\\",
                             "customizationfile " + c.help + "\\" + c.name + ".alc"})));
+    EXPECT_EQ(build.Bytes(c.help + "\\Documents\\" + c.name + ".ord"), "");
+    EXPECT_EQ(Visible(build.Bytes(c.help + "\\" + c.name + ".alc")),
+              Visible(CrLf({"<bodystyle fontstyle=sansserif size=10>", "<titlestyle fontstyle=sansserif size=14>",
+                            "<listbullet1style bulletchar=149>", "<listbullet2style bulletchar=45>",
+                            "<tipeffects text=\"Tip:\" bold=yes leftindent=36>",
+                            "<noteeffects text=\"Note:\" bold=yes leftindent=36>",
+                            "<importanteffects text=\"Important:\" bold=yes leftindent=60>"})));
+    EXPECT_TRUE(build.report.Lines().empty());
+    EXPECT_EQ(build.tree.size(), 1u);
+    EXPECT_EQ(build.context.lines_written, 3);
   }
-}
-
-TEST(HelpStyles, SevenLinesWithBulletsAndQuotedEffects) {
-  HelpProjectBuild build;
-  GenerateHelpStyles(build.context, "ProjectX", "ProjectX.alc", build.Help());
-  EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\help\\ProjectX.alc")),
-            Visible(CrLf({"<bodystyle fontstyle=sansserif size=10>", "<titlestyle fontstyle=sansserif size=14>",
-                          "<listbullet1style bulletchar=149>", "<listbullet2style bulletchar=45>",
-                          "<tipeffects text=\"Tip:\" bold=yes leftindent=36>",
-                          "<noteeffects text=\"Note:\" bold=yes leftindent=36>",
-                          "<importanteffects text=\"Important:\" bold=yes leftindent=60>"})));
-}
-
-TEST(HelpOrderFile, IsZeroBytesAndReplacesAnOldOne) {
-  HelpProjectBuild build;
-  build.drives.WriteFile("c:\\ProjectX\\help\\documents\\ProjectX.ord", "old topics\r\n");
-  GenerateHelpOrderFile(build.context, "ProjectX", "ProjectX.ord", build.Help() + "\\documents");
-  EXPECT_EQ(build.Bytes("c:\\ProjectX\\Help\\Documents\\ProjectX.ord"), "");
-}
-
-TEST(HelpProjectFiles, BypassTheOutputFileWriter) {
-  HelpProjectBuild build;
-  build.context.lines_written = 3;
-  size_t lines = build.report.Lines().size();
-  GenerateHelpProject(build.context, "ProjectX", "ProjectX.alp", build.Help());
-  GenerateHelpOrderFile(build.context, "ProjectX", "ProjectX.ord", build.Help() + "\\documents");
-  GenerateHelpStyles(build.context, "ProjectX", "ProjectX.alc", build.Help());
-  EXPECT_EQ(build.report.Lines().size(), lines);
-  EXPECT_EQ(build.tree.size(), 1u);
-  EXPECT_EQ(build.context.lines_written, 3);
 }
 
 // Both golden files checked line by line: the batch header, then the
@@ -104,45 +90,35 @@ TEST(HelpBatchFiles, MatchTheirGoldenFilesAndAreReported) {
   }
 }
 
-// --- The help step
-
-TEST(HelpStep, WritesTheFilesInOrderWithTheirReportLines) {
-  HelpProjectBuild build;
-  BuildHelpFiles(build.context);  // no help template: the document is aborted, the step goes on
-  std::vector<std::string> generating;
-  for (const std::string& line : build.report.Lines()) {
-    if (line.rfind("Generating", 0) == 0 || line.rfind("Building", 0) == 0) generating.push_back(line);
-  }
-  EXPECT_EQ(generating, (std::vector<std::string>{
-                            "Building HelpFiles ...", "Generating ProjectX.alp", "Generating ProjectX.ord",
-                            "Generating File: ProjectX.rtf", "Generating ProjectX.alc",
-                            "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat",
-                            "Generating BAT File: c:\\ProjectX\\help\\HelpCopy.bat"}));
-  EXPECT_TRUE(build.drives.Exists("c:\\ProjectX\\Help\\ProjectX.alc"));
-  EXPECT_EQ(build.report.ProgressMaximum(), 10);
-}
-
-TEST(HelpStep, CopyScriptOnlyWithTheGeneratingScript) {
-  for (bool gen : {true, false}) {
-    for (bool copy : {true, false}) {
-      HelpProjectBuild build;
-      build.settings.help_gen_bat = gen;
-      build.settings.help_copy_bat = copy;
-      BuildHelpFiles(build.context);
-      EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpGen.bat"), gen) << gen << copy;
-      EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpCopy.bat"), gen && copy) << gen << copy;
+// The files in order with their report lines; the copy script only with
+// the generating script; without help, nothing but the stage. (Without a
+// help template the document is aborted and the step goes on.)
+TEST(HelpStep, OptionsChooseTheFilesWrittenInOrder) {
+  const std::vector<std::string> all = {"Building HelpFiles ...", "Generating ProjectX.alp", "Generating ProjectX.ord",
+                                        "Generating File: ProjectX.rtf", "Generating ProjectX.alc",
+                                        "Generating BAT File: c:\\ProjectX\\help\\HelpGen.bat",
+                                        "Generating BAT File: c:\\ProjectX\\help\\HelpCopy.bat"};
+  struct Case {
+    bool help, gen, copy;
+    long lines;  // of `all`
+  };
+  for (const Case& c : {Case{true, true, true, 7}, Case{true, true, false, 6}, Case{true, false, true, 5},
+                        Case{false, true, true, 1}}) {
+    SCOPED_TRACE(c.lines);
+    HelpProjectBuild build;
+    build.settings.help = c.help;
+    build.settings.help_gen_bat = c.gen;
+    build.settings.help_copy_bat = c.copy;
+    BuildHelpFiles(build.context);
+    std::vector<std::string> generating;
+    for (const std::string& line : build.report.Lines()) {
+      if (line.rfind("Generating", 0) == 0 || line.rfind("Building", 0) == 0) generating.push_back(line);
     }
+    EXPECT_EQ(generating, std::vector<std::string>(all.begin(), all.begin() + c.lines));
+    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\Help\\ProjectX.alc"), c.help);
+    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\help\\HelpCopy.bat"), c.help && c.gen && c.copy);
+    EXPECT_EQ(build.report.ProgressMaximum(), 10);
   }
-}
-
-TEST(HelpStep, NothingButTheStageWithoutHelp) {
-  HelpProjectBuild build;
-  build.settings.help = false;
-  size_t before = build.report.Lines().size();
-  BuildHelpFiles(build.context);
-  EXPECT_EQ(build.report.Lines().size(), before + 1);
-  EXPECT_EQ(build.report.Lines().back(), "Building HelpFiles ...");
-  EXPECT_FALSE(build.drives.Exists("c:\\ProjectX\\help\\ProjectX.alp"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 namespace kelvad {
 namespace {
 
+using testing::HeadlessRun;
 using testing::TestBuild;
 
 using Lines = std::vector<std::string>;
@@ -77,11 +78,15 @@ TEST(HelpTemplateSearch, OrderExactNameAndRegistryProblems) {
   }
 }
 
+// Not found: the options cleared, the old path kept and every place named.
 TEST(FindHelpTemplate, NotFoundClearsTheOptionsAndKeepsTheOldPathFoundSetsThem) {
   SearchBuild b;
   Settings s;
   std::string path = "c:\\Earlier\\EPOCHELP.DOT";
-  EXPECT_FALSE(FindHelpTemplate(s, b.drives, nullptr, path).found());
+  b.SetRegistryValue("c:\\Office\\Templates");
+  EXPECT_EQ(HelpTemplateMissingText(FindHelpTemplate(s, b.drives, &b.registry, path)),
+            "the help template EPOCHELP.DOT is not in c:\\Office\\Templates, c:\\Aleppo\\Template, "
+            "c:\\Aleppo\\Aleppo\\Template; no help files are generated");
   EXPECT_EQ(path, "c:\\Earlier\\EPOCHELP.DOT");
   EXPECT_FALSE(s.help || s.help_gen_bat || s.help_copy_bat);
   b.Put("/c/Aleppo/Template/EPOCHELP.DOT");
@@ -97,54 +102,37 @@ TEST(FindHelpTemplate, NotFoundClearsTheOptionsAndKeepsTheOldPathFoundSetsThem) 
   EXPECT_EQ(path, "c:\\Aleppo\\Template\\EPOCHELP.DOT");
 }
 
-TEST(HelpTemplateMissingText, NamesEveryPlaceSearched) {
-  SearchBuild b;
-  b.SetRegistryValue("c:\\Office\\Templates");
-  std::string text = HelpTemplateMissingText(SearchHelpTemplate(b.drives, &b.registry, "c:"));
-  EXPECT_EQ(text,
-            "the help template EPOCHELP.DOT is not in c:\\Office\\Templates, c:\\Aleppo\\Template, "
-            "c:\\Aleppo\\Aleppo\\Template; no help files are generated");
-}
-
 // --- Headless, through the real binary
 
 namespace fs = std::filesystem;
 
-class HeadlessHelp : public testing::HeadlessRun {
- protected:
-  int Generate(const std::string& args) {
-    testing::RunOutcome run = HeadlessRun::Generate("--sdk-release 5 --no-launch " + args);
-    err = run.err;
-    return run.status;
-  }
-  std::string err;
-};
-
-TEST_F(HeadlessHelp, MissingTemplateWarnsAndWritesNoHelpUnlessHelpIsOff) {
-  ASSERT_EQ(Generate("--set name=Demo"), 0) << err;
-  EXPECT_NE(err.find("warning: the help template EPOCHELP.DOT is not in c:\\Aleppo\\Template, "
-                     "c:\\Aleppo\\Aleppo\\Template"),
+// A missing template warns and writes no help, unless help is off; a
+// template named by the registry file is used, and the user's choice of
+// scripts still holds.
+TEST_F(HeadlessRun, HelpTemplateMissingOrNamedByTheRegistryFile) {
+  testing::RunOutcome run = Generate("--sdk-release 5 --no-launch --set name=Demo");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("warning: the help template EPOCHELP.DOT is not in c:\\Aleppo\\Template, "
+                         "c:\\Aleppo\\Aleppo\\Template"),
             std::string::npos)
-      << err;
+      << run.err;
   EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help"));
-  ASSERT_EQ(Generate("--set name=Other --set help=0"), 0) << err;
-  EXPECT_EQ(err, "");
-}
+  run = Generate("--sdk-release 5 --no-launch --set name=Other --set help=0");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
 
-TEST_F(HeadlessHelp, TemplateNamedByTheRegistryFileIsUsed) {
   fs::create_directories(root / "c" / "Office");
   std::ofstream(root / "c" / "Office" / "EPOCHELP.DOT").put('x');
   std::ofstream(root / "reg.reg", std::ios::binary)
       << "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Office\\8.0\\Common\\FileNew\\LocalTemplates]\r\n"
          "@=\"c:\\\\Office\"\r\n";
-  ASSERT_EQ(Generate("--registry " + (root / "reg.reg").string() + " --set name=Demo --set help_copy_bat=0"), 0)
-      << err;
-  EXPECT_EQ(err, "");
-  std::string rtf = Read(root / "c" / "Demo" / "Help" / "Documents" / "Demo.rtf");
-  EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
-  EXPECT_TRUE(fs::exists(root / "c" / "Demo" / "Help" / "HelpGen.bat"));
-  // The user's choice still holds when the template is found.
-  EXPECT_FALSE(fs::exists(root / "c" / "Demo" / "Help" / "HelpCopy.bat"));
+  run = Generate("--sdk-release 5 --no-launch --registry " + (root / "reg.reg").string() +
+                 " --set name=Third --set help_copy_bat=0");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(Read(root / "c" / "Third" / "Help" / "Documents" / "Third.rtf").rfind("{\\rtf1", 0), 0u);
+  EXPECT_TRUE(fs::exists(root / "c" / "Third" / "Help" / "HelpGen.bat"));
+  EXPECT_FALSE(fs::exists(root / "c" / "Third" / "Help" / "HelpCopy.bat"));
 }
 
 }  // namespace

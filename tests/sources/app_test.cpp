@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "resources/resource_script.h"
 #include "sources/app.h"
 #include "sources/app_ui.h"
@@ -31,27 +33,19 @@ TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
   build.settings.name = "Caf\u00e9 App";
   build.Prepare();
   build.UseSampleCommands();
-  struct File {
-    GuiBuild::Generator generate;
-    const char* file;
-    bool header;
-    const char* golden;
-  };
-  const File files[] = {
-      {GenerateMainSource, "Main.cpp", false, "defaults"},    {GenerateAppHeader, "App.h", true, "defaults"},
-      {GenerateAppSource, "App.cpp", false, "defaults"},      {GenerateDocHeader, "Doc.h", true, "defaults"},
-      {GenerateDocSource, "Doc.cpp", false, "defaults"},      {GenerateAppUiHeader, "AppUI.h", true, "defaults"},
-      {GenerateAppUiSource, "AppUI.cpp", false, "defaults"},  {GenerateAppViewHeader, "AppView.h", true, "defaults"},
-      {GenerateAppViewSource, "AppView.cpp", false, "defaults"}, {GenerateMsgIReqHeader, "MsgI.h", true, "messaging"},
-      {GenerateMsgIReqSource, "MsgI.cpp", false, "messaging"},
-  };
   auto renamed = [](const std::string& golden) {
     return ReplaceAll(ReplaceAll(Golden(golden), "ProjectX", "Caf\xE9 App"), "PROJECTX", "CAF\xC9 APP");
   };
-  for (const File& f : files) {
-    SCOPED_TRACE(f.file);
-    const std::string bytes = f.header ? build.Header(f.generate, f.file) : build.Source(f.generate, f.file);
-    EXPECT_EQ(Visible(bytes), Visible(renamed(std::string("sources/gui/") + f.golden + "/" + f.file)));
+  const std::pair<GuiBuild::Generator, std::string> files[] = {
+      {GenerateMainSource, "Main.cpp"},     {GenerateAppHeader, "App.h"},         {GenerateAppSource, "App.cpp"},
+      {GenerateDocHeader, "Doc.h"},         {GenerateDocSource, "Doc.cpp"},       {GenerateAppUiHeader, "AppUI.h"},
+      {GenerateAppUiSource, "AppUI.cpp"},   {GenerateAppViewHeader, "AppView.h"}, {GenerateAppViewSource, "AppView.cpp"},
+      {GenerateMsgIReqHeader, "MsgI.h"},    {GenerateMsgIReqSource, "MsgI.cpp"}};
+  for (const auto& [generate, file] : files) {
+    SCOPED_TRACE(file);
+    const std::string bytes = file.back() == 'h' ? build.Header(generate, file) : build.Source(generate, file);
+    const std::string golden = (file.rfind("MsgI", 0) == 0 ? "sources/gui/messaging/" : "sources/gui/defaults/") + file;
+    EXPECT_EQ(Visible(bytes), Visible(renamed(golden)));
   }
   build.drives.MakeDirectory(build.settings.ProjectDirectory() + "\\Engine");
   build.tree.Add("", "ENG", "engine", 7, 6);
@@ -60,7 +54,7 @@ TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
             Visible(renamed("sources/engine/both.cpp")));
   // The handler names text buffers that the resource script defines.
   GenerateResourceScript(build.context, build.settings.name, build.GuiDir(), build.settings.name);
-  const std::string script = build.Gui("Caf\u00e9 App.rss");
+  const std::string script = build.Bytes(build.GuiDir() + "\\Caf\u00e9 App.rss");
   for (const char* resource : {"DOCUMENT_UNCHANGED", "REVERT_TITLE", "REVERT_TEXT"}) {
     EXPECT_NE(script.find(std::string("RESOURCE TBUF R_CAF\xC9 APP_") + resource + " "), std::string::npos) << resource;
   }
@@ -74,6 +68,30 @@ TEST(ApplicationSources, UidsGoInAsTyped) {
   EXPECT_NE(header.find("\r\n#if defined(_UNICODE)\r\nconst TUid KUidProjectXApp = { 0X0110ABCD } ;\r\n#else\r\n"
                         "const TUid KUidProjectXApp = {  } ;\r\n#endif\r\n"),
             std::string::npos);
+}
+
+// The requester's owning-AppUi comment stays in its column whatever the
+// name's length.
+TEST(ProjectNames, TheRequesterMemberCommentKeepsItsColumn) {
+  GuiBuild build;
+  build.settings.name = "My App";
+  build.Prepare();
+  std::string header = build.Header(GenerateMsgIReqHeader, "MsgI.h");
+  size_t member = header.find("\r\n    CMy AppAppUi* iAppUi ");
+  ASSERT_NE(member, std::string::npos);
+  EXPECT_EQ(header.substr(member + 86, 17), " // owning AppUi\r");
+}
+
+// Opened past the output file writer: no tree node, no report line, and
+// the shared counter is neither reset nor reported.
+TEST(RequesterSources, LeaveNoTraceInTreeOrReportButStillCount) {
+  GuiBuild build;
+  size_t nodes = build.tree.size();
+  build.context.lines_written = 7;
+  const std::string bytes = build.Header(GenerateMsgIReqHeader, "MsgI.h") + build.Source(GenerateMsgIReqSource, "MsgI.cpp");
+  EXPECT_EQ(build.context.lines_written, 7 + std::count(bytes.begin(), bytes.end(), '\n'));
+  EXPECT_EQ(build.tree.size(), nodes);
+  EXPECT_TRUE(build.report.Lines().empty());
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "model/output_file.h"
-#include "sources/app.h"
 #include "sources/app_ui.h"
-#include "resources/resource_script.h"
+#include "sources/doc.h"
 #include "sources/gui_fixture.h"
 
 namespace kelvad {
 namespace {
 
-using testing::CrLf;
 using testing::Golden;
 using testing::GuiBuild;
 using testing::LastWroteLine;
@@ -23,17 +20,7 @@ std::vector<std::string> SwitchBody(const std::string& source) {
   size_t begin = source.find(open);
   if (begin == std::string::npos) return {"no switch"};
   begin += open.size();
-  size_t end = source.find("    }\r\n}\r\n", begin);
-  return SplitLines(source.substr(begin, end - begin));
-}
-
-// The case labels of the handler, in order.
-std::vector<std::string> CaseLabels(const std::string& source) {
-  std::vector<std::string> labels;
-  for (const std::string& line : SwitchBody(source)) {
-    if (line.rfind("        case ", 0) == 0) labels.push_back(line.substr(0, line.find(':')).substr(13));
-  }
-  return labels;
+  return SplitLines(source.substr(begin, source.find("    }\r\n}\r\n", begin) - begin));
 }
 
 // The line after a command's case label.
@@ -45,16 +32,7 @@ std::string CaseAction(const std::string& source, const std::string& command) {
   return "no case";
 }
 
-// What WriteCommandCase writes for one identifier, on its own.
-std::string CaseFor(GuiBuild& build, const std::string& command_id) {
-  {
-    OutputFile file(build.context, "c:\\case.txt");
-    WriteCommandCase(file, command_id, build.settings.name);
-  }
-  return build.Bytes("c:\\case.txt");
-}
-
-TEST(AppUiSources, DefaultsMatchTheCheckedFilesByteForByte) {
+TEST(AppUiSources, DefaultsBareAndMessagingMatchTheCheckedFiles) {
   GuiBuild build;
   build.UseSampleCommands();
   EXPECT_EQ(Visible(build.Header(GenerateAppUiHeader, "AppUI.h")), Visible(Golden("sources/gui/defaults/AppUI.h")));
@@ -63,23 +41,30 @@ TEST(AppUiSources, DefaultsMatchTheCheckedFilesByteForByte) {
   EXPECT_EQ(LastWroteLine(build.report), "\tWrote 436 lines.");
   EXPECT_EQ(build.tree.Find("INC:AppUI.h")->image, 5);
   EXPECT_EQ(build.tree.Find("GUI:AppUI.cpp")->image, 4);
-}
 
-TEST(AppUiSources, EngineAndAllDocumentOptionsCleared) {
-  GuiBuild build;
-  build.UseSampleCommands();
-  build.ClearDocumentOptions();
-  build.settings.engine = false;
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
-  EXPECT_EQ(Visible(source), Visible(Golden("sources/gui/bare/AppUI.cpp")));
-  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 99 lines.");
+  // The messaging cases keep the example's capital "Case".
+  GuiBuild messaging;
+  messaging.UseSampleCommands();
+  messaging.settings.messaging = true;
+  EXPECT_EQ(Visible(WithoutLines(messaging.Header(GenerateAppUiHeader, "AppUI.h"),
+                                 {"#include \"MsgI.h\"" + std::string(67, ' ') + " // ProjectX MsgI ClassDef",
+                                  "    CProjectXMsgIReq* iMsgIReq;"})),
+            Visible(Golden("sources/gui/defaults/AppUI.h")));
+  EXPECT_EQ(LastWroteLine(messaging.report), "\tWrote 67 lines.");
+  EXPECT_EQ(Visible(messaging.Source(GenerateAppUiSource, "AppUI.cpp")),
+            Visible(Golden("sources/gui/messaging/AppUI.cpp")));
+  EXPECT_EQ(LastWroteLine(messaging.report), "\tWrote 489 lines.");
 
-  std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
-  EXPECT_EQ(Visible(header),
+  GuiBuild bare;
+  bare.UseSampleCommands();
+  bare.ClearDocumentOptions();
+  bare.settings.engine = false;
+  EXPECT_EQ(Visible(bare.Source(GenerateAppUiSource, "AppUI.cpp")), Visible(Golden("sources/gui/bare/AppUI.cpp")));
+  EXPECT_EQ(LastWroteLine(bare.report), "\tWrote 99 lines.");
+  EXPECT_EQ(Visible(bare.Header(GenerateAppUiHeader, "AppUI.h")),
             Visible(WithoutLines(
                 Golden("sources/gui/defaults/AppUI.h"),
-                {"#include \"engine.h\"                                                                  // ProjectX "
-                 "Engine Class Def",
+                {"#include \"engine.h\"" + std::string(66, ' ') + "// ProjectX Engine Class Def",
                  "    TBool ProcessCommandParametersL(TApaCommand aCommand, TFileName& aDocumentName, const TDesC& "
                  "/*aTail*/);",
                  "    void CmdFileNewL();", "    void CmdFileOpenL();", "    void CmdFileSaveL();",
@@ -87,131 +72,111 @@ TEST(AppUiSources, EngineAndAllDocumentOptionsCleared) {
                  "    void OpenFileL(const TDesC& aFileName);", "    void OpenHelpL(void);", "    CEngine *iModel;"})));
 }
 
-TEST(AppUiSources, MessagingAddsTheRequesterAndItsCasesAndNothingElse) {
+// Opening without creating calls SetInitialPathL, which is then never
+// defined. Without command-line handling HandleModelChangeL is the stub.
+// With neither toolbar nor menus the switch is empty.
+TEST(AppUiSources, OpenWithoutNewFileAndNoCommandLineHandling) {
   GuiBuild build;
-  build.UseSampleCommands();
-  build.settings.messaging = true;
-  std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
-  EXPECT_EQ(Visible(WithoutLines(header, {"#include \"MsgI.h\"" + std::string(67, ' ') + " // ProjectX MsgI ClassDef",
-                                          "    CProjectXMsgIReq* iMsgIReq;"})),
-            Visible(Golden("sources/gui/defaults/AppUI.h")));
-  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 67 lines.");
-
-  // The checked file is the defaults with the requester's construction and
-  // deletion and the messaging cases (capital "Case" and all) added.
-  EXPECT_EQ(Visible(build.Source(GenerateAppUiSource, "AppUI.cpp")),
-            Visible(Golden("sources/gui/messaging/AppUI.cpp")));
-  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 489 lines.");
-}
-
-TEST(AppUiSources, OpenFileWithoutNewFileCallsTheUndefinedSetInitialPathL) {
-  GuiBuild build;
-  build.settings.doc_new_file = false;
+  build.settings.doc_new_file = build.settings.doc_command_line = false;
   std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
   EXPECT_EQ(source.find("void CProjectXAppUi::SetInitialPathL("), std::string::npos);
   EXPECT_EQ(source.find("coeutils.h"), std::string::npos);
   EXPECT_EQ(source.find("CmdFileNewL()\r\n"), std::string::npos);
   EXPECT_NE(source.find("\r\n    SetInitialPathL(filename);\r\n"), std::string::npos);
   // CurrentFilePath now comes straight after the handler.
-  EXPECT_NE(source.find("    }\r\n}\r\n\r\n/*==========================================================================*/\r\n"
-                        "/*                                                                          */\r\n"
-                        "/* CurrentFilePath()                                                        */\r\n"),
+  EXPECT_NE(source.find("    }\r\n}\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" + std::string(74, ' ') +
+                        "*/\r\n/* CurrentFilePath()  "),
             std::string::npos);
-  EXPECT_NE(source.find("\r\nTFileName CProjectXAppUi::CurrentFilePath() const\r\n"), std::string::npos);
-
-  GuiBuild neither_build;
-  neither_build.settings.doc_new_file = neither_build.settings.doc_open_file = false;
-  std::string neither = neither_build.Source(GenerateAppUiSource, "AppUI.cpp");
-  EXPECT_EQ(neither.find("CurrentFilePath"), std::string::npos);
-}
-
-TEST(AppUiSources, WithoutCommandLineHandlingHandleModelChangeIsTheStub) {
-  GuiBuild build;
-  build.settings.doc_command_line = false;
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
+  EXPECT_TRUE(SwitchBody(source).empty());
   EXPECT_EQ(source.find("ProcessCommandParametersL"), std::string::npos);
   EXPECT_EQ(source.find("UpdateTaskNameL"), std::string::npos);
-  EXPECT_NE(source.find("}\r\nvoid CProjectXAppUi::HandleModelChangeL()                                         "
-                        "   // Required to ensure compilation\r\n{\r\n}\r\n/*====="),
+  EXPECT_NE(source.find("}\r\nvoid CProjectXAppUi::HandleModelChangeL()" + std::string(44, ' ') +
+                        "// Required to ensure compilation\r\n{\r\n}\r\n/*====="),
             std::string::npos);
   std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
   EXPECT_EQ(header.find("ProcessCommandParametersL"), std::string::npos);
   EXPECT_NE(header.find("\r\n    void HandleModelChangeL();\r\n"), std::string::npos);
+  GuiBuild neither;
+  neither.settings.doc_new_file = neither.settings.doc_open_file = false;
+  EXPECT_EQ(neither.Source(GenerateAppUiSource, "AppUI.cpp").find("CurrentFilePath"), std::string::npos);
 }
 
-// Each option adds only its own method and makes only its own command's case
-// call a method; the other standard commands show the placeholder. (The
-// checked files hold every case with all options set and with none.)
-TEST(AppUiSources, EachOptionAddsOnlyItsMethodAndCase) {
+// Each option adds only its own document block (after IsCurrentFileName,
+// opened by a blank line, two double rules and a blank line) and AppUi
+// method, and makes only its own command's case call a method; the other
+// standard commands show the placeholder. (The checked files hold every
+// block and case with all options set and with none.)
+TEST(SourceOptions, EachAddsOnlyItsBlockMethodAndCase) {
   struct Case {
     bool Settings::*option;
-    const char* declaration;  // "" for none
-    const char* definition;
-    const char* command;  // "" for none
+    std::string document, ui;  // signatures; "" for none
+    const char* command;       // "" for none
   };
   const std::vector<Case> cases = {
-      {&Settings::doc_save, "    void CmdFileSaveL();", "void CProjectXAppUi::CmdFileSaveL()", "EEikCmdFileSave"},
-      {&Settings::doc_save_as, "    void CmdFileSaveAsL();", "void CProjectXAppUi::CmdFileSaveAsL()",
+      {&Settings::doc_new_file, "DoNewFileL(const TFileName& aFileName)", "CreateFileL(TFileName& aFileName)",
+       "EEikCmdFileNew"},
+      {&Settings::doc_open_file, "DoOpenFileL(const TFileName& aFileName)", "OpenFileL(const TDesC& aFileName)", ""},
+      {&Settings::doc_save_as, "DoFileSaveToNewL(const TFileName& aNewFileName)", "CmdFileSaveAsL()",
        "EEikCmdFileSaveAs"},
-      {&Settings::doc_revert, "    void CmdFileRevertL();", "void CProjectXAppUi::CmdFileRevertL()",
-       "EEikCmdFileRevert"},
-      {&Settings::help_on, "    void OpenHelpL(void);", "void CProjectXAppUi::OpenHelpL()", "EEikCmdHelpContents"},
-      {&Settings::doc_open_file, "    void OpenFileL(const TDesC& aFileName);",
-       "void CProjectXAppUi::OpenFileL(const TDesC& aFileName)", ""},
-      {&Settings::doc_new_file, "    void CreateFileL(TFileName& aFileName);",
-       "void CProjectXAppUi::CreateFileL(TFileName& aFileName)", "EEikCmdFileNew"},
+      {&Settings::doc_revert, "DoFileRevertL()", "CmdFileRevertL()", "EEikCmdFileRevert"},
+      {&Settings::doc_save, "", "CmdFileSaveL()", "EEikCmdFileSave"},
+      {&Settings::help_on, "", "OpenHelpL(", "EEikCmdHelpContents"},
       {&Settings::help_about, "", "", "EEikCmdHelpAbout"},
   };
+  const std::string opener = "\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" + std::string(74, '=') + "*/\r\n\r\n";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
     GuiBuild build;
     build.UseSampleCommands();
     build.ClearDocumentOptions();
     build.settings.*c.option = true;
-    std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
-    std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
+    const std::string doc_header = build.Header(GenerateDocHeader, "Doc.h");
+    const std::string doc = build.Source(GenerateDocSource, "Doc.cpp");
+    const std::string ui_header = build.Header(GenerateAppUiHeader, "AppUI.h");
+    const std::string ui = build.Source(GenerateAppUiSource, "AppUI.cpp");
     for (const Case& other : cases) {
-      if (*other.declaration) {
-        EXPECT_EQ(header.find(other.declaration) != std::string::npos, &other == &c) << other.declaration;
-        EXPECT_EQ(source.find(other.definition) != std::string::npos, &other == &c) << other.definition;
+      const bool same = &other == &c;
+      if (!other.document.empty()) {
+        EXPECT_EQ(doc_header.find("    void " + other.document + ";") != std::string::npos, same) << other.document;
+        EXPECT_EQ(doc.find("void CProjectXDocument::" + other.document) != std::string::npos, same);
+      }
+      if (!other.ui.empty()) {
+        EXPECT_EQ(ui_header.find("    void " + other.ui) != std::string::npos, same) << other.ui;
+        EXPECT_EQ(ui.find("void CProjectXAppUi::" + other.ui) != std::string::npos, same) << other.ui;
       }
       if (*other.command) {
-        EXPECT_EQ(CaseAction(source, other.command).find("InfoMsg(") == std::string::npos, &other == &c)
-            << other.command;
+        EXPECT_EQ(CaseAction(ui, other.command).find("InfoMsg(") == std::string::npos, same) << other.command;
       }
     }
-    EXPECT_EQ(source.find("#include <eikdll.h>") != std::string::npos, c.option == &Settings::help_on);
+    if (!c.document.empty()) {
+      EXPECT_NE(doc.find("    return (aFileName==Process()->MainDocFileName());\r\n}" + opener +
+                         "void CProjectXDocument::" + c.document),
+                std::string::npos);
+    }
+    EXPECT_EQ(doc.find("#include <eikproc.h>") != std::string::npos, c.option == &Settings::doc_new_file);
+    EXPECT_EQ(ui.find("#include <eikdll.h>") != std::string::npos, c.option == &Settings::help_on);
   }
 }
 
-TEST(CommandCases, ToolbarFirstThenMenuCommandsNotOnTheToolbar) {
+// Twice on the toolbar: two cases; on toolbar and menu: the toolbar's only;
+// twice in the menus: two cases. The comparisons keep case, so a name that
+// differs from a standard one in case only gets the placeholder.
+TEST(AppUiSources, CasesComeFromTheToolbarThenTheMenusNotOnIt) {
   GuiBuild build;
   build.commands.toolbar = {{"ECmdB", "B"}, {"ECmdA", "A"}, {"ECmdB", "B again"}};
-  build.commands.menu_items = {{"ECmdC", "", ""}, {"ECmdA", "", ""}, {"ECmdD", "", ""}, {"ECmdC", "", ""},
-                               {"ecmda", "", ""}};
+  for (const char* id : {"ECmdC", "ECmdA", "ECmdD", "ECmdC", "ecmda", "eeikcmdexit", "EEikCmdFileSaveas"}) {
+    build.commands.menu_items.push_back({id, "", ""});
+  }
   std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
-  // Twice on the toolbar: two cases; on toolbar and menu: the toolbar's
-  // only; twice in the menus: two cases; the comparison keeps case.
-  EXPECT_EQ(CaseLabels(source), (std::vector<std::string>{"ECmdB", "ECmdA", "ECmdB", "ECmdC", "ECmdD", "ECmdC", "ecmda"}));
-  EXPECT_NE(source.find("        case ecmda:\r\n            iEikonEnv->InfoMsg(R_ECMDA_TXT);\r\n            break;\r\n"),
-            std::string::npos);
-}
-
-TEST(CommandCases, NoToolbarAndNoMenusGiveAnEmptySwitch) {
-  GuiBuild build;
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
-  EXPECT_TRUE(SwitchBody(source).empty());
-}
-
-// The comparison with the standard names keeps case.
-TEST(CommandCases, NamesDifferingInCaseFromAStandardOneGetThePlaceholder) {
-  GuiBuild build;
-  EXPECT_EQ(Visible(CaseFor(build, "eeikcmdexit")),
-            Visible(CrLf({"        case eeikcmdexit:", "            iEikonEnv->InfoMsg(R_EEIKCMDEXIT_TXT);",
-                          "            break;"})));
-  EXPECT_EQ(Visible(CaseFor(build, "EEikCmdFileSaveas")),
-            Visible(CrLf({"        case EEikCmdFileSaveas:", "            iEikonEnv->InfoMsg(R_EEIKCMDFILESAVEAS_TXT);",
-                          "            break;"})));
+  std::vector<std::string> labels;
+  for (const std::string& line : SwitchBody(source)) {
+    if (line.rfind("        case ", 0) == 0) labels.push_back(line.substr(13, line.find(':') - 13));
+  }
+  EXPECT_EQ(labels, (std::vector<std::string>{"ECmdB", "ECmdA", "ECmdB", "ECmdC", "ECmdD", "ECmdC", "ecmda",
+                                              "eeikcmdexit", "EEikCmdFileSaveas"}));
+  EXPECT_EQ(CaseAction(source, "ecmda"), "            iEikonEnv->InfoMsg(R_ECMDA_TXT);");
+  EXPECT_EQ(CaseAction(source, "eeikcmdexit"), "            iEikonEnv->InfoMsg(R_EEIKCMDEXIT_TXT);");
+  EXPECT_EQ(CaseAction(source, "EEikCmdFileSaveas"), "            iEikonEnv->InfoMsg(R_EEIKCMDFILESAVEAS_TXT);");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "sources/app_view.h"
 #include "sources/doc.h"
 #include "sources/gui_fixture.h"
 
@@ -15,18 +16,32 @@ using testing::WithoutLines;
 const char* const kEngineInclude =
     "#include \"engine.h\"                                                                  // Engine Class Def";
 
-// The restore body still builds a CEngine and replaces iModel.
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  return at == std::string::npos ? "not found: " + from : text.replace(at, from.size(), to);
+}
+
+// The document's restore body still builds a CEngine and replaces iModel;
+// the view takes only the rectangle.
 TEST(DocumentSources, EngineClearedDropsTheModelButKeepsTheStoreBlock) {
   GuiBuild build;
   build.settings.engine = false;
-  std::string header = build.Header(GenerateDocHeader, "Doc.h");
-  EXPECT_EQ(Visible(header), Visible(WithoutLines(Golden("sources/gui/defaults/Doc.h"),
-                                                  {kEngineInclude, "  CEngine* Model() {return iModel;}",
-                                                   "  CEngine* iModel;"})));
-  std::string source = build.Source(GenerateDocSource, "Doc.cpp");
-  EXPECT_EQ(Visible(source), Visible(WithoutLines(Golden("sources/gui/defaults/Doc.cpp"),
-                                                  {"    iModel = new (ELeave) CEngine;", "    delete iModel;",
-                                                   "    iModel->Reset();"})));
+  EXPECT_EQ(Visible(build.Header(GenerateDocHeader, "Doc.h")),
+            Visible(WithoutLines(Golden("sources/gui/defaults/Doc.h"),
+                                 {kEngineInclude, "  CEngine* Model() {return iModel;}", "  CEngine* iModel;"})));
+  EXPECT_EQ(Visible(build.Source(GenerateDocSource, "Doc.cpp")),
+            Visible(WithoutLines(Golden("sources/gui/defaults/Doc.cpp"),
+                                 {"    iModel = new (ELeave) CEngine;", "    delete iModel;", "    iModel->Reset();"})));
+  EXPECT_EQ(Visible(build.Header(GenerateAppViewHeader, "AppView.h")),
+            Visible(Replaced(WithoutLines(Golden("sources/gui/defaults/AppView.h"),
+                                          {"#include \"engine.h\"" + std::string(66, ' ') + "// ProjectX Engine Class Def",
+                                           "    CEngine *iModel;"}),
+                             "ConstructL(const TRect& aRect, CEngine* aModel );", "ConstructL(const TRect& aRect);")));
+  EXPECT_EQ(Visible(build.Source(GenerateAppViewSource, "AppView.cpp")),
+            Visible(Replaced(Golden("sources/gui/defaults/AppView.cpp"),
+                             "ConstructL(const TRect& aRect, CEngine* aModel )\r\n{\r\n    iModel=aModel;\r\n",
+                             "ConstructL(const TRect& aRect)\r\n{\r\n")));
+  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 62 lines.");
 }
 
 TEST(DocumentSources, AllOptionsClearedEndsAfterIsCurrentFileName) {
@@ -47,44 +62,6 @@ TEST(DocumentSources, AllOptionsClearedEndsAfterIsCurrentFileName) {
                                   "    void StoreL(CStreamStore& aStore,CStreamDictionary& aStreamDic) const;",
                                   "    void RestoreL(const CStreamStore& aStore,const CStreamDictionary& aStreamDic);",
                                   "  CEngine* iModel;"})));
-}
-
-// Each option adds exactly its own block, opened by a blank line, two
-// double rules and a blank line; the header's declaration follows the
-// same option.
-TEST(DocumentSources, EachFileOptionAddsOnlyItsBlock) {
-  struct Case {
-    bool Settings::*option;
-    const char* declaration;
-    const char* definition;
-  };
-  const std::vector<Case> cases = {
-      {&Settings::doc_new_file, "    void DoNewFileL(const TFileName& aFileName);",
-       "void CProjectXDocument::DoNewFileL(const TFileName& aFileName)"},
-      {&Settings::doc_open_file, "    void DoOpenFileL(const TFileName& aFileName);",
-       "void CProjectXDocument::DoOpenFileL(const TFileName& aFileName)"},
-      {&Settings::doc_save_as, "    void DoFileSaveToNewL(const TFileName& aNewFileName);",
-       "void CProjectXDocument::DoFileSaveToNewL(const TFileName& aNewFileName)"},
-      {&Settings::doc_revert, "    void DoFileRevertL();", "void CProjectXDocument::DoFileRevertL()"},
-  };
-  const std::string opener =
-      "\r\n\r\n/*==========================================================================*/\r\n"
-      "/*==========================================================================*/\r\n\r\n";
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.definition);
-    GuiBuild build;
-    build.ClearDocumentOptions();
-    build.settings.*c.option = true;
-    std::string header = build.Header(GenerateDocHeader, "Doc.h");
-    std::string source = build.Source(GenerateDocSource, "Doc.cpp");
-    for (const Case& other : cases) {
-      EXPECT_EQ(header.find(other.declaration) != std::string::npos, other.option == c.option);
-      EXPECT_EQ(source.find(other.definition) != std::string::npos, other.option == c.option);
-    }
-    EXPECT_NE(source.find("    return (aFileName==Process()->MainDocFileName());\r\n}" + opener + c.definition),
-              std::string::npos);
-    EXPECT_EQ(source.find("#include <eikproc.h>") != std::string::npos, c.option == &Settings::doc_new_file);
-  }
 }
 
 TEST(DocumentSources, OpenFileWithoutStoreRestoreStillCallsRestoreL) {

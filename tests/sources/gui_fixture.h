@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,22 +21,19 @@ struct GuiBuild : TestBuild {
     if (!tree.Contains("GUI")) tree.Add("", "GUI", "gui", 7, 6);
   }
 
-  std::string Include(const std::string& file) const { return Bytes(settings.ProjectDirectory() + "\\Include\\" + file); }
-  std::string Gui(const std::string& file) const { return Bytes(settings.ProjectDirectory() + "\\GUI\\" + file); }
   std::string IncludeDir() const { return settings.ProjectDirectory() + "\\Include"; }
   std::string GuiDir() const { return settings.ProjectDirectory() + "\\GUI"; }
 
-  using Generator = void (*)(BuildContext&, const std::string&, const std::string&, const std::string&);
-
   // Runs one generator into the include or GUI directory, as the GUI step
   // calls it, and returns the bytes written.
+  using Generator = void (*)(BuildContext&, const std::string&, const std::string&, const std::string&);
   std::string Header(Generator generate, const std::string& file) {
     generate(context, file, IncludeDir(), settings.name);
-    return Include(file);
+    return Bytes(IncludeDir() + "\\" + file);
   }
   std::string Source(Generator generate, const std::string& file) {
     generate(context, file, GuiDir(), settings.name);
-    return Gui(file);
+    return Bytes(GuiDir() + "\\" + file);
   }
 
   // A toolbar of three buttons and menus that hold every standard command
@@ -43,10 +41,9 @@ struct GuiBuild : TestBuild {
   void UseSampleCommands() {
     commands.toolbar = {{"EEikCmdFileNew", "New"}, {"EEikCmdFileOpen", "Open"}, {"EEikCmdFileSave", "Save"}};
     commands.menu_items.clear();
-    for (const std::string& id :
-         std::vector<std::string>{"EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs",
-                                  "EEikCmdFileRevert", "EEikCmdExit", "E" + settings.name + "CmdZoom",
-                                  "EEikCmdHelpContents", "EEikCmdHelpAbout"}) {
+    for (const std::string& id : std::vector<std::string>{
+             "EEikCmdFileNew", "EEikCmdFileOpen", "EEikCmdFileSave", "EEikCmdFileSaveAs", "EEikCmdFileRevert",
+             "EEikCmdExit", "E" + settings.name + "CmdZoom", "EEikCmdHelpContents", "EEikCmdHelpAbout"}) {
       commands.menu_items.push_back({id, "", ""});
     }
   }
@@ -63,37 +60,29 @@ struct GuiBuild : TestBuild {
 // The lines of a generated file, without their CR LF.
 inline std::vector<std::string> SplitLines(const std::string& bytes) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) end = bytes.size();
+  for (size_t start = 0, end; start < bytes.size(); start = end + 2) {
+    if ((end = bytes.find("\r\n", start)) == std::string::npos) end = bytes.size();
     lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
   }
   return lines;
 }
 
-// The bytes of `lines` with each line of `removed` taken out at its first
-// occurrence at or after the previous removal, so a variant that drops
-// lines can be checked against a file already checked in full. A line
-// that is not there makes the result name it, so the comparison fails.
+// The bytes with each line of `removed` taken out, searched from the previous
+// removal on, so a variant that drops lines is checked against a checked
+// file; a line not found makes the result name it.
 inline std::string WithoutLines(const std::string& bytes, const std::vector<std::string>& removed) {
   std::vector<std::string> lines = SplitLines(bytes);
-  size_t from = 0;
+  auto from = lines.begin();
   for (const std::string& line : removed) {
-    size_t i = from;
-    while (i < lines.size() && lines[i] != line) ++i;
-    if (i == lines.size()) return "line not found: " + line;
-    lines.erase(lines.begin() + static_cast<long>(i));
-    from = i;
+    if ((from = std::find(from, lines.end(), line)) == lines.end()) return "line not found: " + line;
+    from = lines.erase(from);
   }
   std::string out;
   for (const std::string& line : lines) out += line + "\r\n";
   return out;
 }
 
-// The count the report gives when the file is closed: the last
-// "\tWrote N lines." line.
+// The last "\tWrote N lines." line of the report.
 inline std::string LastWroteLine(const Report& report) {
   for (auto it = report.Lines().rbegin(); it != report.Lines().rend(); ++it) {
     if (it->rfind("\tWrote ", 0) == 0) return *it;
