@@ -26,9 +26,8 @@ bool IsDeviceName(const std::string& name) {
 std::string ProjectNameProblem(const std::string& name) {
   if (name.empty()) return "The project name is empty.";
   if (name == "." || name == "..") return "The project name \"" + name + "\" is not a directory name.";
+  if (HasControlCharacter(name)) return "The project name contains a control character.";
   for (char c : name) {
-    auto u = static_cast<unsigned char>(c);
-    if (u < 32 || u == 127) return "The project name contains a control character.";
     if (std::string("\\/:*?\"<>|").find(c) != std::string::npos) {
       return "The project name \"" + name + "\" contains \"" + std::string(1, c) +
              "\", which a directory name cannot hold.";

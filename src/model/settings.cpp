@@ -1,5 +1,6 @@
 #include "model/settings.h"
 
+#include "platform/encoding.h"
 #include "platform/errors.h"
 
 namespace kelvad {
@@ -85,10 +86,7 @@ void ApplySetting(Settings& settings, const std::string& key, const std::string&
     case SettingKind::kText:
       // The wizard's boxes are single-line: a line break here would split a
       // line of every generated file that quotes the text.
-      for (char c : value) {
-        auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) throw Error("setting \"" + key + "\" holds a control character or line break");
-      }
+      if (HasControlCharacter(value)) throw Error("setting \"" + key + "\" holds a control character or line break");
       settings.*(info->text) = value;
       return;
     case SettingKind::kCheck:

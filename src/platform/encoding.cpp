@@ -1,5 +1,6 @@
 #include "platform/encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -46,6 +47,13 @@ std::optional<char32_t> DecodeUtf8(std::string_view s, size_t& i) {
   if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
   i += len;
   return cp;
+}
+
+bool HasControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F;
+  });
 }
 
 bool FitsWindows1252(std::string_view utf8) {

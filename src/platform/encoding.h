@@ -12,6 +12,16 @@ namespace kelvad {
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool FitsWindows1252(std::string_view utf8);
 
+// True when the text holds a C0 control character (tab and line breaks
+// included) or DEL: a text of one line of a generated file holds none.
+bool HasControlCharacter(std::string_view text);
+
+// What a single-line text field of the wizard accepts: one line, every
+// character with a Windows-1252 byte (anything else would become '?').
+inline bool IsOneLineWindows1252(std::string_view utf8) {
+  return !HasControlCharacter(utf8) && FitsWindows1252(utf8);
+}
+
 // Converts UTF-8 to Windows-1252. A character without a byte of its own
 // becomes '?', as the Windows ANSI conversion does; malformed UTF-8 bytes
 // are taken as Windows-1252 bytes already. The C1 controls U+0081, U+008D,

@@ -63,11 +63,7 @@ std::string TextField(const std::string& where, const json& object, const char* 
   const json& value = object.at(key);
   ExpectType(where + "." + key, value, json::value_t::string, "a string");
   std::string text = value.get<std::string>();
-  bool control = std::any_of(text.begin(), text.end(), [](char c) {
-    auto b = static_cast<unsigned char>(c);
-    return b < 0x20 || b == 0x7F;
-  });
-  if (control) Fail(where + "." + key, Quote(text) + " holds a control character or line break");
+  if (HasControlCharacter(text)) Fail(where + "." + key, Quote(text) + " holds a control character or line break");
   if (!FitsWindows1252(text)) Fail(where + "." + key, Quote(text) + " holds a character outside Windows-1252");
   return text;
 }

@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QHeaderView>
 #include <QStyle>
+#include <QValidator>
+
+#include "platform/encoding.h"
 
 namespace kelvad {
 
@@ -17,6 +20,14 @@ template <class T>
 T* Control(const QWidget* root, const char* name) {
   return root->findChild<T*>(QString::fromLatin1(name));
 }
+
+class OneLineTextValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& text, int& /*position*/) const override {
+    return IsOneLineWindows1252(FromQ(text)) ? Acceptable : Invalid;
+  }
+};
 
 // The Developer Studio versions and their option buttons.
 const std::pair<int, const char*> kVcOptions[] = {{6, "Option1_0"}, {5, "Option1_2"}, {4, "Option1_3"}};
@@ -52,6 +63,10 @@ void ApplyEffects(QWidget* root, const ControlEffects& effects) {
         break;
     }
   }
+}
+
+void AcceptOnlyOneLineText(QWidget* root) {
+  for (QLineEdit* edit : root->findChildren<QLineEdit*>()) edit->setValidator(new OneLineTextValidator(edit));
 }
 
 Settings ReadSettings(const QWidget* root) {

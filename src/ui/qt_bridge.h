@@ -27,6 +27,10 @@ void ApplyEffects(QWidget* root, const ControlEffects& effects);
 Settings ReadSettings(const QWidget* root);
 void WriteSettings(QWidget* root, const Settings& settings);
 
+// Every line edit under the root refuses, as typed or pasted, text that one
+// line of a generated file cannot hold (the rule is the core's).
+void AcceptOnlyOneLineText(QWidget* root);
+
 // The picture of a tree image index.
 QIcon TreeImageIcon(int image);
 

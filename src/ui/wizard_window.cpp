@@ -98,6 +98,7 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
   add(kPanelHotkeys, hotkeys_panel_ = new HotkeysPanel(*this));
   add(kPanelCpp, new FormPanel<Ui::CppPanel>);
 
+  AcceptOnlyOneLineText(this);
   pc_mirror_ = std::make_unique<TreeMirror>(preview_.pc, ui_->TreeView2_0);
   device_mirror_ = std::make_unique<TreeMirror>(preview_.device, ui_->TreeView2_1);
   search_view_ = std::make_unique<WelcomeSearchView>(this);

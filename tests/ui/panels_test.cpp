@@ -107,6 +107,12 @@ class PanelsTest : public QObject {
     QCOMPARE(name->palette().color(QPalette::Text), QColor(0, 0, 0));
     QCOMPARE(w.Preview().pc.Find("PRJ")->text, std::string("Notes"));
     QCOMPARE(f.Find<QLineEdit>("Text1_4")->text(), QString("Notes"));
+    // A pasted tab or a character without a Windows-1252 byte is refused, as a
+    // description's would be; an accented letter is taken.
+    auto* app_name = f.Find<QLineEdit>("Text1_4");
+    for (const QString& refused : {QString("a\tb"), QString::fromUtf8("\u03a9")}) app_name->insert(refused);
+    app_name->insert(QString::fromUtf8("\u00e9"));
+    QCOMPARE(app_name->text(), QString::fromUtf8("Notes\u00e9"));
     auto* tree = f.Find<QTreeWidget>("TreeView2_1");
     QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->child(0)->child(1)->text(0), QString("Notes.AIF"));
 
