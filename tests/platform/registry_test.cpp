@@ -40,12 +40,14 @@ TEST(GetRegString, MatchesIgnoringCaseMissingKeyIsEmptyMissingValueIsError1001) 
 }
 
 TEST(RegistryExport, EveryFileFormGivesItsValues) {
-  const std::string a = "[HKEY_LOCAL_MACHINE\\Software\\A]\n", wine = "WINE REGISTRY Version 2\n;; All keys relative to ";
+  const std::string a = "[HKEY_LOCAL_MACHINE\\Software\\A]\n";
+  const std::string wine = "WINE REGISTRY Version 2\n;; All keys relative to ";
   const std::string templates = "[Software\\\\Microsoft\\\\Office\\\\8.0\\\\Common\\\\FileNew\\\\LocalTemplates] 1\n";
   const std::string wow = "[Software\\\\Wow6432Node\\\\Microsoft\\\\Office\\\\8.0\\\\Common\\\\FileNew\\\\LocalTemplates] 1\n";
   std::string utf16 = "\xFF\xFE";
   for (char16_t c : std::u16string(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\K]\r\n"
-                                   u"@=\"D:\\\\T\u00E9mplates\"\r\n\"Long\"=hex(2):44,00,3a,00,5c,00,\\\r\n  41,00,00,00\r\n")) {
+                                   u"@=\"D:\\\\T\u00E9mplates\"\r\n"
+                                   u"\"Long\"=hex(2):44,00,3a,00,5c,00,\\\r\n  41,00,00,00\r\n")) {
     utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
   }
   struct Case {
@@ -81,12 +83,14 @@ TEST(RegistryExport, EveryFileFormGivesItsValues) {
            "\"Wide\"=str(2):\"%SystemRoot%\"\n",
        kTemplatesKey, {{"", "C:\\Program Files\\Templates"}, {"Tab", "a\tb\xC3\xA9"}, {"Wide", "%SystemRoot%"}}},
       // What this 32-bit program sees of a 64-bit prefix.
-      {"Wine, 64-bit", wine + "\\\\Machine\n\n#arch=win64\n\n" + wow + "@=\"C:\\\\T32\"\n" + templates + "@=\"C:\\\\T64\"\n",
+      {"Wine, 64-bit",
+       wine + "\\\\Machine\n\n#arch=win64\n\n" + wow + "@=\"C:\\\\T32\"\n" + templates + "@=\"C:\\\\T64\"\n",
        kTemplatesKey, {{"", "C:\\T32"}}},
       {"Wine, the hive named from the registry root as newer Wine writes it",
        wine + "REGISTRY\\\\Machine\n\n#arch=win64\n\n" + wow + "@=\"r:\\\\Vorlagen\"\n", kTemplatesKey,
        {{"", "r:\\Vorlagen"}}},
-      {"Wine, a user's hive", wine + "\\\\Registry\\\\User\\\\S-1-5-21-0-0-0-1000\n\n[Software\\\\Kelvad] 1\n\"Mine\"=\"yes\"\n",
+      {"Wine, a user's hive",
+       wine + "\\\\Registry\\\\User\\\\S-1-5-21-0-0-0-1000\n\n[Software\\\\Kelvad] 1\n\"Mine\"=\"yes\"\n",
        "Software\\Kelvad", {{"Mine", "yes"}}, RegistryRoot::kCurrentUser},
   };
   for (const Case& c : cases) {
