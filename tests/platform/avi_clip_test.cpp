@@ -25,7 +25,7 @@ std::string Bytes(std::initializer_list<unsigned char> bytes) { return {bytes.be
 const std::uint32_t K = 0xFF000000, R = 0xFFFF0000, G = 0xFF00FF00, B = 0xFF0000FF;
 using Pixels = std::vector<std::uint32_t>;
 
-struct Spec {
+struct ClipShape {
   std::int32_t width = 4, height = 2;
   std::uint32_t bits = 8, compression = 0, colours_used = 0;  // colours_used 0: the palette's size
   std::uint32_t microseconds = 50000, rate = 20;
@@ -34,7 +34,7 @@ struct Spec {
   bool grouped = false;  // frames in 'rec ' lists, after some padding
 };
 
-std::string Build(const Spec& s) {
+std::string Build(const ClipShape& s) {
   const auto frames = static_cast<std::uint32_t>(s.frames.size());
   const std::string zeros(20, '\0');
   std::string avih = U32(s.microseconds) + zeros.substr(0, 8) + U32(0x10) + U32(frames) + U32(0) +
@@ -67,7 +67,7 @@ std::string AviErrorOf(const std::function<void()>& f) {
 }
 
 TEST(AviClip, UncompressedFramesAreBottomUpRowsPaddedToWords) {
-  Spec s;
+  ClipShape s;
   s.width = 5, s.height = 2, s.microseconds = 66666;
   // The bottom row first; each row padded from 5 to 8 bytes.
   s.frames = {Bytes({1, 1, 1, 1, 1, 9, 9, 9, 0, 1, 2, 3, 0, 9, 9, 9}), "", std::string(16, '\3')};
@@ -78,7 +78,7 @@ TEST(AviClip, UncompressedFramesAreBottomUpRowsPaddedToWords) {
                                                    Pixels(10, B)}));
   // Palette entries beyond the file's are black; without a frame time in the
   // main header the stream's rate gives it.
-  s = Spec();
+  s = ClipShape();
   s.palette = {B}, s.microseconds = 0, s.rate = 8;
   s.frames = {Bytes({0, 5, 0, 0, 0, 0, 0, 0})};
   AviClip other(Build(s));
@@ -89,7 +89,7 @@ TEST(AviClip, UncompressedFramesAreBottomUpRowsPaddedToWords) {
 // Each frame paints over the previous one, so the lazy decoder must start
 // again from the first frame when it loops or goes back.
 TEST(AviClip, Rle8FramesPaintOnlyWhatTheyCodeAndAreDecodedLazilyInALoop) {
-  Spec s;
+  ClipShape s;
   s.compression = 1, s.width = 6, s.height = 3, s.grouped = true;
   s.frames = {
       // Bottom row: a run of six. Middle: an absolute block of three (padded
@@ -130,29 +130,29 @@ TEST(AviClip, ShippedClipIsASmallLoopOfRle8Frames) {
 }
 
 TEST(AviClip, RefusesWhatTheAnimationCannotPlayOrIsDamaged) {
-  auto with = [](const std::function<void(Spec&)>& change) {
-    Spec s;
+  auto with = [](const std::function<void(ClipShape&)>& change) {
+    ClipShape s;
     s.frames = {std::string(8, '\1')};
     change(s);
     return Build(s);
   };
-  const std::string good = with([](Spec&) {});
+  const std::string good = with([](ClipShape&) {});
   const size_t movi = good.find("movi");
   const std::pair<std::string, const char*> cases[] = {
-      {with([](Spec& s) { s.bits = 16; }), "16-bit"},
-      {with([](Spec& s) { s.compression = 2; }), "compressed with method 2"},
-      {with([](Spec& s) { s.height = -2; }), "top-down"},
-      {with([](Spec& s) { s.width = 0; }), "no pixels"},
-      {with([](Spec& s) { s.width = 1025; }), "1025 x 2"},
-      {with([](Spec& s) { s.streams = {"auds"}; }), "'auds'"},
-      {with([](Spec& s) { s.streams = {"vids", "vids"}; }), "more than one stream"},
-      {with([](Spec& s) { s.streams = {}; }), "no video stream"},
-      {with([](Spec& s) { s.colours_used = 300; }), "300 colours"},
-      {with([](Spec& s) { s.colours_used = 5; }), "palette is cut short"},
-      {with([](Spec& s) { s.frames = {}; }), "no frames"},
-      {with([](Spec& s) { s.frames = {std::string(7, '\0')}; }), "frame 1 is cut short"},
-      {with([](Spec& s) { s.microseconds = 0, s.rate = 0; }), "no frame rate"},
-      {with([](Spec& s) { s.frames.assign(kAviMaxFrames + 1, ""); }), "more than 10000 frames"},
+      {with([](ClipShape& s) { s.bits = 16; }), "16-bit"},
+      {with([](ClipShape& s) { s.compression = 2; }), "compressed with method 2"},
+      {with([](ClipShape& s) { s.height = -2; }), "top-down"},
+      {with([](ClipShape& s) { s.width = 0; }), "no pixels"},
+      {with([](ClipShape& s) { s.width = 1025; }), "1025 x 2"},
+      {with([](ClipShape& s) { s.streams = {"auds"}; }), "'auds'"},
+      {with([](ClipShape& s) { s.streams = {"vids", "vids"}; }), "more than one stream"},
+      {with([](ClipShape& s) { s.streams = {}; }), "no video stream"},
+      {with([](ClipShape& s) { s.colours_used = 300; }), "300 colours"},
+      {with([](ClipShape& s) { s.colours_used = 5; }), "palette is cut short"},
+      {with([](ClipShape& s) { s.frames = {}; }), "no frames"},
+      {with([](ClipShape& s) { s.frames = {std::string(7, '\0')}; }), "frame 1 is cut short"},
+      {with([](ClipShape& s) { s.microseconds = 0, s.rate = 0; }), "no frame rate"},
+      {with([](ClipShape& s) { s.frames.assign(kAviMaxFrames + 1, ""); }), "more than 10000 frames"},
       {"RIFF" + U32(4) + "WAVE", "not an AVI file"},
       {good.substr(0, good.size() - 1), "runs past the end of the file"},
       {"RIFF" + U32(1) + "AVI " + good.substr(12), "RIFF chunk is too short"},
@@ -174,7 +174,7 @@ TEST(AviClip, DamagedRle8FramesFailWhenDecodedAndTheDecoderStartsAgain) {
       {Bytes({0, 0, 0, 0, 1, 1}), "paints below its last row"},
   };
   for (const auto& [frame, message] : frames) {
-    Spec s;
+    ClipShape s;
     s.compression = 1;
     s.frames = {Bytes({4, 2, 0, 0, 4, 2, 0, 1}), frame};
     AviClip clip(Build(s));
@@ -188,7 +188,7 @@ TEST(AviClip, DamagedRle8FramesFailWhenDecodedAndTheDecoderStartsAgain) {
 }
 
 TEST(AviClip, DecodingEveryFrameAtOnceIsBoundedButOneAtATimeIsNot) {
-  Spec s;
+  ClipShape s;
   s.compression = 1, s.width = kAviMaxSide, s.height = kAviMaxSide;
   s.frames.assign(17, "");  // 17 x 4 MiB: more than DecodeAll may hold
   AviClip clip(Build(s));
