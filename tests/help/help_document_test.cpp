@@ -24,8 +24,7 @@ const char* const kRtf = "c:\\ProjectX\\help\\documents\\ProjectX.rtf";
 struct HelpBuild : TestBuild {
   HelpBuild() {
     MakeProjectDirectories({"\\Help", "\\Help\\Documents"});
-    drives.MakeDirectory("c:\\Aleppo");
-    drives.MakeDirectory("c:\\Aleppo\\Template");
+    fs.MakeDirectories("/c/Aleppo/Template");
     drives.WriteFile(kTemplate, "a Word template");
     context.help_template = kTemplate;
     context.warn = [this](const std::string& title, const std::string& text, const std::string& detail) {
