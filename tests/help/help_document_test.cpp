@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <locale>
-#include <string>
-#include <vector>
 
 #include "help/help_document.h"
 #include "platform/errors.h"
