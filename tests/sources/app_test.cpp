@@ -23,11 +23,10 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
   return text;
 }
 
-// A name with a space and a letter outside ASCII, as long as "ProjectX":
-// every file is the checked file with the name put in verbatim (in
-// Windows-1252) and upper-cased, Latin-1 letters included, in resource
-// names. A place that drops, cleans or mis-cases the name, or pads by bytes
-// rather than characters, shows as a difference.
+// A name with a space and a letter outside ASCII, as long as "ProjectX",
+// goes in verbatim (Windows-1252), upper-cased with its Latin-1 letters in
+// resource names: a place that drops, cleans or mis-cases it, or pads by
+// bytes rather than characters, shows as a difference from the checked file.
 TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
   GuiBuild build;
   build.settings.name = "Caf\u00e9 App";
@@ -60,24 +59,20 @@ TEST(ProjectNames, EverySourceIsTheCheckedFileWithTheNameReplaced) {
   }
 }
 
-TEST(ApplicationSources, UidsGoInAsTyped) {
+// UIDs go in as typed, even empty. The requester's owning-AppUi comment
+// stays in its column whatever the name's length.
+TEST(ApplicationSources, UidsAsTypedAndTheRequesterCommentColumn) {
   GuiBuild build;
   build.settings.gui_uid = "";
   build.settings.gui_unicode_uid = "0X0110ABCD";
-  std::string header = build.Header(GenerateAppHeader, "App.h");
-  EXPECT_NE(header.find("\r\n#if defined(_UNICODE)\r\nconst TUid KUidProjectXApp = { 0X0110ABCD } ;\r\n#else\r\n"
-                        "const TUid KUidProjectXApp = {  } ;\r\n#endif\r\n"),
+  EXPECT_NE(build.Header(GenerateAppHeader, "App.h")
+                .find("\r\n#if defined(_UNICODE)\r\nconst TUid KUidProjectXApp = { 0X0110ABCD } ;\r\n#else\r\n"
+                      "const TUid KUidProjectXApp = {  } ;\r\n#endif\r\n"),
             std::string::npos);
-}
-
-// The requester's owning-AppUi comment stays in its column whatever the
-// name's length.
-TEST(ProjectNames, TheRequesterMemberCommentKeepsItsColumn) {
-  GuiBuild build;
   build.settings.name = "My App";
   build.Prepare();
-  std::string header = build.Header(GenerateMsgIReqHeader, "MsgI.h");
-  size_t member = header.find("\r\n    CMy AppAppUi* iAppUi ");
+  const std::string header = build.Header(GenerateMsgIReqHeader, "MsgI.h");
+  const size_t member = header.find("\r\n    CMy AppAppUi* iAppUi ");
   ASSERT_NE(member, std::string::npos);
   EXPECT_EQ(header.substr(member + 86, 17), " // owning AppUi\r");
 }
@@ -86,7 +81,7 @@ TEST(ProjectNames, TheRequesterMemberCommentKeepsItsColumn) {
 // the shared counter is neither reset nor reported.
 TEST(RequesterSources, LeaveNoTraceInTreeOrReportButStillCount) {
   GuiBuild build;
-  size_t nodes = build.tree.size();
+  const size_t nodes = build.tree.size();
   build.context.lines_written = 7;
   const std::string bytes = build.Header(GenerateMsgIReqHeader, "MsgI.h") + build.Source(GenerateMsgIReqSource, "MsgI.cpp");
   EXPECT_EQ(build.context.lines_written, 7 + std::count(bytes.begin(), bytes.end(), '\n'));

@@ -9,7 +9,6 @@ namespace {
 
 using testing::Golden;
 using testing::GuiBuild;
-using testing::LastWroteLine;
 using testing::SplitLines;
 using testing::Visible;
 using testing::WithoutLines;
@@ -32,68 +31,56 @@ std::string CaseAction(const std::string& source, const std::string& command) {
   return "no case";
 }
 
+// The messaging header is the default one plus the requester's include
+// and member; the bare header the default one less every document method.
 TEST(AppUiSources, DefaultsBareAndMessagingMatchTheCheckedFiles) {
-  GuiBuild build;
-  build.UseSampleCommands();
-  EXPECT_EQ(Visible(build.Header(GenerateAppUiHeader, "AppUI.h")), Visible(Golden("sources/gui/defaults/AppUI.h")));
-  EXPECT_EQ(Visible(build.Source(GenerateAppUiSource, "AppUI.cpp")),
-            Visible(Golden("sources/gui/defaults/AppUI.cpp")));
-  EXPECT_EQ(LastWroteLine(build.report), "\tWrote 436 lines.");
-  EXPECT_EQ(build.tree.Find("INC:AppUI.h")->image, 5);
-  EXPECT_EQ(build.tree.Find("GUI:AppUI.cpp")->image, 4);
-
-  // The messaging cases keep the example's capital "Case".
-  GuiBuild messaging;
-  messaging.UseSampleCommands();
+  const std::string header = Golden("sources/gui/defaults/AppUI.h");
+  GuiBuild build, messaging, bare;
+  for (GuiBuild* b : {&build, &messaging, &bare}) b->UseSampleCommands();
   messaging.settings.messaging = true;
+  bare.ClearDocumentOptions();
+  bare.settings.engine = false;
+  EXPECT_EQ(Visible(build.Header(GenerateAppUiHeader, "AppUI.h")), Visible(header));
+  EXPECT_EQ(Visible(build.Source(GenerateAppUiSource, "AppUI.cpp")), Visible(Golden("sources/gui/defaults/AppUI.cpp")));
   EXPECT_EQ(Visible(WithoutLines(messaging.Header(GenerateAppUiHeader, "AppUI.h"),
                                  {"#include \"MsgI.h\"" + std::string(67, ' ') + " // ProjectX MsgI ClassDef",
                                   "    CProjectXMsgIReq* iMsgIReq;"})),
-            Visible(Golden("sources/gui/defaults/AppUI.h")));
-  EXPECT_EQ(LastWroteLine(messaging.report), "\tWrote 67 lines.");
+            Visible(header));
   EXPECT_EQ(Visible(messaging.Source(GenerateAppUiSource, "AppUI.cpp")),
             Visible(Golden("sources/gui/messaging/AppUI.cpp")));
-  EXPECT_EQ(LastWroteLine(messaging.report), "\tWrote 489 lines.");
-
-  GuiBuild bare;
-  bare.UseSampleCommands();
-  bare.ClearDocumentOptions();
-  bare.settings.engine = false;
   EXPECT_EQ(Visible(bare.Source(GenerateAppUiSource, "AppUI.cpp")), Visible(Golden("sources/gui/bare/AppUI.cpp")));
-  EXPECT_EQ(LastWroteLine(bare.report), "\tWrote 99 lines.");
-  EXPECT_EQ(Visible(bare.Header(GenerateAppUiHeader, "AppUI.h")),
-            Visible(WithoutLines(
-                Golden("sources/gui/defaults/AppUI.h"),
-                {"#include \"engine.h\"" + std::string(66, ' ') + "// ProjectX Engine Class Def",
-                 "    TBool ProcessCommandParametersL(TApaCommand aCommand, TFileName& aDocumentName, const TDesC& "
-                 "/*aTail*/);",
-                 "    void CmdFileNewL();", "    void CmdFileOpenL();", "    void CmdFileSaveL();",
-                 "    void CmdFileSaveAsL();", "    void CmdFileRevertL();", "    void CreateFileL(TFileName& aFileName);",
-                 "    void OpenFileL(const TDesC& aFileName);", "    void OpenHelpL(void);", "    CEngine *iModel;"})));
+  std::vector<std::string> document = {"#include \"engine.h\"" + std::string(66, ' ') + "// ProjectX Engine Class Def",
+                                       "    TBool ProcessCommandParametersL(TApaCommand aCommand, TFileName& "
+                                       "aDocumentName, const TDesC& /*aTail*/);"};
+  for (const char* method : {"CmdFileNewL()", "CmdFileOpenL()", "CmdFileSaveL()", "CmdFileSaveAsL()", "CmdFileRevertL()",
+                             "CreateFileL(TFileName& aFileName)", "OpenFileL(const TDesC& aFileName)", "OpenHelpL(void)"}) {
+    document.push_back(std::string("    void ") + method + ";");
+  }
+  document.push_back("    CEngine *iModel;");
+  EXPECT_EQ(Visible(bare.Header(GenerateAppUiHeader, "AppUI.h")), Visible(WithoutLines(header, document)));
 }
 
 // Opening without creating calls SetInitialPathL, which is then never
-// defined. Without command-line handling HandleModelChangeL is the stub.
-// With neither toolbar nor menus the switch is empty.
+// defined (nor its banner left behind). Without command-line handling
+// HandleModelChangeL is the stub. With neither toolbar nor menus the switch
+// is empty.
 TEST(AppUiSources, OpenWithoutNewFileAndNoCommandLineHandling) {
   GuiBuild build;
   build.settings.doc_new_file = build.settings.doc_command_line = false;
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
-  EXPECT_EQ(source.find("void CProjectXAppUi::SetInitialPathL("), std::string::npos);
-  EXPECT_EQ(source.find("coeutils.h"), std::string::npos);
-  EXPECT_EQ(source.find("CmdFileNewL()\r\n"), std::string::npos);
-  EXPECT_NE(source.find("\r\n    SetInitialPathL(filename);\r\n"), std::string::npos);
-  // CurrentFilePath now comes straight after the handler.
-  EXPECT_NE(source.find("    }\r\n}\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" + std::string(74, ' ') +
-                        "*/\r\n/* CurrentFilePath()  "),
-            std::string::npos);
+  const std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
+  const std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
+  for (const char* absent : {"void CProjectXAppUi::SetInitialPathL(", "coeutils.h", "CmdFileNewL()\r\n",
+                             "ProcessCommandParametersL", "UpdateTaskNameL"}) {
+    EXPECT_EQ(source.find(absent), std::string::npos) << absent;
+  }
+  for (const std::string& present :
+       {std::string("\r\n    SetInitialPathL(filename);\r\n"), "    }\r\n}\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" +
+                                                  std::string(74, ' ') + "*/\r\n/* CurrentFilePath()  ",
+        "}\r\nvoid CProjectXAppUi::HandleModelChangeL()" + std::string(44, ' ') +
+            "// Required to ensure compilation\r\n{\r\n}\r\n/*====="}) {
+    EXPECT_NE(source.find(present), std::string::npos) << present;
+  }
   EXPECT_TRUE(SwitchBody(source).empty());
-  EXPECT_EQ(source.find("ProcessCommandParametersL"), std::string::npos);
-  EXPECT_EQ(source.find("UpdateTaskNameL"), std::string::npos);
-  EXPECT_NE(source.find("}\r\nvoid CProjectXAppUi::HandleModelChangeL()" + std::string(44, ' ') +
-                        "// Required to ensure compilation\r\n{\r\n}\r\n/*====="),
-            std::string::npos);
-  std::string header = build.Header(GenerateAppUiHeader, "AppUI.h");
   EXPECT_EQ(header.find("ProcessCommandParametersL"), std::string::npos);
   EXPECT_NE(header.find("\r\n    void HandleModelChangeL();\r\n"), std::string::npos);
   GuiBuild neither;
@@ -101,18 +88,17 @@ TEST(AppUiSources, OpenWithoutNewFileAndNoCommandLineHandling) {
   EXPECT_EQ(neither.Source(GenerateAppUiSource, "AppUI.cpp").find("CurrentFilePath"), std::string::npos);
 }
 
-// Each option adds only its own document block (after IsCurrentFileName,
-// opened by a blank line, two double rules and a blank line) and AppUi
-// method, and makes only its own command's case call a method; the other
-// standard commands show the placeholder. (The checked files hold every
-// block and case with all options set and with none.)
+// Each option adds only its own document block and AppUi method, and makes
+// only its own command's case call a method; the other standard commands
+// show the placeholder. (The checked files hold every block and case, with
+// all options set and with none, each block in its place.)
 TEST(SourceOptions, EachAddsOnlyItsBlockMethodAndCase) {
   struct Case {
     bool Settings::*option;
     std::string document, ui;  // signatures; "" for none
-    const char* command;       // "" for none
+    std::string command;       // "" for none
   };
-  const std::vector<Case> cases = {
+  const Case cases[] = {
       {&Settings::doc_new_file, "DoNewFileL(const TFileName& aFileName)", "CreateFileL(TFileName& aFileName)",
        "EEikCmdFileNew"},
       {&Settings::doc_open_file, "DoOpenFileL(const TFileName& aFileName)", "OpenFileL(const TDesC& aFileName)", ""},
@@ -123,38 +109,28 @@ TEST(SourceOptions, EachAddsOnlyItsBlockMethodAndCase) {
       {&Settings::help_on, "", "OpenHelpL(", "EEikCmdHelpContents"},
       {&Settings::help_about, "", "", "EEikCmdHelpAbout"},
   };
-  const std::string opener = "\r\n\r\n/*" + std::string(74, '=') + "*/\r\n/*" + std::string(74, '=') + "*/\r\n\r\n";
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.command);
+    SCOPED_TRACE(c.ui);
     GuiBuild build;
     build.UseSampleCommands();
     build.ClearDocumentOptions();
     build.settings.*c.option = true;
-    const std::string doc_header = build.Header(GenerateDocHeader, "Doc.h");
-    const std::string doc = build.Source(GenerateDocSource, "Doc.cpp");
-    const std::string ui_header = build.Header(GenerateAppUiHeader, "AppUI.h");
-    const std::string ui = build.Source(GenerateAppUiSource, "AppUI.cpp");
+    const std::string doc = build.Header(GenerateDocHeader, "Doc.h") + build.Source(GenerateDocSource, "Doc.cpp");
+    const std::string ui = build.Header(GenerateAppUiHeader, "AppUI.h") + build.Source(GenerateAppUiSource, "AppUI.cpp");
+    auto has = [](const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; };
     for (const Case& other : cases) {
       const bool same = &other == &c;
       if (!other.document.empty()) {
-        EXPECT_EQ(doc_header.find("    void " + other.document + ";") != std::string::npos, same) << other.document;
-        EXPECT_EQ(doc.find("void CProjectXDocument::" + other.document) != std::string::npos, same);
+        EXPECT_EQ(has(doc, "    void " + other.document + ";"), same) << other.document;
+        EXPECT_EQ(has(doc, "void CProjectXDocument::" + other.document), same) << other.document;
       }
       if (!other.ui.empty()) {
-        EXPECT_EQ(ui_header.find("    void " + other.ui) != std::string::npos, same) << other.ui;
-        EXPECT_EQ(ui.find("void CProjectXAppUi::" + other.ui) != std::string::npos, same) << other.ui;
+        EXPECT_EQ(has(ui, "    void " + other.ui), same) << other.ui;
+        EXPECT_EQ(has(ui, "void CProjectXAppUi::" + other.ui), same) << other.ui;
       }
-      if (*other.command) {
-        EXPECT_EQ(CaseAction(ui, other.command).find("InfoMsg(") == std::string::npos, same) << other.command;
-      }
+      if (!other.command.empty()) EXPECT_EQ(!has(CaseAction(ui, other.command), "InfoMsg("), same) << other.command;
     }
-    if (!c.document.empty()) {
-      EXPECT_NE(doc.find("    return (aFileName==Process()->MainDocFileName());\r\n}" + opener +
-                         "void CProjectXDocument::" + c.document),
-                std::string::npos);
-    }
-    EXPECT_EQ(doc.find("#include <eikproc.h>") != std::string::npos, c.option == &Settings::doc_new_file);
-    EXPECT_EQ(ui.find("#include <eikdll.h>") != std::string::npos, c.option == &Settings::help_on);
+    EXPECT_EQ(has(ui, "#include <eikdll.h>"), c.option == &Settings::help_on);
   }
 }
 
@@ -167,7 +143,7 @@ TEST(AppUiSources, CasesComeFromTheToolbarThenTheMenusNotOnIt) {
   for (const char* id : {"ECmdC", "ECmdA", "ECmdD", "ECmdC", "ecmda", "eeikcmdexit", "EEikCmdFileSaveas"}) {
     build.commands.menu_items.push_back({id, "", ""});
   }
-  std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
+  const std::string source = build.Source(GenerateAppUiSource, "AppUI.cpp");
   std::vector<std::string> labels;
   for (const std::string& line : SwitchBody(source)) {
     if (line.rfind("        case ", 0) == 0) labels.push_back(line.substr(13, line.find(':') - 13));
