@@ -202,7 +202,8 @@ TEST(ProjectDescriptionHotkeys, ExtraHotkeysFollowTheAvailabilityRule) {
     for (HotkeyModifier modifier : {HotkeyModifier::kCtrl, HotkeyModifier::kShiftCtrl, HotkeyModifier::kPlain}) {
       const std::string key(1, letter), hotkey = ComposeHotkey(modifier, key);
       bool available = UpdateHotkeyAvailability(rows, key, modifier).add;
-      std::string error = Apply(menus + R"(, "hotkeys": [{"command": "CmdFree", "hotkey": ")" + hotkey + "\"}]}", started).error;
+      std::string error =
+          Apply(menus + R"(, "hotkeys": [{"command": "CmdFree", "hotkey": ")" + hotkey + "\"}]}", started).error;
       EXPECT_EQ(error.empty(), available) << hotkey << ": " << error;
       refused += !available;
     }
