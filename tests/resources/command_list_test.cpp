@@ -71,7 +71,6 @@ TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
       {"empty file", "", 0, "", ""},
       {"two records", "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n\r\n\r\n", 2, "", "CmdOne | One | ^o\nCmdTwo |  | \n"},
       {"no line end at the end", "CmdOne\r\nOne\r\nq", 1, "", "CmdOne | One | q\n"},
-      {"short last record", "CmdOne\r\nOne\r\n^o\r\nCmdTwo\r\n", 1, read_error, "CmdOne | One | ^o\n"},
       {"binary", "CmdOne\r\nOne\r\n^o\r\n" + std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + "\r\nxx\r\nyy\r\n", 1,
        read_error, "CmdOne | One | ^o\n"},
   };

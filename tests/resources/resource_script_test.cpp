@@ -90,7 +90,7 @@ MenuNode Menu(const std::string& title, std::vector<MenuNode> children) {
 // empty are left out, with the separators between the others kept right;
 // titles are lower-cased but otherwise verbatim in resource names.
 TEST_F(ResourceFiles, MenusAndHotkeyTables) {
-  const MenuNode file_new = MakeItemNode("EEikCmdFileNew", "New", "^n"), exit = MakeItemNode("EEikCmdExit", "Close", "^e");
+  const MenuNode exit = MakeItemNode("EEikCmdExit", "Close", "^e");
   struct Case {
     const char* what;
     std::vector<MenuNode> menus;
@@ -104,11 +104,6 @@ TEST_F(ResourceFiles, MenusAndHotkeyTables) {
       {"an item at the root", {exit}, {},
        {CrLf({"        MENU_TITLE { menu_pane=r_demo_close_menu; txt=\"Close\"; }", "    };", "}", "", "",
               "RESOURCE MENU_PANE r_demo_close_menu", "{", "    items=", "    {", "", "    };"})}},
-      {"control and plain", {Menu("File", {file_new, MakeItemNode("EEikCmdFileOpen", "Open", "^o")})},
-       {{"EEikCmdEditCut", "", "a"}},
-       {CrLf({"RESOURCE HOTKEYS r_demo_hotkeys", "{", "    control=", "    {",
-              "        HOTKEY { command=EEikCmdFileNew; key='n'; },", "        HOTKEY { command=EEikCmdFileOpen; key='o'; }",
-              "    };", "", "    plain=", "    {", "        HOTKEY { command=EEikCmdEditCut; key='a'; }", "    };", "}", ""})}},
       {"shift-control alone", {}, {{"EEikCmdFileSaveAs", "", "^S"}},
        {CrLf({"{", "    shift_control=", "    {", "        HOTKEY { command=EEikCmdFileSaveAs; key='s'; }", "    };", "",
               "}"})}},
