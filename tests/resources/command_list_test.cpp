@@ -42,7 +42,6 @@ TEST(StandardCommands, FortyOneRecordsInTableOrder) {
   EXPECT_EQ(FindCommand(model, "eeikcmdexit"), nullptr);
 }
 
-// cmdlist.dat reading and writing.
 
 class CommandListFile : public ::testing::Test {
  protected:
