@@ -6,11 +6,15 @@ namespace kelvad {
 
 namespace {
 
+// The characters RTF reads as markup: a backslash starts a control word,
+// braces open and close groups.
+bool IsRtfSpecial(char c) { return c == '\\' || c == '{' || c == '}'; }
+
 // What the reader sees of an escaped value.
 std::string RtfUnescape(std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size() && std::string_view("\\{}").find(text[i + 1]) != std::string_view::npos) ++i;
+    if (text[i] == '\\' && i + 1 < text.size() && IsRtfSpecial(text[i + 1])) ++i;
     out += text[i];
   }
   return out;
@@ -24,7 +28,7 @@ std::string RtfEscape(std::string_view text) {
   // Braces too: a path such as "c:\\a{b" would otherwise open a group that
   // never closes, and no reader would take the rest of the report.
   for (char c : text) {
-    if (c == '\\' || c == '{' || c == '}') out += '\\';
+    if (IsRtfSpecial(c)) out += '\\';
     out += c;
   }
   return out;
