@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "support/test_build.h"
-
 #include <string>
 #include <vector>
 
@@ -10,6 +8,7 @@
 #include "resources/hotkeys.h"
 #include "resources/menu_tree.h"
 #include "resources/standard_commands.h"
+#include "support/test_build.h"
 
 namespace kelvad {
 namespace {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/test_build.h"
-
 #include "resources/command_list.h"
 #include "resources/menu_tree.h"
 #include "resources/standard_commands.h"
+#include "support/test_build.h"
 #include "wizard/editors.h"
 
 namespace kelvad {
