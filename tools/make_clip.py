@@ -16,11 +16,10 @@ import math
 import os
 import struct
 import sys
-import zlib
 
 sys.dont_write_bytecode = True  # no cache folder beside the tools
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_icons import PALETTE, inside  # noqa: E402  (the icon's colours)
+from make_icons import PALETTE, inside, png  # noqa: E402  (the icon's colours and PNG writer)
 
 WIDTH, HEIGHT = 128, 96
 FRAMES = 24
@@ -222,13 +221,8 @@ def write_preview(pictures, path, scale=2, columns=6):
                 raw.extend(PALETTE[pictures[n][cell_y // scale][cell_x // scale]])
             else:
                 raw.extend((90, 90, 90))
-
-    def png_chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    png = b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-    png += png_chunk(b"IDAT", zlib.compress(bytes(raw))) + png_chunk(b"IEND", b"")
     with open(path, "wb") as f:
-        f.write(png)
+        f.write(png(width, height, raw, colour_type=2))
 
 
 def main(argv):

@@ -166,12 +166,13 @@ def write_icons(out_dir):
     return images
 
 
-def png(width, height, rgba_rows):
+def png(width, height, filtered, colour_type=6):
+    """A PNG file of rows that each begin with their filter byte: colour type 6 is RGBA, 2 is RGB."""
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    raw = b"".join(b"\0" + bytes(row) for row in rgba_rows)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)) +
-            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(filtered), 9)) +
+            chunk(b"IEND", b""))
 
 
 def write_app_icons(out_dir):
@@ -184,7 +185,7 @@ def write_app_icons(out_dir):
                 out.extend((0, 0, 0, 0) if v == BACKGROUND else PALETTE[v] + (255,))
             rows.append(out)
         with open(os.path.join(out_dir, "kelvad-%d.png" % s), "wb") as f:
-            f.write(png(s, s, rows))
+            f.write(png(s, s, b"".join(b"\0" + bytes(row) for row in rows)))
 
 
 def write_preview(images, path, scale=6):
@@ -201,12 +202,8 @@ def write_preview(images, path, scale=6):
                     raw.extend(PALETTE[images[s][py][px]])
                 else:
                     raw.extend((200, 200, 200) if ((x // 6) + (y // 6)) % 2 else (230, 230, 230))
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-    png += chunk(b"IDAT", zlib.compress(bytes(raw))) + chunk(b"IEND", b"")
     with open(path, "wb") as f:
-        f.write(png)
+        f.write(png(width, height, raw, colour_type=2))
 
 
 def main(argv):
