@@ -39,10 +39,18 @@ void HotkeyEditor::Show(const HotkeyEditorState& state) {
   }
 }
 
-void HotkeyEditor::SetOptionsEnabled(bool ctrl, bool shift_ctrl, bool plain) {
+void HotkeyEditor::SetOptionsEnabled(bool ctrl, bool shift_ctrl, bool plain) const {
   options[0]->setEnabled(ctrl);
   options[1]->setEnabled(shift_ctrl);
   options[2]->setEnabled(plain);
+}
+
+void HotkeyEditor::OfferOptionsWithAKey(QObject* context) {
+  SetOptionsEnabled(false, false, false);
+  QObject::connect(key, &QComboBox::currentTextChanged, context, [editor = *this](const QString& text) {
+    bool offered = ModifiersOffered(FromQ(text));
+    editor.SetOptionsEnabled(offered, offered, offered);
+  });
 }
 
 void EnableColumnSort(QTreeWidget* view, std::function<void()> after_sort) {

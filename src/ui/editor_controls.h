@@ -23,7 +23,11 @@ struct HotkeyEditor {
   QString KeyText() const { return key->currentText(); }
   // Shows a key and selects its option (none for kNone).
   void Show(const HotkeyEditorState& state);
-  void SetOptionsEnabled(bool ctrl, bool shift_ctrl, bool plain);
+  void SetOptionsEnabled(bool ctrl, bool shift_ctrl, bool plain) const;
+  // Starts with the options disabled and offers all three whenever a key
+  // is picked (the commands and menus panels; the hotkeys panel has its
+  // own availability rule).
+  void OfferOptionsWithAKey(QObject* context);
 };
 
 // Column clicks sort a list view, a second click on the sort column flipping

@@ -38,12 +38,8 @@ class ClickFilter : public QObject {
 
 CommandsPanel::CommandsPanel(WizardWindow& window) : window_(window) {
   hotkey_ = HotkeyEditor::Of(this, 1);
-  hotkey_.SetOptionsEnabled(false, false, false);
+  hotkey_.OfferOptionsWithAKey(this);
   connect(ui.Text2_0, &QLineEdit::textChanged, this, [this] { NameChanged(); });
-  connect(hotkey_.key, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    bool offered = ModifiersOffered(FromQ(text));
-    hotkey_.SetOptionsEnabled(offered, offered, offered);
-  });
   connect(ui.Command3_1, &QPushButton::clicked, this, [this] { AddCommand(); });
   connect(ui.ListView1_1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { RowClicked(item); });
   connect(ui.Command3_0, &QPushButton::clicked, this, [this] { DeleteCommand(); });
@@ -124,15 +120,11 @@ void CommandsPanel::SaveCommands() {
 
 MenusPanel::MenusPanel(WizardWindow& window) : window_(window) {
   hotkey_ = HotkeyEditor::Of(this, 0);
-  hotkey_.SetOptionsEnabled(false, false, false);
+  hotkey_.OfferOptionsWithAKey(this);
   connect(ui.TreeMenu, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { NodeClicked(item); });
   connect(ui.MenuText_0, &QLineEdit::textChanged, this, [this](const QString& title) {
     MenuTitleChanged(buttons_, !selected_.empty(), FromQ(title));
     ApplyButtons();
-  });
-  connect(hotkey_.key, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    bool offered = ModifiersOffered(FromQ(text));
-    hotkey_.SetOptionsEnabled(offered, offered, offered);
   });
   connect(ui.Combo2_0, &QComboBox::currentTextChanged, this, [this] { ShowPickedCommand(); });
   connect(ui.Combo2_0, &QComboBox::activated, this, [this] { ShowPickedCommand(); });
