@@ -16,11 +16,6 @@ namespace kelvad {
 
 namespace {
 
-template <class T>
-T* Control(const QWidget* root, const char* name) {
-  return root->findChild<T*>(QString::fromLatin1(name));
-}
-
 class OneLineTextValidator : public QValidator {
  public:
   using QValidator::QValidator;

@@ -16,6 +16,12 @@ namespace kelvad {
 inline QString ToQ(const std::string& utf8) { return QString::fromStdString(utf8); }
 inline std::string FromQ(const QString& text) { return text.toStdString(); }
 
+// The control of that object name under the root, or null.
+template <class T>
+T* Control(const QWidget* root, const char* name) {
+  return root->findChild<T*>(QString::fromLatin1(name));
+}
+
 // Applies the core's decisions to the controls, found by object name under
 // the root. A radio button can be cleared even when it is the checked one of
 // its group, as the release options need.

@@ -45,27 +45,25 @@ const char* const kLanguages[] = {"ELangEnglish", "ELangFrench", "ELangGerman", 
 class WelcomeSearchView : public SdkSearchView {
  public:
   explicit WelcomeSearchView(QWidget* root) : root_(root) {}
-  void Searching(const std::string& status) override { Find<QLabel>("Label1_7")->setText(ToQ(status)); }
+  void Searching(const std::string& status) override { Control<QLabel>(root_, "Label1_7")->setText(ToQ(status)); }
   void Probing(const std::string& path) override {
-    auto* label = Find<QLabel>("Label1_20");
+    auto* label = Control<QLabel>(root_, "Label1_20");
     label->setText(ToQ(path));
     label->repaint();
   }
-  void Round(int letter_index) override { Find<QProgressBar>("ProgressBar2")->setValue(letter_index); }
+  void Round(int letter_index) override { Control<QProgressBar>(root_, "ProgressBar2")->setValue(letter_index); }
 
  private:
-  template <class T>
-  T* Find(const char* name) {
-    return root_->findChild<T*>(QString::fromLatin1(name));
-  }
   QWidget* root_;
 };
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
+// An invalid entry is drawn red, a valid one in the palette's text colour.
+void ShowValidity(QWidget* field, bool valid) {
+  QColor colour = valid ? field->window()->palette().color(QPalette::Text) : QColor(255, 0, 0);
+  QPalette palette = field->palette();
   if (palette.color(QPalette::Text) == colour) return;
   palette.setColor(QPalette::Text, colour);
-  widget->setPalette(palette);
+  field->setPalette(palette);
 }
 
 }  // namespace
@@ -173,11 +171,7 @@ void WizardWindow::ApplyState(Settings settings, CommandModel commands) {
   for (const char* box : {"Check2_0", "Check2_11", "Check2_12"}) {
     ApplyEffects(this, {{box, ControlEffect::Property::kEnabled, search.found()}});
   }
-  commands_ = std::move(commands);
-  for (int p = 0; p < 3; ++p) findChild<QComboBox*>(QString("Combo2_%1").arg(p))->clear();
-  for (const auto& command : commands_.commands) AddCommandToPickers(command.name);
-  menus_panel_->Rebuild();
-  toolbar_panel_->Rebuild();
+  ShowCommands(std::move(commands));
   EnterPanel(PanelSequence()[position_]);
 }
 
@@ -220,11 +214,7 @@ void WizardWindow::LoadHandler() {
   languages->clear();
   for (const char* language : kLanguages) languages->addItem(language);
   languages->setCurrentIndex(0);
-  for (int p = 0; p < 3; ++p) findChild<QComboBox*>(QString("Combo2_%1").arg(p))->clear();
-  commands_ = StartupCommands();
-  for (const auto& command : commands_.commands) AddCommandToPickers(command.name);
-  menus_panel_->Rebuild();
-  toolbar_panel_->Rebuild();
+  ShowCommands(StartupCommands());
   FillDriveList();
   ValidateProjectName();
   ShowPanel(0);
@@ -240,6 +230,14 @@ void WizardWindow::FillDriveList() {
   }
   int c = list->findText("c:", Qt::MatchStartsWith);
   list->setCurrentIndex(c >= 0 ? c : 0);
+}
+
+void WizardWindow::ShowCommands(CommandModel commands) {
+  commands_ = std::move(commands);
+  for (int p = 0; p < 3; ++p) findChild<QComboBox*>(QString("Combo2_%1").arg(p))->clear();
+  for (const auto& command : commands_.commands) AddCommandToPickers(command.name);
+  menus_panel_->Rebuild();
+  toolbar_panel_->Rebuild();
 }
 
 void WizardWindow::AddCommandToPickers(const std::string& name) {
@@ -277,9 +275,7 @@ bool WizardWindow::Start() {
 }
 
 void WizardWindow::LoadShippedFiles() {
-  findChild<QLabel*>("Label5_8")->setText(ToQ("Welcome to Kelvad V" + std::to_string(kVersionMajor) + "." +
-                                              std::to_string(kVersionMinor) + "." +
-                                              std::to_string(kVersionRevision) + " !"));
+  findChild<QLabel*>("Label5_8")->setText(ToQ("Welcome to " + GetVersionString() + " !"));
   ShowWelcomeDocument(*env_.files, env_.install_dir, findChild<QTextBrowser*>("RichTextBox1_1"));
   PlayWelcomeClip(*env_.files, env_.install_dir, findChild<QLabel*>("Animation2"));
   const char* sizes[] = {"16", "24", "32", "48"};
@@ -390,7 +386,7 @@ bool WizardWindow::ValidateProjectName() {
   std::string refusal = ProjectNameRefusal(*env_.drives, FromQ(findChild<QComboBox*>("Drive1")->currentText()),
                                            FromQ(field->text()));
   bool valid = refusal.empty();
-  SetTextColour(field, valid ? palette().color(QPalette::Text) : QColor(255, 0, 0));
+  ShowValidity(field, valid);
   field->setToolTip(ToQ(refusal));
   ui_->Command2_1->setEnabled(valid);
   return valid;
@@ -420,11 +416,10 @@ void WizardWindow::DriveChanged() {
 void WizardWindow::UidChanged(QLineEdit* field) {
   if (field->text().isEmpty()) {
     field->setText(kEmptyUid);
-    SetTextColour(field, QColor(255, 0, 0));
+    ShowValidity(field, false);
     return;
   }
-  bool valid = IsValidUid(FromQ(field->text()));
-  SetTextColour(field, valid ? palette().color(QPalette::Text) : QColor(255, 0, 0));
+  ShowValidity(field, IsValidUid(FromQ(field->text())));
 }
 
 void WizardWindow::StepCount(const char* count_field, int delta) {

@@ -105,6 +105,8 @@ class WizardWindow : public QWidget {
 
  private:
   void LoadHandler();
+  // Takes the command data and shows it: the pickers, the menu tree and the toolbar list.
+  void ShowCommands(CommandModel commands);
   void FillDriveList();
   void ShowPanel(int position);
   void UpdateNavigation(int position);
