@@ -34,7 +34,7 @@ namespace fs = std::filesystem;
 
 struct Options {
   SessionOptions session;
-  std::vector<std::pair<std::string, std::string>> sets;
+  SettingTexts sets;
   std::optional<int> sdk_release;
   bool launch = true;
   bool dry_run = false;
@@ -90,8 +90,6 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
                 std::ostream& err) {
   Options options;
   Settings settings;
-  bool app_name_given = false;
-  bool name_given = false;
   std::string data_dir;
   ProjectDescription description;
   // The wizard's command data as start-up leaves it: the standard set, the
@@ -143,18 +141,10 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
     }
     settings.drive = sdk.drive ? std::string(1, sdk.drive) + ":" : "c:";
 
-    for (auto& [key, value] : description.settings) {
-      ApplySetting(settings, key, value);
-      if (key == "name") name_given = true;
-      if (key == "app_name") app_name_given = true;
-    }
-    for (auto& [key, value] : options.sets) {
-      ApplySetting(settings, key, value);
-      if (key == "name") name_given = true;
-      if (key == "app_name") app_name_given = true;
-    }
-    // Typing the project name copies it into the application name.
-    if (name_given && !app_name_given) settings.app_name = settings.name;
+    SettingTexts given = description.settings;
+    given.insert(given.end(), options.sets.begin(), options.sets.end());
+    for (const auto& [key, value] : given) ApplySetting(settings, key, value);
+    FollowProjectName(settings, given);
 
     char drive = LowerAscii(settings.ProjectDrive()[0]);
     if (!drives.IsMapped(drive)) {

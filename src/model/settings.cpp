@@ -108,6 +108,15 @@ void ApplySetting(Settings& settings, const std::string& key, const std::string&
   }
 }
 
+void FollowProjectName(Settings& settings, const SettingTexts& given) {
+  bool name_given = false, app_name_given = false;
+  for (const auto& [key, value] : given) {
+    name_given |= key == "name";
+    app_name_given |= key == "app_name";
+  }
+  if (name_given && !app_name_given) settings.app_name = settings.name;
+}
+
 std::string SettingText(const Settings& settings, const SettingInfo& info) {
   switch (info.kind) {
     case SettingKind::kText:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvad {
@@ -99,6 +100,13 @@ const SettingInfo* FindSetting(const std::string& key);
 // Sets a setting from its text form: 1/0 or true/false for checks, 6, 5 or
 // 4 for vc_version. Fails with kelvad::Error naming the key and the value.
 void ApplySetting(Settings& settings, const std::string& key, const std::string& value);
+
+// Settings as texts, key and value, in the order given.
+using SettingTexts = std::vector<std::pair<std::string, std::string>>;
+
+// Typing the project name in the wizard copies it into the application
+// name; settings given as texts do the same unless they give app_name too.
+void FollowProjectName(Settings& settings, const SettingTexts& given);
 
 // The text form that ApplySetting reads back.
 std::string SettingText(const Settings& settings, const SettingInfo& info);

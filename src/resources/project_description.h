@@ -57,7 +57,7 @@ struct DescribedHotkey {
 // hotkey notation, texts a generated file can hold) but not yet against the
 // command list.
 struct ProjectDescription {
-  std::vector<std::pair<std::string, std::string>> settings;  // key, text form, in file order
+  SettingTexts settings;  // in file order
   std::vector<DescribedCommand> commands;
   std::optional<std::vector<DescribedMenuEntry>> menus;  // root entries are menus
   std::vector<DescribedToolbarButton> toolbar;

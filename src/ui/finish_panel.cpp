@@ -160,12 +160,7 @@ bool FinishPanel::OpenDescription(const QString& path) {
     } catch (const DescriptionError& e) {
       throw DescriptionError(file + ": " + e.what());
     }
-    bool name_given = false, app_name_given = false;
-    for (const auto& [key, value] : description.settings) {
-      name_given |= key == "name";
-      app_name_given |= key == "app_name";
-    }
-    if (name_given && !app_name_given) settings.app_name = settings.name;
+    FollowProjectName(settings, description.settings);
   } catch (const std::exception& e) {
     window_.Message(QMessageBox::Warning, "Kelvad", ToQ(e.what()));
     return false;
