@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace kelvad;
   Settings settings;
   int sdk_release = 5;
-  bool name_given = false;
-  bool app_name_given = false;
+  SettingTexts given;
   const std::string_view input = fuzz::Bytes(data, size);
   for (std::size_t start = 0; start < input.size();) {
     std::size_t end = input.find('\n', start);
@@ -34,10 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const Error&) {
       return 0;
     }
-    name_given = name_given || key == "name";
-    app_name_given = app_name_given || key == "app_name";
+    given.emplace_back(key, value);
   }
-  if (name_given && !app_name_given) settings.app_name = settings.name;
+  FollowProjectName(settings, given);
 
   CommandModel model;
   LoadStandardCommands(model);
