@@ -9,7 +9,7 @@ trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
 
 cmake --install build --prefix "$prefix" >/dev/null
-for f in bin/kelvad share/applications/kelvad.desktop share/man/man1/kelvad.1 \
+for f in bin/kelvad bin/kelvad-wizard share/applications/kelvad.desktop share/man/man1/kelvad.1 \
          share/icons/hicolor/48x48/apps/kelvad.png share/icons/hicolor/256x256/apps/kelvad.png \
          share/kelvad/icons/icon16i.bmp; do
   [ -e "$prefix/$f" ] || { echo "install: $f is missing" >&2; exit 1; }

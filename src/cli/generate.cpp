@@ -7,10 +7,10 @@
 #include <system_error>
 #include <utility>
 
-#include "cli/usage.h"
 #include "driver/build_driver.h"
 #include "driver/dry_run.h"
 #include "driver/session.h"
+#include "driver/usage.h"
 #include "help/help_template.h"
 #include "model/project_name.h"
 #include "model/sdk_search.h"

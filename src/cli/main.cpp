@@ -3,13 +3,24 @@
 #include <vector>
 
 #include "cli/generate.h"
-#include "cli/usage.h"
-#include "driver/session.h"
+#include "driver/usage.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
 #include "platform/program.h"
 
-#ifdef KELVAD_WITH_WIZARD
-#include "ui/wizard_main.h"
+namespace {
+
+// The wizard is a program of its own so that this one, which build servers
+// run, maps no Qt library. It is installed beside this one.
+std::string WizardProgram(const std::string& program_dir) {
+#ifdef _WIN32
+  return kelvad::JoinPath(program_dir, "kelvad-wizard.exe");
+#else
+  return kelvad::JoinPath(program_dir, "kelvad-wizard");
 #endif
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args = kelvad::ProgramArguments(argc, argv);
@@ -18,19 +29,15 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "generate") {
     return kelvad::RunGenerate({args.begin() + 1, args.end()}, program_dir, std::cout, std::cerr);
   }
-#ifdef KELVAD_WITH_WIZARD
-  kelvad::SessionOptions options;
-  try {
-    for (size_t i = 0; i < args.size(); ++i) {
-      if (!kelvad::ParseSessionOption(args, i, options)) throw kelvad::UsageError("unknown option \"" + args[i] + "\"");
-    }
-  } catch (const kelvad::Error& e) {
-    std::cerr << "kelvad: " << e.what() << "\n" << kelvad::kProgramUsage;
-    return kelvad::kExitUsage;
+  // Unusable options are refused here, whether or not the wizard is installed.
+  if (!kelvad::WizardOptions(args, std::cerr)) return kelvad::kExitUsage;
+  const std::string wizard = WizardProgram(program_dir);
+  kelvad::ReplaceFailure failure = kelvad::ReplaceProcess(wizard, args);
+  if (failure.not_found) {
+    std::cerr << "kelvad: the wizard is not installed (install the package kelvad-wizard); "
+                 "kelvad generate builds projects without it.\n";
+  } else {
+    std::cerr << "kelvad: cannot start the wizard " << wizard << ": " << failure.reason << "\n";
   }
-  return kelvad::RunWizard(argc, argv, program_dir, options);
-#else
-  std::cerr << kelvad::kProgramUsage;
   return kelvad::kExitUsage;
-#endif
 }

@@ -1,6 +1,8 @@
 #include "platform/process.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -53,6 +55,49 @@ std::string FindProgram(const std::string& name) {
 
 #ifdef _WIN32
 
+namespace {
+
+// One argument quoted so that CommandLineToArgvW gives it back unchanged:
+// backslashes double only where a quote follows them.
+std::wstring QuotedArgument(const std::wstring& arg) {
+  if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
+  std::wstring quoted = L"\"";
+  size_t backslashes = 0;
+  for (wchar_t c : arg) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted + L"\"";
+}
+
+}  // namespace
+
+ReplaceFailure ReplaceProcess(const std::string& program, const std::vector<std::string>& args) {
+  const std::wstring path = WideFromUtf8(program);
+  std::wstring line = QuotedArgument(path);
+  for (const auto& arg : args) line += L" " + QuotedArgument(WideFromUtf8(arg));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
+    DWORD error = GetLastError();
+    bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing, SystemErrorText(error)};
+  }
+  CloseHandle(info.hThread);
+  WaitForSingleObject(info.hProcess, INFINITE);
+  DWORD status = 1;
+  GetExitCodeProcess(info.hProcess, &status);
+  CloseHandle(info.hProcess);
+  std::exit(static_cast<int>(status));
+}
+
 StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
   // The command line names DOS paths, which mean what the build meant only
   // when the project drive is the real drive and not a directory standing
@@ -85,6 +130,16 @@ StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
 }
 
 #else
+
+ReplaceFailure ReplaceProcess(const std::string& program, const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  int error = errno;
+  return {error == ENOENT, std::strerror(error)};
+}
 
 StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
   std::string wine = FindProgram("wine");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kelvad {
 
@@ -32,6 +33,18 @@ class SystemProcessStarter : public ProcessStarter {
  public:
   StartOutcome Start(const StartRequest& request) override;
 };
+
+// Runs program in place of this process, with args after the program's own
+// name. On POSIX the process image is replaced, so a launcher or a script
+// that started us is left holding the program it meant. Windows cannot do
+// that: the program runs as a child sharing our console and handles, and
+// this process exits with its status. Returns only on failure, with the
+// system's reason; ENOENT (ERROR_FILE_NOT_FOUND) is reported as not_found.
+struct ReplaceFailure {
+  bool not_found = false;
+  std::string reason;
+};
+ReplaceFailure ReplaceProcess(const std::string& program, const std::vector<std::string>& args);
 
 // Searches PATH for an executable (on Windows as SearchPath does, ".exe"
 // added when the name has no extension).

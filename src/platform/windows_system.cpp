@@ -69,6 +69,18 @@ std::string EnvironmentValue(const char* name) {
   return value ? Utf8FromWide(value) : "";
 }
 
+std::string SystemErrorText(unsigned long code) {
+  wchar_t* text = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = n ? std::wstring(text, n) : L"";
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.')) {
+    message.pop_back();
+  }
+  return message.empty() ? "error " + std::to_string(code) : Utf8FromWide(message);
+}
+
 }  // namespace kelvad
 
 #endif

@@ -27,6 +27,9 @@ std::string ModuleFileName();
 std::vector<std::string> CommandLineArguments();
 // An environment variable; empty when it is not set.
 std::string EnvironmentValue(const char* name);
+// What the system says about an error code (GetLastError), without the
+// closing full stop and line break.
+std::string SystemErrorText(unsigned long code);
 
 }  // namespace kelvad
 

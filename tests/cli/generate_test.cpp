@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "support/headless_run.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace {
 
@@ -108,6 +113,26 @@ TEST_F(HeadlessRun, WithoutADisplayTheWizardPointsToGenerate) {
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("kelvad generate"), std::string::npos) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
+// A headless installation has no wizard program beside kelvad: one line that
+// names the package, and the usage status, whatever the display.
+TEST_F(HeadlessRun, WithoutTheWizardProgramKelvadNamesItsPackage) {
+#ifdef _WIN32
+  if (KELVAD_HAS_WIZARD) GTEST_SKIP() << "the wizard is built beside kelvad.exe";
+  Outcome run = Run("");
+#else
+  fs::create_directories(root / "alone");
+  fs::copy_file(KELVAD_BINARY, root / "alone" / "kelvad");
+  int raw = std::system(("env DISPLAY=:0 " + (root / "alone" / "kelvad").string() + " </dev/null >" +
+                         (root / "out.txt").string() + " 2>" + (root / "err.txt").string())
+                            .c_str());
+  Outcome run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(root / "out.txt"), Read(root / "err.txt")};
+#endif
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("kelvad-wizard"), std::string::npos) << run.err;
   EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 

@@ -5,7 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "driver/session.h"
+
 namespace kelvad {
+
+// Exit statuses of both front ends.
+enum ExitStatus { kExitCompleted = 0, kExitAbandoned = 1, kExitUsage = 2 };
+
+// The usage of `kelvad generate`, printed on its unusable arguments.
+extern const char* const kGenerateUsage;
 
 // Both ways of starting the program, printed on unusable arguments.
 extern const char* const kProgramUsage;
@@ -16,5 +24,9 @@ std::string HelpText();
 // "--help", "-h" or "--version" as the first argument: prints the help or
 // the version to out and gives the exit status 0. nullopt for anything else.
 std::optional<int> RunInformationOption(const std::vector<std::string>& args, std::ostream& out);
+
+// The options of the wizard (`kelvad` without a command). On an unusable one
+// prints the reason and the usage to err and gives nullopt.
+std::optional<SessionOptions> WizardOptions(const std::vector<std::string>& args, std::ostream& err);
 
 }  // namespace kelvad

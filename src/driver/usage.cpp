@@ -1,6 +1,4 @@
-#include "cli/usage.h"
-
-#include "cli/generate.h"
+#include "driver/usage.h"
 
 #include <ostream>
 
@@ -57,6 +55,19 @@ std::optional<int> RunInformationOption(const std::vector<std::string>& args, st
     return 0;
   }
   return std::nullopt;
+}
+
+std::optional<SessionOptions> WizardOptions(const std::vector<std::string>& args, std::ostream& err) {
+  SessionOptions options;
+  try {
+    for (size_t i = 0; i < args.size(); ++i) {
+      if (!ParseSessionOption(args, i, options)) throw UsageError("unknown option \"" + args[i] + "\"");
+    }
+  } catch (const Error& e) {
+    err << "kelvad: " << e.what() << "\n" << kProgramUsage;
+    return std::nullopt;
+  }
+  return options;
 }
 
 }  // namespace kelvad
