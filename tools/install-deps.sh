@@ -2,13 +2,19 @@
 # Installs the Debian packages the build and the tests need, if any are missing.
 # With --windows also those of the Windows build: the MinGW-w64 cross
 # compiler, GoogleTest's sources to build with it, and Wine to run the result.
+# With --packaging also the checkers of the Debian packages: lintian,
+# appstreamcli and mandoc.
 # Other packages named as arguments are installed as well (fuzz/run.sh adds clang).
+# dpkg-dev gives the build its hardening flags (dpkg-buildflags) and cpack
+# the packages' dependencies (dpkg-shlibdeps, which needs file).
 set -euo pipefail
-packages=(cmake make g++ pkg-config nlohmann-json3-dev qt6-base-dev libgtest-dev libgmock-dev)
+packages=(cmake make g++ pkg-config nlohmann-json3-dev qt6-base-dev libgtest-dev libgmock-dev dpkg-dev file)
 windows_packages=()
 for arg in "$@"; do
   if [ "$arg" = "--windows" ]; then
     windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+  elif [ "$arg" = "--packaging" ]; then
+    packages+=(lintian appstream mandoc)
   else
     packages+=("$arg")
   fi
