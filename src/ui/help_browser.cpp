@@ -35,7 +35,6 @@ HelpBrowser::HelpBrowser(DosDrives& drives, std::string about_url, QWidget* pare
       about_url_(std::move(about_url)) {
   ui_->setupUi(this);
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(720, 560);
   connect(ui_->PBDocReturn, &QPushButton::clicked, this, &QWidget::close);
   // The address label keeps the address that was opened.
   connect(ui_->Command1_0, &QPushButton::clicked, this, [this] { Navigate(about_url_); });
