@@ -102,7 +102,9 @@ class KeyboardTest : public QObject {
     QCOMPARE(Focused(), QString("MenuCombo_1"));
     Type("d");
     Alt('t');  // + Ctrl
-    Alt('a');  // Add Command
+    Key(Qt::Key_Tab);
+    QCOMPARE(Focused(), QString("Command3_1"));
+    Key(Qt::Key_Return);  // presses the focused button, not "Next"
     QCOMPARE(f.Find<QTreeWidget>("ListView1_1")->findItems("CmdDemo", Qt::MatchExactly).size(), 1);
     Alt('n');
 
