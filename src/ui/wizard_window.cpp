@@ -172,7 +172,7 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
     last = w;
   }
   // A control that takes the focus inside a scrolled panel is scrolled into view.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  focus_follower_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     auto* page = static_cast<QScrollArea*>(ui_->PanelStack->currentWidget());
     if (now && page && page->isAncestorOf(now)) page->ensureWidgetVisible(now, 8, 8);
   });
@@ -217,7 +217,10 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
   LoadHandler();
 }
 
-WizardWindow::~WizardWindow() = default;
+WizardWindow::~WizardWindow() {
+  // The children go after the members: focus moves among them while they do.
+  disconnect(focus_follower_);
+}
 
 void WizardWindow::Message(QMessageBox::Icon icon, const QString& title, const QString& text) {
   // Every box says whose it is and what kind of news it brings.

@@ -142,6 +142,7 @@ class WizardWindow : public QWidget, public EditorHost, public FinishHost {
   QTimer search_timer_;
   QElapsedTimer finish_shown_;  // since the Finish panel last appeared
   std::string kept_state_;      // the choices as last kept, as a description
+  QMetaObject::Connection focus_follower_;
   bool close_after_build_ = false;
   bool closing_confirmed_ = false;
 };
