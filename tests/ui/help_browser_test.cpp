@@ -65,8 +65,7 @@ class HelpBrowserTest : public QObject {
     WizardFixture f;
     f.Marker('d', "epoc.exe");
     f.Open();
-    f.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.Activate();
     f.Next(8);
     f.Find<QWidget>("GUIDocCheck_7")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);

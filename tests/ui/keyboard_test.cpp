@@ -72,8 +72,7 @@ class KeyboardTest : public QObject {
     f.Marker('c', "epoc.exe");
     f.HelpTemplate('c');
     f.Open();
-    f.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.Activate();
     QCOMPARE(Focused(), QString("Command2_1"));  // the search has ended
 
     Key(Qt::Key_Return);  // Project Setup: the name selected, ready to be typed over
@@ -186,8 +185,7 @@ class KeyboardTest : public QObject {
     WizardFixture f;
     f.Marker('c', "epoc.exe");
     f.Open();
-    f.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.Activate();
     const QStringList nav = {"PBMainHelp", "Command2_0", "Command2_1", "Command1"};
     for (int panel_index : PanelSequence()) {
       QCOMPARE(f.PanelShown(), panel_index);

@@ -34,6 +34,12 @@ class WizardFixture {
   // Creates the window, starts it and waits for the SDK search to end.
   WizardWindow& Open();
 
+  // Makes the window the active one, so that keys reach its focus.
+  void Activate() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+
   template <class T>
   T* Find(const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
