@@ -141,8 +141,8 @@ class KeyboardTest : public QObject {
     // Return never starts the build: not on the Finish panel, not on "Go!".
     QCOMPARE(f.PanelShown(), int(kPanelFinish));
     QTest::qWait(QApplication::doubleClickInterval());
-    for (const char* control : {"RichTextBox1_0", "Command1"}) {
-      for (int i = 0; i < 30 && Focused() != control; ++i) Key(Qt::Key_Tab);
+    for (auto [control, backwards] : {std::pair{"RichTextBox1_0", false}, std::pair{"Command1", true}}) {
+      for (int i = 0; i < 30 && Focused() != control; ++i) Key(Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
       QCOMPARE(Focused(), QString(control));
       Key(Qt::Key_Return);
       QVERIFY(!f.window->Building() && f.messages.empty());
