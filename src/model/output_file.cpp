@@ -73,6 +73,7 @@ OutputFile OpenOutputFile(BuildContext& context, const std::string& file_name, c
                           bool add_to_tree, const std::string& parent_key, int image, int selected_image,
                           const std::string& key_text) {
   std::string path = directory + "\\" + file_name;
+  if (context.stop_requested && context.stop_requested()) throw BuildStopped("Stopped by the user before " + path);
   OutputFile file(context, path);
   context.lines_written = 0;
   if (add_to_tree) {
