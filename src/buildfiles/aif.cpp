@@ -34,14 +34,21 @@ std::string TemplateIconPath(BuildContext& context, const std::string& file_name
 }
 
 void CopyTemplateIcon(BuildContext& context, const std::string& file_name, const std::string& target) {
+  StopIfInterrupted(context);
   const std::string source = TemplateIconPath(context, file_name);
-  if (context.drives.fs().Stat(source) != EntryKind::kFile) {
+  if (context.drives.fs().Stat(source) == EntryKind::kNone) {
     throw Error("File not found: the template icon " + source + " is missing");
   }
   context.drives.WriteFile(target, context.drives.fs().Read(source));
 }
 
 }  // namespace
+
+std::vector<std::string> TemplateIconPaths(BuildContext& context) {
+  std::vector<std::string> paths;
+  for (const std::string& suffix : IconSuffixes()) paths.push_back(TemplateIconPath(context, "icon" + suffix + ".bmp"));
+  return paths;
+}
 
 void WriteIconBitmaps(BuildContext& context) {
   const Settings& s = context.settings;

@@ -39,6 +39,12 @@ struct BuildContext {
   // stderr headless. The detail says what failed. None: not shown.
   std::function<void(const std::string& title, const std::string& text, const std::string& detail)> warn;
 
+  // The signal that asks the build to stop before its next file or
+  // directory (InterruptSignal), or none: the wizard's builds run to the end.
+  int (*interrupt_signal)() = nullptr;
+  // A dry run made to plan the paths runs without the checks before writing.
+  bool check_before_writing = true;
+
   std::string install_dir;    // host directory of the shipped files (support, icons, help)
   std::string report_path;    // host path of kelvad.rtf
   std::string help_template;  // DOS path of the help template, empty when none was found

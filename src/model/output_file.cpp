@@ -7,8 +7,14 @@
 
 namespace kelvad {
 
+void StopIfInterrupted(const BuildContext& context) {
+  if (!context.interrupt_signal) return;
+  if (int signal_number = context.interrupt_signal()) throw Interrupted(signal_number);
+}
+
 OutputFile::OutputFile(BuildContext& context, std::string dos_path)
     : context_(&context), path_(std::move(dos_path)) {
+  StopIfInterrupted(context);
   context_->drives.WriteFile(path_, "");
 }
 
@@ -97,6 +103,7 @@ void CloseOutputFile(OutputFile& file) {
 }
 
 void MakeProjectDirectory(BuildContext& context, const std::string& dos_path) {
+  StopIfInterrupted(context);
   context.report.ReportLabelValue("Creating Directory:", RtfEscape(dos_path));
   context.drives.MakeDirectory(dos_path);
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/build_context.h"
+#include "platform/errors.h"
 
 namespace kelvad {
 
@@ -47,6 +48,21 @@ class OutputFile {
   std::string bytes_;
   bool open_ = true;
 };
+
+// A build stopped by Ctrl-C or SIGTERM between two files.
+class Interrupted : public Error {
+ public:
+  explicit Interrupted(int signal_number)
+      : Error("interrupted"), signal_number_(signal_number) {}
+  int signal_number() const { return signal_number_; }
+
+ private:
+  int signal_number_;
+};
+
+// Throws Interrupted when an interrupt has come; called before each file and
+// directory, so that a build stops between them.
+void StopIfInterrupted(const BuildContext& context);
 
 // The output file writer: opens directory + "\" + file name, resets the line
 // counter, adds the file to the project tree under the parent key (when

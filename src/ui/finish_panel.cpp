@@ -137,7 +137,7 @@ bool FinishPanel::SaveDescription(const QString& path) {
   const WizardEnvironment& env = window_.Environment();
   std::string text = FormatProjectDescription(window_.CurrentSettings(), window_.Commands(), StandardCommandCount());
   try {
-    WriteFileAtomically(*env.files, FromQ(path), text);
+    env.files->Replace(FromQ(path), text);
   } catch (const std::exception& e) {
     window_.Message(QMessageBox::Warning, "Kelvad", ToQ(std::string("The description was not saved: ") + e.what()));
     return false;
