@@ -12,10 +12,10 @@
 #include "driver/directories.h"
 #include "driver/preflight.h"
 #include "driver/subprojects.h"
+#include "model/output_file.h"
 #include "platform/dos_paths.h"
 #include "platform/encoding.h"
 #include "platform/errors.h"
-#include "model/output_file.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 

@@ -157,7 +157,7 @@ TEST(RegistryExport, CostGrowsWithTheInputNotWithItsDepth) {
     rusage usage{};
     ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
     EXPECT_TRUE(WIFEXITED(status)) << what;
-    double seconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    [[maybe_unused]] double seconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 #ifndef __SANITIZE_ADDRESS__  // the sanitizers' own bookkeeping costs more than the reader
     EXPECT_LT(seconds, 1.0) << what;
     EXPECT_LT(usage.ru_maxrss / 1024, 100) << what << ": peak memory in MB";
