@@ -9,7 +9,8 @@
 #
 # KELVAD_FUZZ_BUILD (default build-fuzz) is the build tree, KELVAD_FUZZ_SCRATCH
 # (default $KELVAD_FUZZ_BUILD/scratch) the scratch directory. Arguments after
-# "--" go to every fuzzer, e.g. "-- -max_len=16384".
+# "--" go to every fuzzer, e.g. "-- -max_len=16384" (after the script's own
+# length for a target, so they win).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,15 +50,26 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2 --target "${targets[@]/%/_fuzz}"
 
+# Some readers are costly only on long inputs (a registry key 64,000 levels
+# deep takes 128 KB), which libFuzzer's default length never reaches.
+max_len_of() {
+  case $1 in
+    registry) echo 262144 ;;
+  esac
+}
+
 failed=()
 for t in "${targets[@]}"; do
+  length=()
+  [ -n "$(max_len_of "$t")" ] && length=(-max_len="$(max_len_of "$t")")
   mkdir -p "$scratch/$t" "$scratch/$t-crashes"
   seeds=()
   [ -d "fuzz/corpus/$t" ] && seeds=("fuzz/corpus/$t")
   echo "== $t: ${seconds}s"
   # The first directory receives the new entries; the seeds are only read.
   if "$build/fuzz/${t}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$scratch/$t-crashes/" ${extra[@]+"${extra[@]}"} "$scratch/$t" ${seeds[@]+"${seeds[@]}"} \
+      -artifact_prefix="$scratch/$t-crashes/" ${length[@]+"${length[@]}"} ${extra[@]+"${extra[@]}"} \
+      "$scratch/$t" ${seeds[@]+"${seeds[@]}"} \
       2>"$scratch/$t.log"; then
     grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' "$scratch/$t.log" || true
   else

@@ -28,16 +28,30 @@ std::string FindEntry(const FileSystem& fs, const std::string& dir, const std::s
   return JoinPath(dir, name);
 }
 
+std::string TemplateIconsDirectory(const BuildContext& context) {
+  return FindEntry(context.drives.fs(), context.install_dir, "Icons");
+}
+
 void CopyTemplateIcon(BuildContext& context, const std::string& icons_dir, const std::string& file_name,
                       const std::string& target) {
+  StopIfInterrupted(context, target);
   const std::string source = FindEntry(context.drives.fs(), icons_dir, file_name);
-  if (context.drives.fs().Stat(source) != EntryKind::kFile) {
+  if (context.drives.fs().Stat(source) == EntryKind::kNone) {
     throw Error("File not found: the template icon " + source + " is missing");
   }
   context.drives.WriteFile(target, context.drives.fs().Read(source));
 }
 
 }  // namespace
+
+std::vector<std::string> TemplateIconPaths(BuildContext& context) {
+  std::vector<std::string> paths;
+  const std::string icons_dir = TemplateIconsDirectory(context);
+  for (const std::string& suffix : IconSuffixes()) {
+    paths.push_back(FindEntry(context.drives.fs(), icons_dir, "icon" + suffix + ".bmp"));
+  }
+  return paths;
+}
 
 void WriteIconBitmaps(BuildContext& context) {
   const Settings& s = context.settings;

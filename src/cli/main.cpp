@@ -4,6 +4,7 @@
 
 #include "cli/generate.h"
 #include "driver/usage.h"
+#include "platform/errors.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/program.h"
@@ -29,6 +30,13 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "generate") {
     return kelvad::RunGenerate({args.begin() + 1, args.end()}, program_dir, std::cout, std::cerr);
   }
+  // The wizard takes options only, so a word is a command.
+  if (!args.empty() && !args[0].empty() && args[0][0] != '-') {
+    std::cerr << "kelvad: unknown command " << kelvad::Shown(args[0])
+              << kelvad::DidYouMean(args[0], kelvad::kCommandNames) << "\n"
+              << kelvad::kProgramUsage;
+    return kelvad::kExitUsage;
+  }
   // Unusable options are refused here, whether or not the wizard is installed.
   if (!kelvad::WizardOptions(args, std::cerr)) return kelvad::kExitUsage;
   const std::string wizard = WizardProgram(program_dir);
@@ -37,7 +45,7 @@ int main(int argc, char** argv) {
     std::cerr << "kelvad: the wizard is not installed (install the package kelvad-wizard); "
                  "kelvad generate builds projects without it.\n";
   } else {
-    std::cerr << "kelvad: cannot start the wizard " << wizard << ": " << failure.reason << "\n";
+    std::cerr << "kelvad: cannot start the wizard " << kelvad::ShownPath(wizard) << ": " << failure.reason << "\n";
   }
   return kelvad::kExitUsage;
 }

@@ -3,16 +3,20 @@
 #include <cctype>
 #include <cfenv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 
 #include "buildfiles/batch.h"
 #include "buildfiles/makefile.h"
 #include "driver/directories.h"
+#include "driver/preflight.h"
 #include "driver/subprojects.h"
+#include "model/output_file.h"
 #include "platform/dos_paths.h"
 #include "platform/encoding.h"
 #include "platform/errors.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 
 namespace kelvad {
@@ -41,7 +45,7 @@ double ReadCount(const std::string& text, const std::string& field) {
     while (i < number.size() && std::isdigit(static_cast<unsigned char>(number[i]))) ++i, ++digits;
   }
   if (digits == 0 || i != number.size()) {
-    throw Error("Type mismatch: " + field + " \"" + text + "\" is not a number");
+    throw Error("Type mismatch: " + field + " " + Shown(text) + " is not a number");
   }
   return std::strtod(number.c_str(), nullptr);
 }
@@ -54,7 +58,12 @@ std::int16_t SubprojectCount(const Settings& s) {
   if (s.controls) count += ReadCount(s.controls_count, "the number of Controls");
   std::fesetround(FE_TONEAREST);
   double rounded = std::nearbyint(count);
-  if (rounded < INT16_MIN || rounded > INT16_MAX) throw Error("Overflow: the sub-project count is too large");
+  if (rounded < INT16_MIN || rounded > INT16_MAX) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", rounded);
+    throw Error(std::string("Overflow: the sub-project count ") + text + " is " +
+                (rounded < 0 ? "below -32768" : "above 32767"));
+  }
   return static_cast<std::int16_t>(rounded);
 }
 
@@ -91,7 +100,7 @@ namespace {
 void SaveReport(BuildContext& context, BuildOutcome& outcome) {
   if (context.report_path.empty()) return;
   try {
-    WriteFileAtomically(context.drives.fs(), context.report_path, ToWindows1252(context.report.Document()));
+    ReplaceDataFile(context.drives.fs(), context.report_path, ToWindows1252(context.report.Document()));
     outcome.report_saved = true;
   } catch (const std::exception& e) {
     outcome.report_error = e.what();
@@ -108,6 +117,8 @@ BuildOutcome BuildProject(BuildContext& context) {
     context.report.SetStatus("Processing ...");
     context.report.SetProgressValue(0);
     context.report.SetProgressMaximum(SubprojectCount(s));
+    if (context.check_before_writing) CheckBeforeWriting(context);
+    outcome.started = true;
     CreateProjectDirectories(context);
     context.report.SetProgressMaximum(256);
     if (s.engine) BuildEngineSubproject(context);
@@ -134,6 +145,15 @@ BuildOutcome BuildProject(BuildContext& context) {
                                 project_directory + " to build the project and launch the EPOC Emulator.";
     }
     outcome.completed = true;
+  } catch (const Interrupted& e) {
+    // Stopping is the user's choice, not a failure: the report keeps the
+    // record of what was written and says where it stopped.
+    outcome.interrupted = e.signal_number();
+    outcome.error = e.what();
+    context.report.SetStatus("Stopped");
+    context.report.ReportBold(RtfEscape(outcome.error));
+    SaveReport(context, outcome);
+    return outcome;
   } catch (const std::exception& e) {
     outcome.error = e.what();
     return outcome;

@@ -19,7 +19,11 @@ extern const char* const kLaunchedMessage;
 
 struct BuildOutcome {
   bool completed = false;
-  std::string error;            // why the build was abandoned
+  // Whether it got past the checks made before anything is written; a build
+  // refused there wrote nothing.
+  bool started = false;
+  std::string error;            // why the build was abandoned or refused
+  int interrupted = 0;          // the signal that stopped it between two files
   bool launched = false;
   std::string closing_message;  // shown when completed
   bool report_saved = false;

@@ -38,12 +38,14 @@ DryRun DryRunBuild(const DryRunInput& input, const DosDrives& drives) {
   context.launch = false;
   context.install_dir = input.install_dir;
   context.help_template = input.help_template;
+  context.check_before_writing = input.check_before_writing;
   DryRun run;
   context.warn = [&run](const std::string&, const std::string& text, const std::string& detail) {
     run.warnings.push_back(text + " (" + detail + ")");
   };
   BuildOutcome outcome = BuildProject(context);
   run.completed = outcome.completed;
+  run.started = outcome.started;
   run.error = outcome.error;
   for (const std::string& dir : overlay.Made()) run.directories.push_back(DosPathOf(drives, dir));
   for (const std::string& file : overlay.Written()) {

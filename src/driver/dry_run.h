@@ -19,6 +19,7 @@ struct DryRunInput {
   std::string install_dir;
   std::string help_template;
   const Registry* registry = nullptr;
+  bool check_before_writing = true;
 };
 
 struct PlannedFile {
@@ -30,6 +31,7 @@ struct DryRun {
   std::vector<std::string> directories;  // DOS paths, in the order they would be made
   std::vector<PlannedFile> files;        // in the order they would first be written
   bool completed = false;
+  bool started = false;               // false: refused before anything would be written
   std::string error;                  // why the build would be abandoned
   std::vector<std::string> warnings;  // what the build would warn about
 };

@@ -37,7 +37,7 @@ bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, Session
   if (arg == "--drive") {
     std::string text = value();
     auto assignment = ParseDriveAssignment(text);
-    if (!assignment) throw UsageError("--drive takes X=DIR, not \"" + text + "\"");
+    if (!assignment) throw UsageError("--drive takes X=DIR, not " + Shown(text));
     options.drives.push_back(*assignment);
   } else if (arg == "--install-dir") {
     options.install_dir = value();
@@ -45,9 +45,11 @@ bool ParseSessionOption(const std::vector<std::string>& args, size_t& i, Session
     options.data_dir = value();
   } else if (arg == "--registry") {
     options.registry_file = value();
-    std::error_code ec;
-    if (!fs::is_regular_file(HostPath(options.registry_file), ec)) {
-      throw UsageError("--registry: no such file \"" + options.registry_file + "\"");
+    // Checked at once, so that the wizard is not started for a file it cannot read.
+    try {
+      RealFileSystem().ReadPrefix(options.registry_file, 0);
+    } catch (const Error& e) {
+      throw UsageError(std::string("--registry: ") + e.what());
     }
   } else if (arg == "--project") {
     options.project_file = value();

@@ -1,8 +1,10 @@
 #include "driver/usage.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "driver/build_driver.h"
+#include "platform/dos_paths.h"
 
 namespace kelvad {
 
@@ -10,7 +12,7 @@ namespace kelvad {
 #define GENERATE_USAGE                                                                   \
   "kelvad generate [--drive X=DIR]... [--set KEY=VALUE]... [--install-dir DIR]\n"        \
   "                       [--data-dir DIR] [--sdk-release 0|3|5] [--no-launch]\n"       \
-  "                       [--dry-run] [--registry FILE] [--project FILE]\n"
+  "                       [--dry-run [--host-paths]] [--registry FILE] [--project FILE]\n"
 
 const char* const kGenerateUsage = "usage: " GENERATE_USAGE;
 
@@ -36,11 +38,13 @@ std::string HelpText() {
          "  --sdk-release 0|3|5  generate: take this SDK release, do not search for one\n"
          "  --no-launch          generate: write the project and start nothing\n"
          "  --dry-run            generate: list the files a build would write, write nothing\n"
+         "  --host-paths         generate --dry-run: give each file's host path after a tab\n"
          "  -h, --help           print this help\n"
          "  --version            print the version\n"
          "\n"
          "kelvad generate exits with 0 when the build completed, 1 when it was\n"
-         "abandoned and 2 for unusable arguments. The settings keys and the project\n"
+         "abandoned, 2 for unusable arguments (nothing is then written), and 130 or\n"
+         "143 when Ctrl-C or SIGTERM stopped it. The settings keys and the project\n"
          "description format are described in kelvad(1).\n";
 }
 
@@ -57,11 +61,54 @@ std::optional<int> RunInformationOption(const std::vector<std::string>& args, st
   return std::nullopt;
 }
 
+const std::vector<std::string> kCommandNames = {"generate"};
+const std::vector<std::string> kWizardOptionNames = {"--drive", "--install-dir", "--data-dir", "--registry",
+                                                     "--project", "--help", "--version"};
+const std::vector<std::string> kGenerateOptionNames = {
+    "--drive",       "--install-dir", "--data-dir", "--registry", "--project", "--set",
+    "--sdk-release", "--no-launch",   "--dry-run",  "--host-paths", "--help",  "--version"};
+
+namespace {
+
+// Edits (insert, delete, replace, swap two neighbours) from one text to the other.
+size_t TypingDistance(const std::string& a, const std::string& b) {
+  std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+  for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    for (size_t j = 1; j <= b.size(); ++j) {
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+std::string DidYouMean(const std::string& word, const std::vector<std::string>& known) {
+  // "--drive=c=DIR" is "--drive" given its value the other way; long words are not worth measuring.
+  std::string typed = LowerAscii(word.substr(0, word.find('=')));
+  if (typed.empty() || typed.size() > 40) return "";
+  const size_t letters = typed.size() - std::min(typed.find_first_not_of('-'), typed.size());
+  const std::string* best = nullptr;
+  size_t best_distance = 0;
+  for (const std::string& candidate : known) {
+    size_t distance = TypingDistance(typed, candidate);
+    if (letters >= 3 && candidate.rfind(typed, 0) == 0) distance = 0;
+    if (distance > std::max<size_t>(1, candidate.size() / 4)) continue;
+    if (!best || distance < best_distance) best = &candidate, best_distance = distance;
+  }
+  return best ? " (did you mean \"" + *best + "\"?)" : "";
+}
+
 std::optional<SessionOptions> WizardOptions(const std::vector<std::string>& args, std::ostream& err) {
   SessionOptions options;
   try {
     for (size_t i = 0; i < args.size(); ++i) {
-      if (!ParseSessionOption(args, i, options)) throw UsageError("unknown option \"" + args[i] + "\"");
+      if (!ParseSessionOption(args, i, options)) {
+        throw UsageError("unknown option " + Shown(args[i]) + DidYouMean(args[i], kWizardOptionNames));
+      }
     }
   } catch (const Error& e) {
     err << "kelvad: " << e.what() << "\n" << kProgramUsage;

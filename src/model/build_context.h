@@ -17,11 +17,8 @@ class Registry;
 class WordProcessor;
 struct CommandModel;
 
-// The user stopped the build; what names the file it stopped before.
-class BuildStopped : public Error {
- public:
-  using Error::Error;
-};
+// The wizard's user asked the build to stop (the window is closing).
+inline constexpr int kStoppedByUser = -1;
 
 // Everything one build reads and writes besides the generated files: the
 // settings as they were when "Go!" was pressed, the SDK release found at
@@ -46,9 +43,12 @@ struct BuildContext {
   // stderr headless. The detail says what failed. None: not shown.
   std::function<void(const std::string& title, const std::string& text, const std::string& detail)> warn;
 
-  // Asked before each file is opened for output: true ends the build there,
-  // between two files, with BuildStopped. None: the build runs to its end.
-  std::function<bool()> stop_requested;
+  // Asked before each file and directory is made: non-zero stops the build
+  // there, between two of them (headless, the signal that came; in the
+  // wizard kStoppedByUser). None: the build runs to its end.
+  std::function<int()> interrupt_signal;
+  // A dry run made to plan the paths runs without the checks before writing.
+  bool check_before_writing = true;
 
   std::string install_dir;    // host directory of the shipped files (support, icons, help)
   std::string report_path;    // host path of kelvad.rtf

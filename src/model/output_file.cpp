@@ -7,8 +7,27 @@
 
 namespace kelvad {
 
+Interrupted::Interrupted(int signal_number, const std::string& before_path)
+    : Error((signal_number == kStoppedByUser ? "Stopped by the user before " : "Interrupted before ") + before_path),
+      signal_number_(signal_number) {}
+
+void StopIfInterrupted(const BuildContext& context, const std::string& path) {
+  if (!context.interrupt_signal) return;
+  if (int signal_number = context.interrupt_signal()) throw Interrupted(signal_number, path);
+}
+
+namespace {
+
+// A build stops before a file is opened, never half way through one.
+std::unique_ptr<OutputStream> OpenBetweenFiles(BuildContext& context, const std::string& dos_path) {
+  StopIfInterrupted(context, dos_path);
+  return context.drives.OpenFile(dos_path);
+}
+
+}  // namespace
+
 OutputFile::OutputFile(BuildContext& context, std::string dos_path)
-    : context_(&context), path_(std::move(dos_path)), stream_(context_->drives.OpenFile(path_)) {}
+    : context_(&context), path_(std::move(dos_path)), stream_(OpenBetweenFiles(context, path_)) {}
 
 OutputFile::OutputFile(OutputFile&& other) noexcept = default;
 
@@ -73,7 +92,6 @@ OutputFile OpenOutputFile(BuildContext& context, const std::string& file_name, c
                           bool add_to_tree, const std::string& parent_key, int image, int selected_image,
                           const std::string& key_text) {
   std::string path = directory + "\\" + file_name;
-  if (context.stop_requested && context.stop_requested()) throw BuildStopped("Stopped by the user before " + path);
   OutputFile file(context, path);
   context.lines_written = 0;
   if (add_to_tree) {
@@ -92,6 +110,7 @@ void CloseOutputFile(OutputFile& file) {
 }
 
 void MakeProjectDirectory(BuildContext& context, const std::string& dos_path) {
+  StopIfInterrupted(context, dos_path);
   context.report.ReportLabelValue("Creating Directory:", RtfEscape(dos_path));
   context.drives.MakeDirectory(dos_path);
 }

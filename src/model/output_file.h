@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/build_context.h"
+#include "platform/errors.h"
 #include "platform/file_system.h"
 
 namespace kelvad {
@@ -49,6 +50,21 @@ class OutputFile {
   std::string bytes_;
   std::unique_ptr<OutputStream> stream_;  // none once closed
 };
+
+// A build stopped between two files: by Ctrl-C or SIGTERM headless, by the
+// user closing the wizard's window (kStoppedByUser).
+class Interrupted : public Error {
+ public:
+  Interrupted(int signal_number, const std::string& before_path);
+  int signal_number() const { return signal_number_; }
+
+ private:
+  int signal_number_;
+};
+
+// Throws Interrupted when the build is asked to stop; called before each
+// file and directory (named by path), so that a build stops between them.
+void StopIfInterrupted(const BuildContext& context, const std::string& path);
 
 // The output file writer: opens directory + "\" + file name, resets the line
 // counter, adds the file to the project tree under the parent key (when

@@ -2,6 +2,7 @@
 
 #include "platform/dos_paths.h"
 #include "platform/encoding.h"
+#include "platform/errors.h"
 
 namespace kelvad {
 
@@ -25,20 +26,20 @@ bool IsDeviceName(const std::string& name) {
 
 std::string ProjectNameProblem(const std::string& name) {
   if (name.empty()) return "The project name is empty.";
-  if (name == "." || name == "..") return "The project name \"" + name + "\" is not a directory name.";
+  if (name == "." || name == "..") return "The project name " + Shown(name) + " is not a directory name.";
   if (HasControlCharacter(name)) return "The project name contains a control character.";
   for (char c : name) {
     if (std::string("\\/:*?\"<>|").find(c) != std::string::npos) {
-      return "The project name \"" + name + "\" contains \"" + std::string(1, c) +
+      return "The project name " + Shown(name) + " contains \"" + std::string(1, c) +
              "\", which a directory name cannot hold.";
     }
   }
   if (name.back() == '.' || name.back() == ' ') {
-    return "The project name \"" + name + "\" ends in a dot or a space, which Windows drops from directory names.";
+    return "The project name " + Shown(name) + " ends in a dot or a space, which Windows drops from directory names.";
   }
-  if (IsDeviceName(name)) return "The project name \"" + name + "\" is a DOS device name.";
+  if (IsDeviceName(name)) return "The project name " + Shown(name) + " is a DOS device name.";
   if (!FitsWindows1252(name)) {
-    return "The project name \"" + name + "\" has characters outside the Windows-1252 character set.";
+    return "The project name " + Shown(name) + " has characters outside the Windows-1252 character set.";
   }
   return "";
 }

@@ -81,12 +81,17 @@ const SettingInfo* FindSetting(const std::string& key) {
 
 void ApplySetting(Settings& settings, const std::string& key, const std::string& value) {
   const SettingInfo* info = FindSetting(key);
-  if (!info) throw Error("unknown setting \"" + key + "\"");
+  if (!info) throw Error("unknown setting " + Shown(key));
   switch (info->kind) {
     case SettingKind::kText:
       // The wizard's boxes are single-line: a line break here would split a
       // line of every generated file that quotes the text.
       if (HasControlCharacter(value)) throw Error("setting \"" + key + "\" holds a control character or line break");
+      // Nor do they take a character that Windows-1252 has no byte for: it
+      // would be written as "?".
+      if (!FitsWindows1252(value)) {
+        throw Error("setting \"" + key + "\" holds a character that has no Windows-1252 byte: " + Shown(value));
+      }
       settings.*(info->text) = value;
       return;
     case SettingKind::kCheck:
@@ -95,14 +100,14 @@ void ApplySetting(Settings& settings, const std::string& key, const std::string&
       } else if (value == "0" || value == "false") {
         settings.*(info->check) = false;
       } else {
-        throw Error("setting \"" + key + "\" takes 1, 0, true or false, not \"" + value + "\"");
+        throw Error("setting \"" + key + "\" takes 1, 0, true or false, not " + Shown(value));
       }
       return;
     case SettingKind::kChoice:
       if (value == "6" || value == "5" || value == "4") {
         settings.vc_version = value[0] - '0';
       } else {
-        throw Error("setting \"" + key + "\" takes 6, 5 or 4, not \"" + value + "\"");
+        throw Error("setting \"" + key + "\" takes 6, 5 or 4, not " + Shown(value));
       }
       return;
   }

@@ -184,7 +184,9 @@ bool DosDrives::Exists(std::string_view dos_path) const {
 std::string DosDrives::StoredName(std::string_view dos_path) const {
   if (!IsMapped(Parse(dos_path).drive)) return "";
   std::string host = Resolve(dos_path);
-  if (fs_.Stat(host) != EntryKind::kFile) return "";
+  // Whatever it is, a name that is not a directory is there; reading it is another matter.
+  EntryKind kind = fs_.Stat(host);
+  if (kind == EntryKind::kNone || kind == EntryKind::kDirectory) return "";
   // Read from the directory listing: a file system that ignores case finds
   // "epochelp.dot" when asked for "EPOCHELP.DOT" and would echo the name asked for.
   const std::string asked = host.substr(host.find_last_of('/') + 1);

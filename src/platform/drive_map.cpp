@@ -38,7 +38,7 @@ DriveMap ParseDriveList(const std::string& text) {
 
 std::string WinePrefix() {
   if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
-  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.wine";
+  if (const char* home = std::getenv("HOME"); home && home[0] == '/') return std::string(home) + "/.wine";
   return "";
 }
 
@@ -59,29 +59,36 @@ DriveMap WineDrives(const std::string& prefix) {
 
 namespace {
 
+// Only a directory that is the user's own will do: the files found there are
+// trusted and the project written there is the user's. A shared place such
+// as the temporary directory would let anyone plant or take them.
 std::string UserDirectory(const char* xdg_variable, const char* fallback, const char* windows_variable) {
   std::string base;
 #ifdef _WIN32
   (void)xdg_variable;
   (void)fallback;
   base = EnvironmentValue(windows_variable);
-  if (base.empty()) base = Utf8Path(fs::temp_directory_path());
-  fs::path dir = HostPath(base) / "kelvad";
+  if (base.empty() || !HostPath(base).is_absolute()) {
+    throw Error(std::string("there is no per-user directory: %") + windows_variable +
+                "% is not set; name the drive with --drive X=DIR and the data directory with --data-dir DIR");
+  }
 #else
   (void)windows_variable;
-  if (const char* xdg = std::getenv(xdg_variable); xdg && *xdg) {
+  // The base-directory rules ignore a relative XDG directory.
+  const char* xdg = std::getenv(xdg_variable);
+  const char* home = std::getenv("HOME");
+  if (xdg && xdg[0] == '/') {
     base = xdg;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
+  } else if (home && home[0] == '/') {
     base = std::string(home) + "/" + fallback;
   } else {
-    base = fs::temp_directory_path().string();
+    throw Error(std::string("there is no per-user directory: HOME is not set to an absolute path (nor ") +
+                xdg_variable + "); name the drive with --drive X=DIR and the data directory with --data-dir DIR");
   }
-  fs::path dir = fs::path(base) / "kelvad";
 #endif
-  std::error_code ec;
-  fs::create_directories(dir, ec);
-  if (ec) throw Error("Cannot create " + Utf8Path(dir) + " (" + ec.message() + ")");
-  return Utf8Path(dir);
+  std::string dir = JoinPath(base, "kelvad");
+  MakePrivateDirectories(dir);
+  return dir;
 }
 
 }  // namespace
@@ -118,11 +125,11 @@ DriveChoice ChooseDrives(const std::vector<std::pair<char, std::string>>& assign
     choice.origin = "the Wine prefix " + WinePrefix();
     return choice;
   }
-  fs::path drive_c = fs::path(UserDataDirectory()) / "drive_c";
+  const std::string drive_c = JoinPath(UserDataDirectory(), "drive_c");
   std::error_code ec;
-  choice.created_default = fs::create_directories(drive_c, ec);
-  if (ec) throw Error("Cannot create " + drive_c.string() + " (" + ec.message() + ")");
-  choice.drives['c'] = drive_c.string();
+  choice.created_default = !fs::exists(drive_c, ec);
+  MakePrivateDirectories(drive_c);
+  choice.drives['c'] = drive_c;
   choice.origin = "the per-user drive C";
   return choice;
 #endif

@@ -1,19 +1,10 @@
 #include "platform/file_system.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "platform/errors.h"
 #include "platform/windows_system.h"
-
-#ifndef _WIN32
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
 
 namespace kelvad {
 namespace fs = std::filesystem;
@@ -40,98 +31,25 @@ fs::path HostPath(const std::string& utf8) { return fs::path(utf8); }
 std::string Utf8Path(const fs::path& path) { return path.string(); }
 #endif
 
-// Every path a build writes is looked up first, each of its directories
-// and the directory's entries: on POSIX the system calls are made directly,
-// without the path objects of the standard library, which cost more than
-// the calls themselves.
+std::size_t HostLength(std::string_view utf8) {
 #ifdef _WIN32
-EntryKind RealFileSystem::Stat(const std::string& path) const {
-  std::error_code ec;
-  auto st = fs::status(HostPath(path), ec);
-  if (ec || !fs::exists(st)) return EntryKind::kNone;
-  return fs::is_directory(st) ? EntryKind::kDirectory : EntryKind::kFile;
-}
-
-std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(HostPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
-    names.push_back(Utf8Path(it->path().filename()));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
+  return WideFromUtf8(utf8).size();
 #else
-EntryKind RealFileSystem::Stat(const std::string& path) const {
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return EntryKind::kNone;
-  return S_ISDIR(st.st_mode) ? EntryKind::kDirectory : EntryKind::kFile;
-}
-
-std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
-  std::vector<std::string> names;
-  DIR* stream = ::opendir(dir.c_str());
-  if (!stream) return names;
-  while (const dirent* entry = ::readdir(stream)) {
-    std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
-  }
-  ::closedir(stream);
-  std::sort(names.begin(), names.end());
-  return names;
-}
+  return utf8.size();
 #endif
+}
 
-void RealFileSystem::MakeDirectory(const std::string& path) {
-  if (Stat(path) != EntryKind::kNone) throw Error("Path/File access error: " + path + " already exists");
-  std::error_code ec;
-  if (!fs::create_directory(HostPath(path), ec) || ec) {
-    throw Error("Path not found: cannot create the directory " + path +
-                (ec ? " (" + ec.message() + ")" : ""));
+std::string FileSystem::Read(const std::string& path, std::size_t limit) const {
+  std::string bytes = ReadPrefix(path, limit + 1);
+  if (bytes.size() > limit) {
+    const bool megabytes = limit >= (std::size_t{1} << 20);
+    throw Error(ShownPath(path) + " is larger than " + std::to_string(megabytes ? limit >> 20 : limit >> 10) +
+                (megabytes ? " MB" : " KB") + "; it is not read");
   }
-}
-
-std::string RealFileSystem::Read(const std::string& path) const {
-  std::ifstream in(HostPath(path), std::ios::binary);
-  if (!in) throw Error("File not found: " + path);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
-  std::ifstream in(HostPath(path), std::ios::binary);
-  if (!in) throw Error("File not found: " + path);
-  std::string bytes(max_bytes, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(max_bytes));
-  if (in.bad()) throw Error("Device I/O error: cannot read " + path);
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
   return bytes;
 }
 
 namespace {
-
-// The reason the last failed call gave; the streams keep errno as the
-// system left it.
-std::string SystemReason() { return std::generic_category().message(errno); }
-
-class RealOutputStream : public OutputStream {
- public:
-  explicit RealOutputStream(const std::string& path) : path_(path) {
-    errno = 0;
-    out_.open(HostPath(path), std::ios::binary | std::ios::trunc);
-    if (!out_) throw Error("Path/File access error: cannot create " + path_ + " (" + SystemReason() + ")");
-  }
-
-  void Finish(std::string_view bytes) override {
-    errno = 0;
-    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out_.close();
-    if (!out_) throw Error("Device I/O error: cannot write " + path_ + " (" + SystemReason() + ")");
-  }
-
- private:
-  std::string path_;
-  std::ofstream out_;
-};
 
 class RewrittenOutputStream : public OutputStream {
  public:
@@ -149,41 +67,9 @@ std::unique_ptr<OutputStream> FileSystem::Open(const std::string& path) {
   return std::make_unique<RewrittenOutputStream>(*this, path);
 }
 
-std::unique_ptr<OutputStream> RealFileSystem::Open(const std::string& path) {
-  return std::make_unique<RealOutputStream>(path);
-}
-
-void RealFileSystem::Write(const std::string& path, std::string_view bytes) { Open(path)->Finish(bytes); }
-
-void RealFileSystem::Remove(const std::string& path) {
-  std::error_code ec;
-  if (!fs::remove(HostPath(path), ec) || ec) throw Error("Cannot delete " + path);
-}
-
-void RealFileSystem::Rename(const std::string& from, const std::string& to) {
-  std::error_code ec;
-  fs::rename(HostPath(from), HostPath(to), ec);
-  if (ec) throw Error("Cannot rename " + from + " to " + to + " (" + ec.message() + ")");
-}
-
-void WriteFileAtomically(FileSystem& fs, const std::string& path, std::string_view bytes) {
-  const std::string temp = path + ".new";
-  try {
-    fs.Write(temp, bytes);
-    fs.Rename(temp, path);
-  } catch (...) {
-    try {
-      if (fs.Stat(temp) == EntryKind::kFile) fs.Remove(temp);
-    } catch (...) {
-    }
-    throw;
-  }
-}
-
-std::string FileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
-  std::string bytes = Read(path);
-  if (bytes.size() > max_bytes) bytes.resize(max_bytes);
-  return bytes;
+void ReplaceDataFile(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  std::unique_ptr<FileLock> lock = fs.Lock(JoinPath(ParentPath(path), "kelvad.lock"));
+  fs.Replace(path, bytes);
 }
 
 MemoryFileSystem::MemoryFileSystem() { dirs_.insert("/"); }
@@ -207,7 +93,7 @@ std::vector<std::string> MemoryFileSystem::List(const std::string& dir) const {
 
 void MemoryFileSystem::CheckFailure(const std::string& path) const {
   for (const auto& part : fail_on_) {
-    if (path.find(part) != std::string::npos) throw Error("Device I/O error: cannot write " + path);
+    if (path.find(part) != std::string::npos) throw Error("Device I/O error: cannot write " + path + ": Input/output error");
   }
 }
 
@@ -228,10 +114,11 @@ void MemoryFileSystem::MakeDirectories(const std::string& path) {
   dirs_.insert(path);
 }
 
-std::string MemoryFileSystem::Read(const std::string& path) const {
+std::string MemoryFileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
+  if (dirs_.count(path)) throw Error(path + " is a directory, not a file");
   auto it = files_.find(path);
   if (it == files_.end()) throw Error("File not found: " + path);
-  return it->second;
+  return it->second.substr(0, max_bytes);
 }
 
 void MemoryFileSystem::Write(const std::string& path, std::string_view bytes) {
@@ -242,22 +129,27 @@ void MemoryFileSystem::Write(const std::string& path, std::string_view bytes) {
   files_[path] = std::string(bytes);
 }
 
+// Nothing is ever half written here, so a replacement is a write that fails
+// before it changes anything.
+void MemoryFileSystem::Replace(const std::string& path, std::string_view bytes) { Write(path, bytes); }
+
 void MemoryFileSystem::Remove(const std::string& path) {
   CheckFailure(path);
   if (!files_.erase(path)) throw Error("File not found: " + path);
   order_.erase(std::remove(order_.begin(), order_.end(), path), order_.end());
 }
 
-void MemoryFileSystem::Rename(const std::string& from, const std::string& to) {
-  CheckFailure(to);
-  auto it = files_.find(from);
-  if (it == files_.end()) throw Error("File not found: " + from);
-  std::string bytes = std::move(it->second);
-  files_.erase(it);
-  order_.erase(std::remove(order_.begin(), order_.end(), from), order_.end());
-  if (!files_.count(to)) order_.push_back(to);
-  files_[to] = std::move(bytes);
+std::unique_ptr<FileLock> MemoryFileSystem::Lock(const std::string& path) {
+  CheckFailure(path);
+  return std::make_unique<FileLock>();
 }
+
+void MemoryFileSystem::CheckWritable(const std::string& dir) const {
+  if (Stat(dir) != EntryKind::kDirectory) throw Error("Path not found: " + dir);
+  CheckFailure(dir);
+}
+
+PathLimits MemoryFileSystem::Limits(const std::string&) const { return limits_; }
 
 std::vector<std::string> MemoryFileSystem::Files() const { return order_; }
 

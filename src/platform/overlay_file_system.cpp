@@ -35,10 +35,11 @@ void OverlayFileSystem::MakeDirectory(const std::string& path) {
   made_.push_back(path);
 }
 
-std::string OverlayFileSystem::Read(const std::string& path) const {
-  if (auto it = files_.find(path); it != files_.end()) return it->second;
+std::string OverlayFileSystem::ReadPrefix(const std::string& path, std::size_t max_bytes) const {
+  if (auto it = files_.find(path); it != files_.end()) return it->second.substr(0, max_bytes);
+  if (dirs_.count(path)) throw Error(path + " is a directory, not a file");
   if (removed_.count(path)) throw Error("File not found: " + path);
-  return base_.Read(path);
+  return base_.ReadPrefix(path, max_bytes);
 }
 
 void OverlayFileSystem::Write(const std::string& path, std::string_view bytes) {
@@ -59,11 +60,11 @@ void OverlayFileSystem::Remove(const std::string& path) {
   }
 }
 
-void OverlayFileSystem::Rename(const std::string& from, const std::string& to) {
-  if (Stat(from) != EntryKind::kFile) throw Error("Cannot rename " + from + " to " + to);
-  std::string bytes = Read(from);
-  Remove(from);
-  Write(to, bytes);
+void OverlayFileSystem::Replace(const std::string& path, std::string_view bytes) { Write(path, bytes); }
+
+void OverlayFileSystem::CheckWritable(const std::string& dir) const {
+  if (dirs_.count(dir)) return;
+  base_.CheckWritable(dir);
 }
 
 }  // namespace kelvad

@@ -20,10 +20,14 @@ class OverlayFileSystem : public FileSystem {
   EntryKind Stat(const std::string& path) const override;
   std::vector<std::string> List(const std::string& dir) const override;
   void MakeDirectory(const std::string& path) override;
-  std::string Read(const std::string& path) const override;
+  std::string ReadPrefix(const std::string& path, std::size_t max_bytes) const override;
   void Write(const std::string& path, std::string_view bytes) override;
+  void Replace(const std::string& path, std::string_view bytes) override;
   void Remove(const std::string& path) override;
-  void Rename(const std::string& from, const std::string& to) override;
+  // Nothing here is seen by another process.
+  std::unique_ptr<FileLock> Lock(const std::string&) override { return std::make_unique<FileLock>(); }
+  void CheckWritable(const std::string& dir) const override;
+  PathLimits Limits(const std::string& dir) const override { return base_.Limits(dir); }
 
   // The files written, in the order they were first written.
   const std::vector<std::string>& Written() const { return order_; }

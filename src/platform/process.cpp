@@ -121,7 +121,7 @@ StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
                       directory.c_str(), &startup, &info)) {
-    return {false, "the command interpreter could not be started (error " + std::to_string(GetLastError()) + ")"};
+    return {false, "the command interpreter could not be started: " + SystemErrorText(GetLastError())};
   }
   // Never waited for: the build goes on after the program has ended.
   CloseHandle(info.hThread);
@@ -153,7 +153,7 @@ StartOutcome SystemProcessStarter::Start(const StartRequest& request) {
   }
   // Detach twice so the build script outlives us and leaves no zombie.
   pid_t child = fork();
-  if (child < 0) return {false, "the process could not be created"};
+  if (child < 0) return {false, std::string("the process could not be created: ") + std::strerror(errno)};
   if (child == 0) {
     setsid();
     if (fork() != 0) _exit(0);

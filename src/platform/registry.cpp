@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -103,6 +104,29 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 enum class Format { kRegedit4, kRegedit5, kWine };
+
+// The lines of a text one after another, each without its LF and a CR
+// before it, so that a file of many short lines costs no more than its text.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  bool Next(std::string_view& line) {
+    if (pos_ >= text_.size()) return false;
+    size_t end = text_.find('\n', pos_);
+    if (end == std::string_view::npos) end = text_.size();
+    line = text_.substr(pos_, end - pos_);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = end + 1;
+    ++number_;
+    return true;
+  }
+  size_t number() const { return number_; }  // of the line Next gave last, from 1
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+  size_t number_ = 0;
+};
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
@@ -307,25 +331,38 @@ std::optional<std::pair<RegistryRoot, std::string>> SplitRoot(std::string_view p
 }  // namespace
 
 std::string ExportedRegistry::Normalise(RegistryRoot root, const std::string& key_path) {
-  std::string path;
+  std::string path = std::to_string(static_cast<int>(root)) + ":";
+  const size_t start = path.size();
   for (char c : key_path) {
-    if (c == '\\' && (path.empty() || path.back() == '\\')) continue;
+    if (c == '\\' && (path.size() == start || path.back() == '\\')) continue;
     path += LowerAscii(c);
   }
-  while (!path.empty() && path.back() == '\\') path.pop_back();
-  return std::to_string(static_cast<int>(root)) + ":" + path;
+  while (path.size() > start && path.back() == '\\') path.pop_back();
+  return path;
 }
 
+namespace {
+
+// The keys below a normalised key start with this; the root ("1:") has its
+// keys straight after the colon.
+std::string BelowPrefix(const std::string& key) { return key.back() == ':' ? key : key + "\\"; }
+
+// The parent of a normalised key that is not a root.
+std::string ParentKey(const std::string& key) {
+  size_t slash = key.rfind('\\');
+  return slash == std::string::npos ? key.substr(0, key.find(':') + 1) : key.substr(0, slash);
+}
+
+}  // namespace
+
 void ExportedRegistry::AddKey(RegistryRoot root, const std::string& key_path) {
-  // A key implies its parents, which Wine leaves out of its files when they
-  // hold no values.
   std::string key = Normalise(root, key_path);
-  keys_.try_emplace(key);
-  for (size_t slash = key.rfind('\\'); slash != std::string::npos; slash = key.rfind('\\', slash - 1)) {
-    keys_.try_emplace(key.substr(0, slash));
-    if (slash == 0) break;
+  size_t depth = key.back() == ':' ? 0 : 1 + std::count(key.begin(), key.end(), '\\');
+  if (depth > kRegistryKeyDepthLimit) {
+    throw Error("the key is " + std::to_string(depth) + " levels deep; registry keys have at most " +
+                std::to_string(kRegistryKeyDepthLimit));
   }
-  keys_.try_emplace(key.substr(0, key.find(':') + 1));
+  keys_.try_emplace(std::move(key));
 }
 
 void ExportedRegistry::SetValue(RegistryRoot root, const std::string& key_path, const std::string& value_name,
@@ -336,10 +373,16 @@ void ExportedRegistry::SetValue(RegistryRoot root, const std::string& key_path, 
 
 void ExportedRegistry::DeleteKey(RegistryRoot root, const std::string& key_path) {
   const std::string key = Normalise(root, key_path);
-  for (auto it = keys_.begin(); it != keys_.end();) {
-    bool below = it->first == key || (StartsWith(it->first, key) && it->first[key.size()] == '\\');
-    it = below ? keys_.erase(it) : std::next(it);
-  }
+  bool deleted = keys_.erase(key) > 0;
+  const std::string below = BelowPrefix(key);
+  auto first = keys_.lower_bound(below);
+  auto last = first;
+  while (last != keys_.end() && StartsWith(last->first, below)) ++last;
+  deleted |= first != last;
+  keys_.erase(first, last);
+  // The parent stays, as it would in the registry, though nothing below it
+  // may say so any more.
+  if (deleted && key.back() != ':') keys_.try_emplace(ParentKey(key));
 }
 
 void ExportedRegistry::DeleteValue(RegistryRoot root, const std::string& key_path, const std::string& value_name) {
@@ -347,11 +390,16 @@ void ExportedRegistry::DeleteValue(RegistryRoot root, const std::string& key_pat
   if (it != keys_.end()) it->second.values.erase(LowerAscii(value_name));
 }
 
+const ExportedRegistry::Key* ExportedRegistry::FindNormalised(const std::string& key) const {
+  static const Key kImplied;
+  if (auto it = keys_.find(key); it != keys_.end()) return &it->second;
+  const std::string below = BelowPrefix(key);
+  auto it = keys_.lower_bound(below);
+  return it != keys_.end() && StartsWith(it->first, below) ? &kImplied : nullptr;
+}
+
 const ExportedRegistry::Key* ExportedRegistry::FindKey(RegistryRoot root, const std::string& key_path) const {
-  auto find = [this](RegistryRoot r, const std::string& path) -> const Key* {
-    auto it = keys_.find(Normalise(r, path));
-    return it == keys_.end() ? nullptr : &it->second;
-  };
+  auto find = [this](RegistryRoot r, const std::string& path) { return FindNormalised(Normalise(r, path)); };
   std::string lower = LowerAscii(key_path);
   while (!lower.empty() && lower.front() == '\\') lower.erase(0, 1);
   if (root == RegistryRoot::kLocalMachine && wow64_ && StartsWith(lower, "software\\") &&
@@ -388,11 +436,12 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
   } else {
     text = std::string(bytes);
   }
-  std::vector<std::string> lines = SplitLines(text);
-  size_t first = 0;
-  while (first < lines.size() && Trim(lines[first]).empty()) ++first;
-  if (first == lines.size()) throw Error("Registry file " + origin + " is empty");
-  const std::string_view header = Trim(lines[first]);
+  LineCursor header_cursor(text);
+  std::string_view header;
+  while (header_cursor.Next(header) && Trim(header).empty()) {
+  }
+  header = Trim(header);
+  if (header.empty()) throw Error("Registry file " + ShownPath(origin) + " is empty");
   Format format;
   if (header == "REGEDIT4") {
     format = Format::kRegedit4;
@@ -401,14 +450,17 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
   } else if (StartsWith(header, "WINE REGISTRY Version")) {
     format = Format::kWine;
   } else {
-    throw Error("Registry file " + origin + " is not a registry export (it starts \"" + std::string(header.substr(0, 40)) +
-                "\")");
+    throw Error("Registry file " + ShownPath(origin) + " is not a registry export (it starts " + Shown(header) + ")");
   }
   // REGEDIT4 files are in the ANSI code page; a Version 5 file without a
   // byte order mark is taken as UTF-8 when it is valid UTF-8.
   if (!StartsWith(bytes, "\xFF\xFE") && !StartsWith(bytes, "\xFE\xFF") && !StartsWith(bytes, "\xEF\xBB\xBF") &&
       (format == Format::kRegedit4 || !IsValidUtf8(text))) {
-    lines = SplitLines(FromWindows1252(text));
+    text = FromWindows1252(text);
+  }
+  // Past the header again, in the text as it now stands.
+  LineCursor lines(text);
+  for (std::string_view skipped; lines.Next(skipped) && Trim(skipped).empty();) {
   }
 
   ExportedRegistry registry;
@@ -418,15 +470,26 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
   RegistryRoot root = RegistryRoot::kLocalMachine;
   std::string key_path;
 
-  for (size_t n = first + 1; n < lines.size(); ++n) {
-    std::string line(Trim(lines[n]));
+  std::string_view next;
+  while (lines.Next(next)) {
+    const size_t line_number = lines.number();
+    std::string line(Trim(next));
     // Hex data continues on the next line after a trailing backslash.
-    while (!line.empty() && line.back() == '\\' && n + 1 < lines.size() &&
-           (StartsWith(line, "\"") || StartsWith(line, "@")) && line.find("hex") != std::string::npos) {
-      line.pop_back();
-      line += std::string(Trim(lines[++n]));
+    if ((StartsWith(line, "\"") || StartsWith(line, "@")) && line.find("hex") != std::string::npos) {
+      while (!line.empty() && line.back() == '\\' && lines.Next(next)) {
+        line.pop_back();
+        line += Trim(next);
+      }
     }
     if (line.empty()) continue;
+    // Only a key too deep for the registry fails here.
+    auto at_line = [&](auto&& add) {
+      try {
+        add();
+      } catch (const Error& e) {
+        throw Error("Registry file " + ShownPath(origin) + ", line " + std::to_string(line_number) + ": " + e.what());
+      }
+    };
     if (format == Format::kWine) {
       if (StartsWith(line, ";; All keys relative to ")) {
         std::string hive;
@@ -452,7 +515,7 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
           wine_root = RegistryRoot::kCurrentUser;
           wine_prefix = sid_end == std::string::npos ? "" : hive.substr(sid_end);
         } else {
-          throw Error("Registry file " + origin + " is relative to an unknown hive \"" + hive + "\"");
+          throw Error("Registry file " + ShownPath(origin) + " is relative to an unknown hive " + Shown(hive));
         }
         continue;
       }
@@ -498,7 +561,7 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
       // values are skipped rather than filed under the previous key.
       in_key = closed && !remove;
       if (closed && remove) registry.DeleteKey(root, key_path);
-      if (in_key) registry.AddKey(root, key_path);
+      if (in_key) at_line([&] { registry.AddKey(root, key_path); });
       continue;
     }
     if (!in_key || (line[0] != '"' && line[0] != '@')) continue;
@@ -508,14 +571,14 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
     if (value->remove) {
       registry.DeleteValue(root, key_path, value->name);
     } else {
-      registry.SetValue(root, key_path, value->name, std::move(value->data));
+      at_line([&] { registry.SetValue(root, key_path, value->name, std::move(value->data)); });
     }
   }
   return registry;
 }
 
 std::unique_ptr<ExportedRegistry> ExportedRegistry::Load(const FileSystem& fs, const std::string& path) {
-  return std::make_unique<ExportedRegistry>(Parse(fs.Read(path), path));
+  return std::make_unique<ExportedRegistry>(Parse(fs.Read(path, kRegistryFileLimit), path));
 }
 
 std::string DefaultRegistryFile() {

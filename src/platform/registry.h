@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <optional>
@@ -44,6 +45,11 @@ class RegistryError : public Error {
 
 inline constexpr int kRegQueryFailed = 1001;
 
+// Windows keeps keys at most 512 levels deep; an export of a real system is
+// a few megabytes.
+inline constexpr std::size_t kRegistryKeyDepthLimit = 512;
+inline constexpr std::size_t kRegistryFileLimit = std::size_t{32} << 20;
+
 // The string value under a key: empty text when the key is missing (or when
 // there is no registry at all), RegistryError 1001 "RegQueryValueEx failed!"
 // when the key exists without the value.
@@ -60,14 +66,18 @@ class ExportedRegistry : public Registry {
  public:
   // Fails with kelvad::Error when the text is in none of these formats;
   // `origin` names the file in the message.
+  // Keys deeper than Windows allows are refused, so that no file can make
+  // the reader's cost grow faster than the file.
   static ExportedRegistry Parse(std::string_view bytes, const std::string& origin);
+  // Files larger than kRegistryFileLimit are refused unread.
   static std::unique_ptr<ExportedRegistry> Load(const FileSystem& fs, const std::string& path);
 
   bool HasKey(RegistryRoot root, const std::string& key_path) const override;
   std::optional<std::string> Value(RegistryRoot root, const std::string& key_path,
                                    const std::string& value_name) const override;
 
-  // Values as the file gives them, for the parser.
+  // Values as the file gives them, for the parser. A key deeper than
+  // kRegistryKeyDepthLimit fails with kelvad::Error.
   void SetValue(RegistryRoot root, const std::string& key_path, const std::string& value_name, std::string data);
   void AddKey(RegistryRoot root, const std::string& key_path);
   void DeleteKey(RegistryRoot root, const std::string& key_path);
@@ -78,9 +88,13 @@ class ExportedRegistry : public Registry {
     std::map<std::string, std::string> values;  // by lower-cased name
   };
   const Key* FindKey(RegistryRoot root, const std::string& key_path) const;
+  const Key* FindNormalised(const std::string& key) const;
   static std::string Normalise(RegistryRoot root, const std::string& key_path);
 
-  std::map<std::string, Key> keys_;  // by root and lower-cased path
+  // The keys the file names, by root and lower-cased path, in order: the
+  // keys below one key follow it, so a parent that the file leaves out
+  // (Wine does) exists because a key below it does, and is never stored.
+  std::map<std::string, Key> keys_;
   // A 64-bit Wine prefix keeps what 32-bit programs see of HKLM\Software
   // under Software\Wow6432Node.
   bool wow64_ = false;

@@ -98,7 +98,8 @@ bool RtfWordProcessor::NewDocument(const std::string& template_path) {
   if (!running_) return false;
   try {
     if (template_path.empty()) return false;
-    drives_.ReadFile(template_path);
+    // Its bytes are not used: that it is a file that can be read is enough.
+    drives_.fs().ReadPrefix(drives_.Resolve(template_path), 0);
   } catch (const Error&) {
     return false;
   }

@@ -124,13 +124,16 @@ CommandListLoad LoadCommandList(const FileSystem& fs, const std::string& path, C
   if (kind == EntryKind::kNone) return load;
   CommandListRecords parsed;
   try {
-    if (kind != EntryKind::kFile) throw Error(path + " is not a file");
     std::string bytes = fs.ReadPrefix(path, kCommandListSizeLimit + 1);
     bool truncated = bytes.size() > kCommandListSizeLimit;
-    if (truncated) bytes.resize(kCommandListSizeLimit);
+    if (truncated) {
+      bytes.resize(kCommandListSizeLimit);
+      load.detail = "only its first " + std::to_string(kCommandListSizeLimit >> 20) + " MB are read";
+    }
     parsed = ParseCommandList(bytes, truncated);
-  } catch (const Error&) {
+  } catch (const Error& e) {
     parsed.complete = false;
+    load.detail = e.what();
   }
   for (const Command& record : parsed.records) AddCommand(model, record.name, record.menu_text, record.hotkey);
   load.added = parsed.records.size();
@@ -140,7 +143,7 @@ CommandListLoad LoadCommandList(const FileSystem& fs, const std::string& path, C
 
 std::string SaveCommandList(FileSystem& fs, const std::string& path, const std::vector<Command>& rows) {
   try {
-    WriteFileAtomically(fs, path, FormatCommandList(rows));
+    ReplaceDataFile(fs, path, FormatCommandList(rows));
   } catch (const Error&) {
     return kCommandListWriteError;
   }

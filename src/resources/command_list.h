@@ -57,15 +57,16 @@ std::string FormatCommandList(const std::vector<Command>& rows);
 
 struct CommandListLoad {
   std::size_t added = 0;
-  std::string error;  // kCommandListReadError, or empty
+  std::string error;   // kCommandListReadError, or empty
+  std::string detail;  // what stopped the reading, when more than the text is known
 };
 
 // Appends the commands saved in the file (a host path); a missing file adds
 // nothing. On a reading error the records read before it stay added.
 CommandListLoad LoadCommandList(const FileSystem& fs, const std::string& path, CommandModel& model);
 
-// Writes the rows to the file (a host path) through a new file renamed over
-// the old one, so a failure leaves the old file whole. Returns
+// Replaces the file (a host path) with the rows, under the data directory's
+// lock, so a failure leaves the old file whole. Returns
 // kCommandListWriteError on failure, else empty.
 std::string SaveCommandList(FileSystem& fs, const std::string& path, const std::vector<Command>& rows);
 

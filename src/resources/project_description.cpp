@@ -21,7 +21,8 @@ namespace {
 
 using nlohmann::json;
 
-std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Texts come from the file: shown escaped and cut, never raw.
+std::string Quote(std::string_view text) { return Shown(text); }
 
 [[noreturn]] void Fail(const std::string& where, const std::string& problem) {
   throw DescriptionError(where + ": " + problem);
@@ -328,10 +329,7 @@ ProjectDescription ParseProjectDescription(std::string_view json_text) {
 ProjectDescription LoadProjectDescription(const FileSystem& fs, const std::string& path) {
   std::string bytes;
   try {
-    if (fs.Stat(path) != EntryKind::kFile) throw DescriptionError("no such file");
     bytes = fs.ReadPrefix(path, kDescriptionSizeLimit + 1);
-  } catch (const DescriptionError& e) {
-    throw DescriptionError(path + ": " + e.what());
   } catch (const Error& e) {
     throw DescriptionError(e.what());
   }

@@ -153,7 +153,7 @@ bool FinishPanel::SaveDescription(const QString& path) {
   const WizardEnvironment& env = host_.Environment();
   std::string text = FormatProjectDescription(host_.CurrentSettings(), host_.Commands(), StandardCommandCount());
   try {
-    WriteFileAtomically(*env.files, FromQ(path), text);
+    env.files->Replace(FromQ(path), text);
   } catch (const std::exception& e) {
     host_.Message(QMessageBox::Warning, "Kelvad", ToQ(std::string("The description was not saved: ") + e.what()));
     return false;

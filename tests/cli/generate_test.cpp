@@ -43,8 +43,8 @@ TEST_F(HeadlessRun, WritesTheProjectAndTheReport) {
   EXPECT_NE(report.find("{ Creating Directory:} {\\i d:\\\\Demo}"), std::string::npos);
 }
 
-// Each is refused before anything is written: no project, no report.
-// Unusable arguments exit with 2 and the usage, the others with 1.
+// Each is refused before anything is written: no project, no report, and
+// the exit status 2; malformed options come with the usage.
 TEST_F(HeadlessRun, RefusalsWriteNothing) {
   fs::create_directories(root / "c" / "projectx");
   const std::string usage = "usage: kelvad generate";
@@ -53,14 +53,14 @@ TEST_F(HeadlessRun, RefusalsWriteNothing) {
     int status;
     std::string error;
   } cases[] = {
-      {"", 1, "already exists"},  // as ProjectX, whatever the case
-      {"--set 'name=..\\\\x'", 1, "cannot hold"},
-      {"--set 'name='", 1, "empty"},
-      {"--set 'name=a/b'", 1, "cannot hold"},
-      {"--set name=NUL", 1, "device name"},
-      {"--set drive=q:", 1, "q: is not mapped"},
-      {"--set name=Counted --set text_ui_count=many", 1, "\"many\" is not a number"},
-      {"--drive e=" + (root / "absent").string() + " --set drive=e:", 1, "which is not a directory"},
+      {"", 2, "already exists"},  // as ProjectX, whatever the case
+      {"--set 'name=..\\\\x'", 2, "cannot hold"},
+      {"--set 'name='", 2, "empty"},
+      {"--set 'name=a/b'", 2, "cannot hold"},
+      {"--set name=NUL", 2, "device name"},
+      {"--set drive=q:", 2, "q: is not mapped"},
+      {"--set name=Counted --set text_ui_count=many", 2, "\"many\" is not a number"},
+      {"--drive e=" + (root / "absent").string() + " --set drive=e:", 2, "which is not a directory"},
       {"--set nosuchkey=1", 2, usage}, {"--set engine=maybe", 2, usage}, {"--set vc_version=9", 2, usage},
       {"--bogus", 2, usage}, {"--sdk-release 4", 2, usage}, {"--drive nonsense", 2, usage},
       {"--set drive=qq", 2, usage}, {"--set", 2, usage},

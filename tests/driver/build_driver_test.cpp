@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "driver/build_driver.h"
@@ -77,7 +78,6 @@ TEST(BuildProject, LaunchesFromTheProjectDirectoryOrSaysWhyNot) {
     EXPECT_EQ(lines, c.launch_lines);
     EXPECT_TRUE(outcome.report_saved);
     EXPECT_EQ(build.fs.Read("/data/kelvad.rtf"), build.report.Document());
-    EXPECT_EQ(build.fs.Stat("/data/kelvad.rtf.new"), EntryKind::kNone);
     for (std::string dir : {"Engine", "GUI", "Help", "distrib"}) {
       EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\" + dir), c.launch) << dir;
     }
@@ -90,33 +90,55 @@ TEST(BuildProject, LaunchesFromTheProjectDirectoryOrSaysWhyNot) {
   }
 }
 
-// An abandoned build keeps what it wrote, writes and starts nothing after the
-// failure and saves no report.
+// Refused before writing (nothing written), abandoned half-way (what was
+// written stays), interrupted between two files, or completed without its
+// report: a report is saved only after a whole build or one stopped on
+// request (it then says where), and nothing is started but after a whole one.
+int g_interrupt_countdown = 0;
+int InterruptAfterCountdown() { return --g_interrupt_countdown < 0 ? 2 : 0; }
+
 TEST(BuildProject, FailuresKeepWhatIsOnDisk) {
+  enum Result { kRefused, kAbandoned, kInterrupted, kCompleted };
   struct Case {
-    const char* fail_on;  // null: an icon is missing
-    const char* error;    // null: the build completes
-  } cases[] = {{"/data/kelvad.rtf", nullptr}, {"/c/ProjectX/ebld.bat", "ebld.bat"}, {nullptr, "icon48i.bmp"}};
+    const char* what;
+    std::function<void(TestBuild&)> arrange;
+    Result result;
+    const char* error;
+  } cases[] = {
+      {"report", [](TestBuild& b) { b.fs.FailOn("/data/kelvad.rtf"); }, kCompleted, "Input/output error"},
+      {"ebld.bat", [](TestBuild& b) { b.fs.FailOn("/c/ProjectX/ebld.bat"); }, kAbandoned, "ebld.bat"},
+      {"icon", [](TestBuild& b) { b.fs.Remove("/install/Icons/icon48i.bmp"); }, kRefused, "icon48i.bmp"},
+      {"drive", [](TestBuild& b) { b.fs.FailOn("/c"); }, kRefused, "/c"},
+      {"count", [](TestBuild& b) { b.settings.controls_count = "-40000"; }, kRefused, "-39996 is below -32768"},
+      {"name", [](TestBuild& b) { b.fs.SetLimits({26, 4095, 4095}); }, kRefused, "ProjectX (MARM Release).pkg"},
+      {"path", [](TestBuild& b) { b.fs.SetLimits({255, 30, 30}); }, kRefused, "ProjectX16i.bmp"},
+      {"interrupt", [](TestBuild& b) { g_interrupt_countdown = 2, b.context.interrupt_signal = InterruptAfterCountdown; },
+       kInterrupted, "Interrupted before c:\\ProjectX\\AIF"},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.error ? c.error : "report");
+    SCOPED_TRACE(c.what);
     TestBuild build;
     FakeStarter starter;
     build.context.starter = &starter;
     build.fs.Write("/data/kelvad.rtf", "old report");
-    c.fail_on ? build.fs.FailOn(c.fail_on) : build.fs.Remove("/install/Icons/icon48i.bmp");
+    c.arrange(build);
     BuildOutcome outcome = BuildProject(build.context);
-    EXPECT_FALSE(outcome.report_saved);
-    EXPECT_EQ(build.fs.Read("/data/kelvad.rtf"), "old report");
-    if (!c.error) {
-      EXPECT_TRUE(outcome.completed);
-      EXPECT_FALSE(outcome.report_error.empty());
-      continue;
+    EXPECT_EQ(outcome.completed, c.result == kCompleted);
+    EXPECT_EQ(outcome.started, c.result != kRefused);
+    EXPECT_EQ(outcome.interrupted, c.result == kInterrupted ? 2 : 0);
+    EXPECT_NE((outcome.completed ? outcome.report_error : outcome.error).find(c.error), std::string::npos)
+        << outcome.error << outcome.report_error;
+    EXPECT_EQ(outcome.report_saved, c.result == kInterrupted);
+    if (c.result == kInterrupted) {
+      EXPECT_NE(build.fs.Read("/data/kelvad.rtf").find("{\\b Interrupted before c:\\\\ProjectX\\\\AIF}"),
+                std::string::npos);
+    } else {
+      EXPECT_EQ(build.fs.Read("/data/kelvad.rtf"), "old report");
     }
-    EXPECT_FALSE(outcome.completed);
-    EXPECT_NE(outcome.error.find(c.error), std::string::npos) << outcome.error;
-    EXPECT_TRUE(starter.requests.empty());
-    EXPECT_TRUE(build.drives.Exists("c:\\ProjectX\\AIF\\ProjectX32m.bmp"));
-    EXPECT_EQ(build.drives.Exists("c:\\ProjectX\\Engine\\engine.mmp"), c.fail_on != nullptr);
+    EXPECT_EQ(starter.requests.size(), c.result == kCompleted ? 1u : 0u);
+    EXPECT_EQ(build.fs.List("/c").empty(), c.result == kRefused);
+    if (c.result == kAbandoned) EXPECT_TRUE(build.drives.Exists("c:\\ProjectX\\Engine\\engine.mmp"));
+    if (c.result == kInterrupted) EXPECT_FALSE(build.drives.Exists("c:\\ProjectX\\Engine"));
   }
 }
 

@@ -19,7 +19,8 @@ TEST(OverlayFileSystem, ReadsThroughAndKeepsEveryChangeToItself) {
   overlay.Write("/c/New/b.txt", "b");
   overlay.Write("/c/New/a.txt", "a");
   overlay.Write("/c/New/b.txt", "b2");
-  overlay.Rename("/c/New/a.txt", "/c/New/c.txt");
+  overlay.Replace("/c/New/c.txt", "c");
+  overlay.Remove("/c/New/a.txt");
   overlay.Remove("/c/Aleppo.dot");
 
   EXPECT_EQ(overlay.Written(), (std::vector<std::string>{"/c/New/b.txt", "/c/New/c.txt"}));

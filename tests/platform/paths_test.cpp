@@ -76,6 +76,25 @@ TEST(Encoding, Windows1252RoundTripsEveryByteAndWhatHasNoByteBecomesAQuestionMar
   }
 }
 
+// What a message echoes: escaped, cut between characters, never raw.
+TEST(Shown, EscapesControlsAndBadBytesAndCutsBetweenCharacters) {
+  std::string accents;
+  for (int i = 0; i < 100; ++i) accents += "\xC3\xA9";
+  std::string cut_accents;
+  for (int i = 0; i < 80; ++i) cut_accents += "\xC3\xA9";
+  const std::pair<std::string, std::string> cases[] = {
+      {"plain", "\"plain\""},
+      {"a\nb\tc\x1b[2J\x7F", "\"a\\nb\\tc\\x1b[2J\\x7f\""},
+      {"\xC2\x9B\xE9t", "\"\\x9b\\xe9t\""},  // a C1 control, then a byte that is not UTF-8
+      {accents, "\"" + cut_accents + "...\""},
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(Shown(text), shown);
+  const std::string path = "/" + std::string(150, 'a') + "/" + std::string(150, 'z') + "/end";
+  EXPECT_EQ(ShownPath(path), path.substr(0, 80) + "..." + path.substr(path.size() - 80));
+  EXPECT_EQ(ShownPath(path.substr(0, 200)), path.substr(0, 200));
+  EXPECT_EQ(ShownPath("/tmp/x\ny"), "/tmp/x\\ny");
+}
+
 TEST(DriveList, ParsesAssignmentsAndRejectsJunk) {
   DriveMap drives = ParseDriveList("c=/tmp/c;D=/tmp/d;");
   EXPECT_EQ(drives.size(), 2u);

@@ -2,6 +2,12 @@
 
 #include "platform/registry.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace kelvad {
 namespace {
 
@@ -116,6 +122,49 @@ TEST(RegistryExport, RefusesOtherTextNamingTheFile) {
     }
   }
 }
+
+#ifndef _WIN32
+// Exports built to be expensive: one key 64,000 levels deep, and keys 500
+// levels deep (as deep as Windows allows) side by side, each looked up at
+// every depth. Each is read or refused in a process of its own, so that its
+// time and memory can be measured.
+TEST(RegistryExport, CostGrowsWithTheInputNotWithItsDepth) {
+  std::string deep_path;
+  for (int i = 0; i < 64000; ++i) deep_path += "a\\";
+  std::string wide = "REGEDIT4\n";
+  std::string level;
+  for (int i = 0; i < 499; ++i) level += "k\\";
+  for (int i = 0; i < 1000; ++i) wide += "[HKEY_LOCAL_MACHINE\\" + std::to_string(i) + "\\" + level + "]\n@=\"v\"\n";
+  const std::pair<const char*, std::string> exports[] = {
+      {"64,000 levels", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + deep_path + "]\n\"Path\"=\"x\"\n"},
+      {"1,000 keys of 500 levels", wide},
+  };
+  for (const auto& [what, text] : exports) {
+    pid_t pid = fork();
+    if (pid == 0) {
+      // A reader that has gone wrong is stopped rather than left to take the machine.
+      rlimit cpu{5, 5};
+      setrlimit(RLIMIT_CPU, &cpu);
+      try {
+        ExportedRegistry registry = ExportedRegistry::Parse(text, "deep.reg");
+        std::string key = "7";
+        for (int i = 0; i < 499; ++i) key += "\\k", registry.HasKey(RegistryRoot::kLocalMachine, key);
+      } catch (const Error&) {
+      }
+      _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
+    EXPECT_TRUE(WIFEXITED(status)) << what;
+    [[maybe_unused]] double seconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+#ifndef __SANITIZE_ADDRESS__  // the sanitizers' own bookkeeping costs more than the reader
+    EXPECT_LT(seconds, 1.0) << what;
+    EXPECT_LT(usage.ru_maxrss / 1024, 100) << what << ": peak memory in MB";
+#endif
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace kelvad

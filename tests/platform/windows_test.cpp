@@ -57,7 +57,7 @@ TEST_F(WindowsScratch, FileNamesKeepEveryCharacter) {
   EXPECT_EQ(real.List(sub), std::vector<std::string>{kName + ".txt"});
   EXPECT_EQ(real.Read(file), "first");
   // The report is replaced this way on every build.
-  WriteFileAtomically(real, file, "second");
+  real.Replace(file, "second");
   EXPECT_EQ(real.Read(file), "second");
   EXPECT_EQ(real.List(sub).size(), 1u);
   real.Remove(file);

@@ -143,8 +143,8 @@ RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) {
 #else
   std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
   // A drive mapping or home directory of the person running the tests must not leak in.
-  std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " +
-                        KELVAD_BINARY + " " + args + " >" + out + " 2>" + err + " </dev/null";
+  std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " + wrapper +
+                        " " + KELVAD_BINARY + " " + args + " >" + out + " 2>" + err + " </dev/null";
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.out = Read(out);

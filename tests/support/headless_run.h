@@ -29,6 +29,8 @@ class HeadlessRun : public ::testing::Test {
   static void Write(const std::filesystem::path& path, const std::string& bytes);
 
   std::filesystem::path root;
+  // POSIX only: a command that runs the program, such as "timeout -s KILL 5".
+  std::string wrapper;
 };
 
 }  // namespace kelvad::testing

@@ -55,7 +55,9 @@ compare() {  # WHAT DESCRIPTION, then the settings both builds get
   expect_status 0 "Linux build, $what"
   diff -r "$windows_s" "$linux_s" >&2 || fail "$what: the project trees differ"
   cmp "$work/windows/data/kelvad.rtf" "$work/linux/data/kelvad.rtf" >&2 || fail "$what: the reports differ"
-  diff "$work/windows/out.txt" "$work/linux/out.txt" >&2 || fail "$what: the progress printed differs"
+  # The last line names the project's host directory, which differs by design.
+  diff <(grep -v '^The project is in ' "$work/windows/out.txt") <(grep -v '^The project is in ' "$work/linux/out.txt") >&2 ||
+    fail "$what: the progress printed differs"
 }
 
 compare description "$work/project.json" --sdk-release 5

@@ -1,0 +1,134 @@
+// Runs of the real binary that overlap one another or are interrupted.
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/headless_run.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Overlapping : public kelvad::testing::HeadlessRun {
+ protected:
+  // kelvad generate on drive C and the data directory, its standard output
+  // to out_fd, its errors to a file named after the project.
+  pid_t Start(const std::string& name, int out_fd) {
+    std::vector<std::string> args = {KELVAD_BINARY, "generate", "--drive", "c=" + (root / "c").string(),
+                                     "--data-dir", (root / "data").string(), "--sdk-release", "5", "--no-launch",
+                                     "--set", "help=0", "--set", "name=" + name};
+    std::vector<std::string> env = {"HOME=" + root.string()};
+    for (char** e = environ; *e; ++e) {
+      std::string entry = *e;
+      if (entry.rfind("KELVAD_DRIVES=", 0) != 0 && entry.rfind("HOME=", 0) != 0) env.push_back(entry);
+    }
+    const std::string err = ErrorsOf(name).string();
+    pid_t pid = fork();
+    if (pid == 0) {
+      int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      int null_fd = open("/dev/null", O_RDONLY);
+      if (err_fd < 0 || null_fd < 0 || dup2(out_fd, 1) < 0 || dup2(err_fd, 2) < 0 || dup2(null_fd, 0) < 0) _exit(127);
+      std::vector<char*> argv, envp;
+      for (std::string& a : args) argv.push_back(a.data());
+      for (std::string& e : env) envp.push_back(e.data());
+      argv.push_back(nullptr);
+      envp.push_back(nullptr);
+      execve(argv[0], argv.data(), envp.data());
+      _exit(127);
+    }
+    return pid;
+  }
+  fs::path ErrorsOf(const std::string& name) { return root / ("err-" + name.substr(0, 20) + ".txt"); }
+  static int ExitStatus(pid_t pid) {
+    int raw = 0;
+    if (waitpid(pid, &raw, 0) != pid) return -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : 1000 + WTERMSIG(raw);
+  }
+};
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+// Pairs of runs sharing a data directory: the report left is one run's
+// whole report, and no run says its report was not saved.
+TEST_F(Overlapping, ConcurrentRunsLeaveOneWholeReport) {
+  int null_out = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  ASSERT_EQ(ExitStatus(Start("Solo0", null_out)), 0) << Read(ErrorsOf("Solo0"));
+  const std::string alone = Read(root / "data" / "kelvad.rtf");
+  ASSERT_NE(alone.find("Solo0"), std::string::npos);
+  int torn = 0, false_claims = 0;
+  std::string example;
+  for (int i = 0; i < 40; ++i) {
+    const std::string suffix = std::to_string(1000 + i);
+    const std::string names[2] = {"A" + suffix, "B" + suffix};
+    pid_t pids[2] = {Start(names[0], null_out), Start(names[1], null_out)};
+    for (int k = 0; k < 2; ++k) {
+      std::string err = (ExitStatus(pids[k]) == 0 ? "" : "failed ") + Read(ErrorsOf(names[k]));
+      if (!err.empty()) ++false_claims, example = err;
+    }
+    const std::string report = Read(root / "data" / "kelvad.rtf");
+    if (report != Replaced(alone, "Solo0", names[0]) && report != Replaced(alone, "Solo0", names[1])) {
+      ++torn;
+      example = report.substr(0, 300);
+    }
+  }
+  close(null_out);
+  EXPECT_EQ(torn, 0) << example;
+  EXPECT_EQ(false_claims, 0) << example;
+}
+
+// Ctrl-C or SIGTERM stops the run between files; it names the partial tree
+// and exits with 128 and the signal's number. Standard output is a pipe,
+// read only after the signal, with room left for just the run's first two
+// lines: the run makes the project directory, then waits on its third line
+// until the signal has come, however fast it is.
+TEST_F(Overlapping, InterruptedRunSaysWhatItLeft) {
+  for (int sig : {SIGINT, SIGTERM}) {
+    const std::string name = std::string(150, 'I') + std::to_string(sig);
+    int pipe_fds[2];
+    ASSERT_EQ(pipe2(pipe_fds, O_CLOEXEC), 0);
+    const size_t room = std::string("Creating Directories ...\nCreating Directory: c:\\" + name + "\n").size() + 1;
+    const std::string filler(static_cast<size_t>(fcntl(pipe_fds[1], F_GETPIPE_SZ)) - room, 'x');
+    ASSERT_EQ(write(pipe_fds[1], filler.data(), filler.size()), static_cast<ssize_t>(filler.size()));
+    pid_t pid = Start(name, pipe_fds[1]);
+    close(pipe_fds[1]);
+    const fs::path project = root / "c" / name;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!fs::exists(project) && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    kill(pid, sig);
+    char buffer[4096];
+    while (read(pipe_fds[0], buffer, sizeof buffer) > 0) {
+    }
+    close(pipe_fds[0]);
+    EXPECT_EQ(ExitStatus(pid), 128 + sig);
+    const std::string err = Read(ErrorsOf(name));
+    EXPECT_NE(err.find("interrupted"), std::string::npos) << err;
+    EXPECT_NE(err.find(project.string()), std::string::npos) << err;
+    EXPECT_NE(err.find("remove"), std::string::npos) << err;
+    EXPECT_TRUE(fs::is_directory(project));
+    EXPECT_FALSE(fs::exists(project / "ebld.bat"));
+  }
+}
+
+}  // namespace
+
+#endif
