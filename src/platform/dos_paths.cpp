@@ -149,10 +149,15 @@ std::string DosDrives::Resolve(std::string_view dos_path) const {
     std::string next = JoinPath(host, part);
     if (exists && fs_.Stat(next) == EntryKind::kNone) {
       std::string match;
-      for (auto& name : fs_.List(host)) {
-        if (EqualsIgnoringCase(name, part)) {
-          match = name;
-          break;
+      if (auto made = made_dirs_.find(host); made != made_dirs_.end()) {
+        auto entry = made->second.find(LowerAscii(part));
+        if (entry != made->second.end()) match = entry->second;
+      } else {
+        for (auto& name : fs_.List(host)) {
+          if (EqualsIgnoringCase(name, part)) {
+            match = name;
+            break;
+          }
         }
       }
       if (match.empty()) {
@@ -166,13 +171,32 @@ std::string DosDrives::Resolve(std::string_view dos_path) const {
   return host;
 }
 
-void DosDrives::MakeDirectory(std::string_view dos_path) { fs_.MakeDirectory(Resolve(dos_path)); }
-
-void DosDrives::WriteFile(std::string_view dos_path, std::string_view bytes) {
-  fs_.Write(Resolve(dos_path), bytes);
+void DosDrives::Made(const std::string& host) {
+  auto parent = made_dirs_.find(ParentPath(host));
+  if (parent == made_dirs_.end()) return;
+  const std::string name = host.substr(host.find_last_of('/') + 1);
+  parent->second.emplace(LowerAscii(name), name);
 }
 
-std::unique_ptr<OutputStream> DosDrives::OpenFile(std::string_view dos_path) { return fs_.Open(Resolve(dos_path)); }
+void DosDrives::MakeDirectory(std::string_view dos_path) {
+  const std::string host = Resolve(dos_path);
+  fs_.MakeDirectory(host);
+  made_dirs_[host];
+  Made(host);
+}
+
+void DosDrives::WriteFile(std::string_view dos_path, std::string_view bytes) {
+  const std::string host = Resolve(dos_path);
+  fs_.Write(host, bytes);
+  Made(host);
+}
+
+std::unique_ptr<OutputStream> DosDrives::OpenFile(std::string_view dos_path) {
+  const std::string host = Resolve(dos_path);
+  std::unique_ptr<OutputStream> stream = fs_.Open(host);
+  Made(host);
+  return stream;
+}
 
 std::string DosDrives::ReadFile(std::string_view dos_path) const { return fs_.Read(Resolve(dos_path)); }
 

@@ -59,6 +59,12 @@ class DosDrives {
   std::map<char, std::string> roots_;
   char current_drive_;
   std::map<char, std::string> current_dirs_;
+  // The directories made through this object, each with the entries made in
+  // it since (lower-cased name to name as made). A name missing there needs
+  // no look-up in the directory's listing, which a build would otherwise
+  // read once for every file it writes.
+  std::map<std::string, std::map<std::string, std::string>> made_dirs_;
+  void Made(const std::string& host);
 };
 
 char LowerAscii(char c);

@@ -34,6 +34,21 @@ TEST_F(DosPaths, ResolveMatchesExistingNamesIgnoringCaseAndNeverClimbsAboveTheRo
   EXPECT_EQ(drives.Resolve("\\ProjectX"), "/hostc/ProjectX");
 }
 
+// A build looks names up in the directories it made from what it made there,
+// not from their listings; the names still match ignoring case, so a file
+// written twice under two spellings stays one file.
+TEST_F(DosPaths, NamesMadeThroughTheDrivesMatchIgnoringCaseWithoutAListing) {
+  drives.MakeDirectory("c:\\ProjectX\\Engine");
+  drives.WriteFile("c:\\projectx\\engine\\Engine.cpp", "old");
+  drives.OpenFile("c:\\PROJECTX\\ENGINE\\engine.h")->Finish("h");
+  drives.WriteFile("c:\\ProjectX\\Engine\\ENGINE.CPP", "new");
+  EXPECT_EQ(fs.Files(),
+            (std::vector<std::string>{"/hostc/ProjectX/Engine/Engine.cpp", "/hostc/ProjectX/Engine/engine.h"}));
+  EXPECT_EQ(fs.Read("/hostc/ProjectX/Engine/Engine.cpp"), "new");
+  drives.MakeDirectory("c:\\projectx\\engine\\Sub");
+  EXPECT_EQ(drives.Resolve("c:\\projectx\\ENGINE\\sub\\x"), "/hostc/ProjectX/Engine/Sub/x");
+}
+
 TEST_F(DosPaths, UnmappedDrivesFailAndStoredNamesKeepTheCaseOnDisk) {
   EXPECT_FALSE(drives.IsMapped('e'));
   EXPECT_EQ(drives.TypeOf('e'), DriveType::kNoRootDir);
