@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/session.h"
+#include "driver/usage.h"
 #include "platform/process.h"
 #include "ui/wizard_window.h"
 
@@ -72,8 +73,9 @@ int RunWizard(int argc, char** argv, const std::string& program_dir, const Sessi
   try {
     session = OpenSession(options, program_dir);
   } catch (const std::exception& e) {
+    // Nothing was written: an unusable option, as kelvad generate counts it.
     std::cerr << "kelvad: " << e.what() << "\n";
-    return 1;
+    return kExitUsage;
   }
   for (const auto& warning : session->warnings) std::cerr << "kelvad: warning: " << warning << "\n";
   SystemProcessStarter starter;

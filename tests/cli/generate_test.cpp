@@ -116,6 +116,20 @@ TEST_F(HeadlessRun, WithoutADisplayTheWizardPointsToGenerate) {
   EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
+// A registry export that cannot be read stops the wizard before its window,
+// with the status of any other unusable option.
+TEST_F(HeadlessRun, TheWizardRefusesAnUnreadableRegistryExport) {
+  if (!KELVAD_HAS_WIZARD) GTEST_SKIP() << "built without the wizard";
+#ifdef _WIN32
+  GTEST_SKIP() << "the environment that chooses Qt's offscreen platform does not reach the program under Wine";
+#endif
+  fs::create_directories(root / "export.reg");
+  Outcome run = Run("--drive c=" + (root / "c").string() + " --registry " + (root / "export.reg").string(),
+                    "QT_QPA_PLATFORM=offscreen");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("is a directory"), std::string::npos) << run.err;
+}
+
 // A headless installation has no wizard program beside kelvad: one line that
 // names the package, and the usage status, whatever the display.
 TEST_F(HeadlessRun, WithoutTheWizardProgramKelvadNamesItsPackage) {
