@@ -29,6 +29,9 @@ class HeadlessRun : public ::testing::Test {
   static void Write(const std::filesystem::path& path, const std::string& bytes);
 
   std::filesystem::path root;
+  // On Windows: run the program in a window station of its own, which like
+  // a service's has no desktop anyone sees. Elsewhere `env` does that.
+  bool hidden_desktop = false;
 };
 
 }  // namespace kelvad::testing
