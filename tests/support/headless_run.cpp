@@ -153,14 +153,24 @@ RunOutcome HeadlessRun::Generate(const std::string& args) {
   return Run("generate --drive c=" + (root / "c").string() + " --data-dir " + (root / "data").string() + " " + args);
 }
 
-RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) {
+fs::path HeadlessRun::Program() {
+#ifdef _WIN32
+  // Built beside the tests.
+  return HostPath(ModuleFileName()).parent_path() / "kelvad.exe";
+#else
+  return KELVAD_BINARY;
+#endif
+}
+
+RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) { return RunAt(Program(), args, env); }
+
+RunOutcome HeadlessRun::RunAt(const fs::path& program, const std::string& args, const std::string& env) {
   RunOutcome run;
 #ifdef _WIN32
   (void)env;  // the variables tests remove are X11's and Qt's
   // A drive mapping of the person running the tests must not leak in.
   SetEnvironmentVariableW(L"KELVAD_DRIVES", nullptr);
-  // The program under test is built beside the tests.
-  std::vector<std::string> argv = {Utf8Path(HostPath(ModuleFileName()).parent_path() / "kelvad.exe")};
+  std::vector<std::string> argv = {Utf8Path(program)};
   for (std::string& arg : SplitLikeAShell(args)) argv.push_back(std::move(arg));
   run.status = RunProgram(argv, root / "out.txt", root / "err.txt", hidden_desktop);
   run.out = WithoutCarriageReturns(Read(root / "out.txt"));
@@ -169,7 +179,7 @@ RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) {
   std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
   // A drive mapping or home directory of the person running the tests must not leak in.
   std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " +
-                        KELVAD_BINARY + " " + args + " >" + out + " 2>" + err + " </dev/null";
+                        program.string() + " " + args + " >" + out + " 2>" + err + " </dev/null";
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.out = Read(out);
