@@ -70,12 +70,20 @@ stamp_text() {
   x86_64-w64-mingw32-g++-posix --version | head -n 1
 }
 stamp_file="$prefix/kelvad-qt-build.stamp"
+# Marks a prefix this script is filling, so that a failed build can be replaced.
+partial_file="$prefix/kelvad-qt-build.partial"
 
 start=$SECONDS
 "$repo/tools/install-deps.sh" --windows
 if [ -f "$stamp_file" ] && [ "$(cat "$stamp_file")" = "$(stamp_text)" ]; then
   echo "Qt $qt_version for Windows is already built in $prefix"
   exit 0
+fi
+
+# A stale build is replaced, but never a directory this script did not make.
+if [ -d "$prefix" ] && [ ! -f "$stamp_file" ] && [ ! -f "$partial_file" ] && [ -n "$(ls -A "$prefix")" ]; then
+  echo "build-qt-windows: $prefix holds files but no Qt built by this script; choose another directory" >&2
+  exit 1
 fi
 
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
@@ -88,6 +96,8 @@ work="$prefix.work"
 mkdir -p "$work"
 src_dir=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
 if [ -z "$src_dir" ] || [ ! -f "$src_dir/CMakeLists.txt" ]; then
+  # What an interrupted download or unpacking left.
+  rm -rf "$work"/qt6-base*
   # apt-get source needs the deb-src twin of the suites this machine installs from.
   if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
     sudo=""
@@ -111,6 +121,8 @@ fi
 
 build_dir="$work/build"
 rm -rf "$prefix"
+mkdir -p "$prefix"
+: >"$partial_file"
 cmake -G Ninja -S "$src_dir" -B "$build_dir" \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_INSTALL_PREFIX="$prefix" \
@@ -120,5 +132,6 @@ cmake -G Ninja -S "$src_dir" -B "$build_dir" \
 cmake --build "$build_dir" --parallel "$jobs"
 cmake --install "$build_dir"
 stamp_text > "$stamp_file"
+rm -f "$partial_file"
 rm -rf "$work"
 echo "Qt $qt_version for Windows built into $prefix in $((SECONDS - start)) s ($(du -sh "$prefix" | cut -f1))"
