@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=build-sanitizers
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 # -O1 keeps the build quick and the stacks readable; the tests run fast enough.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKELVAD_HARDENING=OFF -DKELVAD_STATIC_CXX_RUNTIME=OFF \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"

@@ -9,9 +9,12 @@ rounds, as on a real machine), and waits for the window with
 the window being mapped (looked for every few milliseconds), and the resident memory (VmRSS) once the SDK search
 has ended and the wizard sits idle, for the best of --repeat runs.
 
+Given --kelvad more than once (two builds, say), it runs them in turn, one
+run of each per round, so that a machine whose load changes treats them alike.
+
 Needs Xvfb and xdotool (apt-get install xvfb xdotool).
 
-    bench/wizard_startup.py [--kelvad build/kelvad] [--repeat 5]
+    bench/wizard_startup.py [--kelvad build/kelvad]... [--repeat 5]
 """
 
 import argparse
@@ -60,24 +63,38 @@ def one_run(kelvad, display, work):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--kelvad", default=os.path.join(os.path.dirname(__file__), "..", "build", "kelvad"))
+    parser.add_argument("--kelvad", action="append",
+                        help="the program to start (repeat to compare builds); default build/kelvad")
     parser.add_argument("--repeat", type=int, default=5)
     args = parser.parse_args()
+    programs = [os.path.abspath(k) for k in (args.kelvad or
+                                             [os.path.join(os.path.dirname(__file__), "..", "build", "kelvad")])]
     for tool in ("Xvfb", "xdotool"):
         if not shutil.which(tool):
             sys.exit(f"{tool} is needed: apt-get install xvfb xdotool")
-    display = ":%d" % (90 + os.getpid() % 9)
+    # A display number no other X server on the machine uses, well above the usual ones.
+    number = 100
+    while os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+        number += 1
+    display = f":{number}"
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24"], stderr=subprocess.DEVNULL)
-    time.sleep(1)
+    for _ in range(100):
+        if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            break
+        time.sleep(0.05)
     try:
-        runs = []
+        runs = {program: [] for program in programs}
         for _ in range(args.repeat):
-            with tempfile.TemporaryDirectory() as work:
-                runs.append(one_run(os.path.abspath(args.kelvad), display, work))
-        shown = sorted(r[0] for r in runs)
-        rss = sorted(r[1] for r in runs)
-        print(f"window shown after {shown[0] * 1000:.0f} ms (best), {shown[len(shown) // 2] * 1000:.0f} ms (median)")
-        print(f"idle resident memory {rss[0]:.1f} MiB (least), {rss[-1]:.1f} MiB (most)")
+            for program in programs:
+                with tempfile.TemporaryDirectory() as work:
+                    runs[program].append(one_run(program, display, work))
+        for program in programs:
+            shown = sorted(r[0] for r in runs[program])
+            rss = sorted(r[1] for r in runs[program])
+            if len(programs) > 1:
+                print(program)
+            print(f"window shown after {shown[0] * 1000:.0f} ms (best), {shown[len(shown) // 2] * 1000:.0f} ms (median)")
+            print(f"idle resident memory {rss[0]:.1f} MiB (least), {rss[-1]:.1f} MiB (most)")
     finally:
         xvfb.terminate()
 

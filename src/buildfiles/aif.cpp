@@ -28,13 +28,9 @@ std::string FindEntry(const FileSystem& fs, const std::string& dir, const std::s
   return JoinPath(dir, name);
 }
 
-std::string TemplateIconPath(BuildContext& context, const std::string& file_name) {
-  const FileSystem& fs = context.drives.fs();
-  return FindEntry(fs, FindEntry(fs, context.install_dir, "Icons"), file_name);
-}
-
-void CopyTemplateIcon(BuildContext& context, const std::string& file_name, const std::string& target) {
-  const std::string source = TemplateIconPath(context, file_name);
+void CopyTemplateIcon(BuildContext& context, const std::string& icons_dir, const std::string& file_name,
+                      const std::string& target) {
+  const std::string source = FindEntry(context.drives.fs(), icons_dir, file_name);
   if (context.drives.fs().Stat(source) != EntryKind::kFile) {
     throw Error("File not found: the template icon " + source + " is missing");
   }
@@ -58,8 +54,9 @@ void WriteIconBitmaps(BuildContext& context) {
   list.Close();
   context.report.StepProgress();
 
+  const std::string icons_dir = FindEntry(context.drives.fs(), context.install_dir, "Icons");
   for (const std::string& suffix : IconSuffixes()) {
-    CopyTemplateIcon(context, "icon" + suffix + ".bmp", aif + "\\" + name + suffix + ".bmp");
+    CopyTemplateIcon(context, icons_dir, "icon" + suffix + ".bmp", aif + "\\" + name + suffix + ".bmp");
     context.report.StepProgress();
   }
 

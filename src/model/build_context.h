@@ -7,6 +7,7 @@
 #include "model/project_tree.h"
 #include "model/report.h"
 #include "model/settings.h"
+#include "platform/errors.h"
 
 namespace kelvad {
 
@@ -15,6 +16,12 @@ class ProcessStarter;
 class Registry;
 class WordProcessor;
 struct CommandModel;
+
+// The user stopped the build; what names the file it stopped before.
+class BuildStopped : public Error {
+ public:
+  using Error::Error;
+};
 
 // Everything one build reads and writes besides the generated files: the
 // settings as they were when "Go!" was pressed, the SDK release found at
@@ -38,6 +45,10 @@ struct BuildContext {
   // A warning the build goes on after: a message box in the wizard, a line on
   // stderr headless. The detail says what failed. None: not shown.
   std::function<void(const std::string& title, const std::string& text, const std::string& detail)> warn;
+
+  // Asked before each file is opened for output: true ends the build there,
+  // between two files, with BuildStopped. None: the build runs to its end.
+  std::function<bool()> stop_requested;
 
   std::string install_dir;    // host directory of the shipped files (support, icons, help)
   std::string report_path;    // host path of kelvad.rtf

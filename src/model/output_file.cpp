@@ -8,26 +8,20 @@
 namespace kelvad {
 
 OutputFile::OutputFile(BuildContext& context, std::string dos_path)
-    : context_(&context), path_(std::move(dos_path)) {
-  context_->drives.WriteFile(path_, "");
-}
+    : context_(&context), path_(std::move(dos_path)), stream_(context_->drives.OpenFile(path_)) {}
 
-OutputFile::OutputFile(OutputFile&& other) noexcept
-    : context_(other.context_), path_(std::move(other.path_)), bytes_(std::move(other.bytes_)),
-      open_(other.open_) {
-  other.open_ = false;
-}
+OutputFile::OutputFile(OutputFile&& other) noexcept = default;
 
 OutputFile::~OutputFile() {
-  if (!open_) return;
+  if (!stream_) return;
   try {
-    context_->drives.WriteFile(path_, bytes_);
+    stream_->Finish(bytes_);
   } catch (...) {
   }
 }
 
 void OutputFile::Direct(std::string_view line) {
-  bytes_ += ToWindows1252(line);
+  AppendWindows1252(bytes_, line);
   bytes_ += "\r\n";
 }
 
@@ -70,15 +64,16 @@ void OutputFile::FileEnd(std::string_view name) {
 }
 
 void OutputFile::Close() {
-  if (!open_) return;
-  open_ = false;
-  context_->drives.WriteFile(path_, bytes_);
+  if (!stream_) return;
+  std::unique_ptr<OutputStream> stream = std::move(stream_);
+  stream->Finish(bytes_);
 }
 
 OutputFile OpenOutputFile(BuildContext& context, const std::string& file_name, const std::string& directory,
                           bool add_to_tree, const std::string& parent_key, int image, int selected_image,
                           const std::string& key_text) {
   std::string path = directory + "\\" + file_name;
+  if (context.stop_requested && context.stop_requested()) throw BuildStopped("Stopped by the user before " + path);
   OutputFile file(context, path);
   context.lines_written = 0;
   if (add_to_tree) {

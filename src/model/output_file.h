@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/build_context.h"
+#include "platform/file_system.h"
 
 namespace kelvad {
 
@@ -45,7 +47,7 @@ class OutputFile {
   BuildContext* context_;
   std::string path_;
   std::string bytes_;
-  bool open_ = true;
+  std::unique_ptr<OutputStream> stream_;  // none once closed
 };
 
 // The output file writer: opens directory + "\" + file name, resets the line

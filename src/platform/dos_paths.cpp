@@ -172,6 +172,8 @@ void DosDrives::WriteFile(std::string_view dos_path, std::string_view bytes) {
   fs_.Write(Resolve(dos_path), bytes);
 }
 
+std::unique_ptr<OutputStream> DosDrives::OpenFile(std::string_view dos_path) { return fs_.Open(Resolve(dos_path)); }
+
 std::string DosDrives::ReadFile(std::string_view dos_path) const { return fs_.Read(Resolve(dos_path)); }
 
 bool DosDrives::Exists(std::string_view dos_path) const {

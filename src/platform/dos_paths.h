@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,7 @@ class DosDrives {
 
   void MakeDirectory(std::string_view dos_path);
   void WriteFile(std::string_view dos_path, std::string_view bytes);
+  std::unique_ptr<OutputStream> OpenFile(std::string_view dos_path);
   std::string ReadFile(std::string_view dos_path) const;
   bool Exists(std::string_view dos_path) const;
   // The name of the file as stored, or empty when there is none (the file

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace kelvad {
@@ -66,8 +67,24 @@ bool FitsWindows1252(std::string_view utf8) {
 
 std::string ToWindows1252(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
+  AppendWindows1252(out, utf8);
+  return out;
+}
+
+void AppendWindows1252(std::string& out, std::string_view utf8) {
+  out.reserve(out.size() + utf8.size());
   for (size_t i = 0; i < utf8.size();) {
+    // ASCII is the same in both, and nearly every generated line is ASCII
+    // throughout: runs of it are copied as they stand.
+    size_t ascii_end = i;
+    for (std::uint64_t word; ascii_end + sizeof word <= utf8.size(); ascii_end += sizeof word) {
+      std::memcpy(&word, utf8.data() + ascii_end, sizeof word);
+      if (word & 0x8080808080808080u) break;
+    }
+    while (ascii_end < utf8.size() && static_cast<unsigned char>(utf8[ascii_end]) < 0x80) ++ascii_end;
+    out.append(utf8.data() + i, ascii_end - i);
+    i = ascii_end;
+    if (i == utf8.size()) break;
     if (auto cp = DecodeUtf8(utf8, i)) {
       auto byte = ByteFor(*cp);
       out += byte ? static_cast<char>(*byte) : '?';
@@ -75,7 +92,6 @@ std::string ToWindows1252(std::string_view utf8) {
       out += utf8[i++];
     }
   }
-  return out;
 }
 
 std::string FromWindows1252(std::string_view bytes) {

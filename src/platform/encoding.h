@@ -27,6 +27,8 @@ inline bool IsOneLineWindows1252(std::string_view utf8) {
 // are taken as Windows-1252 bytes already. The C1 controls U+0081, U+008D,
 // U+008F, U+0090 and U+009D become the unassigned bytes of the same value.
 std::string ToWindows1252(std::string_view utf8);
+// The same, appended to out.
+void AppendWindows1252(std::string& out, std::string_view utf8);
 
 // Converts Windows-1252 bytes to UTF-8 (the five unassigned bytes map to
 // the C1 control characters of the same value).

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,11 @@
 
 #include "platform/errors.h"
 #include "platform/windows_system.h"
+
+#ifndef _WIN32
+#include <dirent.h>
+#include <sys/stat.h>
+#endif
 
 namespace kelvad {
 namespace fs = std::filesystem;
@@ -34,6 +40,11 @@ fs::path HostPath(const std::string& utf8) { return fs::path(utf8); }
 std::string Utf8Path(const fs::path& path) { return path.string(); }
 #endif
 
+// Every path a build writes is looked up first, each of its directories
+// and the directory's entries: on POSIX the system calls are made directly,
+// without the path objects of the standard library, which cost more than
+// the calls themselves.
+#ifdef _WIN32
 EntryKind RealFileSystem::Stat(const std::string& path) const {
   std::error_code ec;
   auto st = fs::status(HostPath(path), ec);
@@ -50,6 +61,26 @@ std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
   std::sort(names.begin(), names.end());
   return names;
 }
+#else
+EntryKind RealFileSystem::Stat(const std::string& path) const {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return EntryKind::kNone;
+  return S_ISDIR(st.st_mode) ? EntryKind::kDirectory : EntryKind::kFile;
+}
+
+std::vector<std::string> RealFileSystem::List(const std::string& dir) const {
+  std::vector<std::string> names;
+  DIR* stream = ::opendir(dir.c_str());
+  if (!stream) return names;
+  while (const dirent* entry = ::readdir(stream)) {
+    std::string_view name = entry->d_name;
+    if (name != "." && name != "..") names.emplace_back(name);
+  }
+  ::closedir(stream);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+#endif
 
 void RealFileSystem::MakeDirectory(const std::string& path) {
   if (Stat(path) != EntryKind::kNone) throw Error("Path/File access error: " + path + " already exists");
@@ -76,13 +107,53 @@ std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_
   return bytes;
 }
 
-void RealFileSystem::Write(const std::string& path, std::string_view bytes) {
-  std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
-  if (!out) throw Error("Path/File access error: cannot create " + path);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw Error("Device I/O error: cannot write " + path);
+namespace {
+
+// The reason the last failed call gave; the streams keep errno as the
+// system left it.
+std::string SystemReason() { return std::generic_category().message(errno); }
+
+class RealOutputStream : public OutputStream {
+ public:
+  explicit RealOutputStream(const std::string& path) : path_(path) {
+    errno = 0;
+    out_.open(HostPath(path), std::ios::binary | std::ios::trunc);
+    if (!out_) throw Error("Path/File access error: cannot create " + path_ + " (" + SystemReason() + ")");
+  }
+
+  void Finish(std::string_view bytes) override {
+    errno = 0;
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out_.close();
+    if (!out_) throw Error("Device I/O error: cannot write " + path_ + " (" + SystemReason() + ")");
+  }
+
+ private:
+  std::string path_;
+  std::ofstream out_;
+};
+
+class RewrittenOutputStream : public OutputStream {
+ public:
+  RewrittenOutputStream(FileSystem& fs, const std::string& path) : fs_(fs), path_(path) { fs_.Write(path_, ""); }
+  void Finish(std::string_view bytes) override { fs_.Write(path_, bytes); }
+
+ private:
+  FileSystem& fs_;
+  std::string path_;
+};
+
+}  // namespace
+
+std::unique_ptr<OutputStream> FileSystem::Open(const std::string& path) {
+  return std::make_unique<RewrittenOutputStream>(*this, path);
 }
+
+std::unique_ptr<OutputStream> RealFileSystem::Open(const std::string& path) {
+  return std::make_unique<RealOutputStream>(path);
+}
+
+void RealFileSystem::Write(const std::string& path, std::string_view bytes) { Open(path)->Finish(bytes); }
 
 void RealFileSystem::Remove(const std::string& path) {
   std::error_code ec;

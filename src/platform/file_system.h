@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -11,6 +12,16 @@
 namespace kelvad {
 
 enum class EntryKind { kNone, kFile, kDirectory };
+
+// A file opened for output: created or emptied when it is opened, so that a
+// path that cannot be written fails then, and given its bytes when it is
+// finished. Destroyed unfinished, it stays as it was opened.
+class OutputStream {
+ public:
+  virtual ~OutputStream() = default;
+  // Writes the bytes and closes the file.
+  virtual void Finish(std::string_view bytes) = 0;
+};
 
 // The host file system, addressed by host paths with '/' separators. Every
 // failure throws kelvad::Error naming the path. Tests use MemoryFileSystem,
@@ -29,6 +40,9 @@ class FileSystem {
   virtual std::string ReadPrefix(const std::string& path, std::size_t max_bytes) const;
   // Creates the file or replaces an existing one.
   virtual void Write(const std::string& path, std::string_view bytes) = 0;
+  // Creates the file or empties an existing one, to be finished later. By
+  // default the file is written empty now and written again when finished.
+  virtual std::unique_ptr<OutputStream> Open(const std::string& path);
   virtual void Remove(const std::string& path) = 0;
   // Replaces an existing target in one step.
   virtual void Rename(const std::string& from, const std::string& to) = 0;
@@ -42,6 +56,10 @@ class RealFileSystem : public FileSystem {
   std::string Read(const std::string& path) const override;
   std::string ReadPrefix(const std::string& path, std::size_t max_bytes) const override;
   void Write(const std::string& path, std::string_view bytes) override;
+  // Keeps the file open until it is finished: one open instead of two, and
+  // no file emptied and written again, which ext4 flushes to the disk at
+  // once when it is closed.
+  std::unique_ptr<OutputStream> Open(const std::string& path) override;
   void Remove(const std::string& path) override;
   void Rename(const std::string& from, const std::string& to) override;
 };

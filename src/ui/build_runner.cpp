@@ -6,6 +6,9 @@
 
 #include "model/build_context.h"
 #include "model/report.h"
+#include "platform/encoding.h"
+#include "platform/file_system.h"
+#include "platform/dos_paths.h"
 
 namespace kelvad {
 
@@ -87,7 +90,20 @@ void BuildRunner::Run(BuildJob job) {
     while (!detached_ && done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
     }
   };
+  context.stop_requested = [this] { return stop_.load(); };
   BuildOutcome outcome = BuildProject(context);
+  if (!outcome.completed && stop_ && !job.report_path.empty()) {
+    // Stopping is the user's choice, not a failure: the report keeps the
+    // record of what was written, as after a completed build.
+    report.SetStatus("Stopped");
+    report.ReportBold(RtfEscape(outcome.error));
+    try {
+      WriteFileAtomically(job.drives->fs(), job.report_path, ToWindows1252(report.Document()));
+      outcome.report_saved = true;
+    } catch (const std::exception& e) {
+      outcome.report_error = e.what();
+    }
+  }
   Post([this, outcome] {
     running_ = false;
     display_.finished(outcome);

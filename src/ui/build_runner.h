@@ -58,6 +58,9 @@ class BuildRunner {
 
   void Start(BuildJob job);
   bool Running() const { return running_; }
+  // Ends the build before the next file it would open, so that no file is
+  // left half written; the report gains a line saying so and is saved.
+  void RequestStop() { stop_ = true; }
 
  private:
   void Run(BuildJob job);
@@ -68,6 +71,7 @@ class BuildRunner {
   std::thread worker_;
   std::atomic<bool> running_{false};
   std::atomic<bool> detached_{false};
+  std::atomic<bool> stop_{false};
   std::atomic<bool> progress_posted_{false};
   std::atomic<int> progress_value_{0};
   std::atomic<int> progress_maximum_{0};

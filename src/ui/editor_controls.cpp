@@ -64,6 +64,13 @@ void EnableColumnSort(QTreeWidget* view, std::function<void()> after_sort) {
   });
 }
 
+void OnRowChosen(QTreeWidget* view, std::function<void(QTreeWidgetItem*)> chosen) {
+  QObject::connect(view, &QTreeWidget::itemClicked, view, [chosen](QTreeWidgetItem* item) { chosen(item); });
+  QObject::connect(view, &QTreeWidget::currentItemChanged, view, [view, chosen](QTreeWidgetItem* item) {
+    if (item && view->hasFocus()) chosen(item);
+  });
+}
+
 QTreeWidgetItem* AddRow(QTreeWidget* view, const QStringList& columns) {
   auto* item = new QTreeWidgetItem(view, columns);
   return item;
@@ -84,6 +91,7 @@ void SelectRow(QTreeWidget* view, const QString& key) {
   for (int i = 0; i < view->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = view->topLevelItem(i);
     if (item->text(0) == key) {
+      QSignalBlocker quiet(view);
       view->setCurrentItem(item);
       view->scrollToItem(item);
       return;

@@ -34,11 +34,17 @@ struct HotkeyEditor {
 // the order; after_sort runs once the rows have their new order.
 void EnableColumnSort(QTreeWidget* view, std::function<void()> after_sort = nullptr);
 
+// Calls chosen with the row the user clicks, or moves to with the keyboard
+// while the view has the focus: moving through a list is choosing, as in
+// the desktop's own lists. Rows the program selects do not count.
+void OnRowChosen(QTreeWidget* view, std::function<void(QTreeWidgetItem*)> chosen);
+
 // Appends a row keyed by its first column; returns it.
 QTreeWidgetItem* AddRow(QTreeWidget* view, const QStringList& columns);
 // The rows top to bottom, each as its columns.
 std::vector<QStringList> Rows(const QTreeWidget* view);
-// Selects the row whose first column is key, scrolling it into view.
+// Selects the row whose first column is key, scrolling it into view; the
+// program's choice, not the user's (OnRowChosen is not told).
 void SelectRow(QTreeWidget* view, const QString& key);
 
 }  // namespace kelvad

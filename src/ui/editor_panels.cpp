@@ -10,7 +10,6 @@
 #include "resources/hotkeys.h"
 #include "resources/menu_tree.h"
 #include "ui/qt_bridge.h"
-#include "ui/wizard_window.h"
 
 namespace kelvad {
 
@@ -36,22 +35,22 @@ class ClickFilter : public QObject {
 // ---------------------------------------------------------------------------
 // Commands
 
-CommandsPanel::CommandsPanel(WizardWindow& window) : window_(window) {
+CommandsPanel::CommandsPanel(EditorHost& host) : host_(host) {
   hotkey_ = HotkeyEditor::Of(this, 1);
   hotkey_.OfferOptionsWithAKey(this);
   connect(ui.Text2_0, &QLineEdit::textChanged, this, [this] { NameChanged(); });
   connect(ui.Command3_1, &QPushButton::clicked, this, [this] { AddCommand(); });
-  connect(ui.ListView1_1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { RowClicked(item); });
+  OnRowChosen(ui.ListView1_1, [this](QTreeWidgetItem* item) { RowClicked(item); });
   connect(ui.Command3_0, &QPushButton::clicked, this, [this] { DeleteCommand(); });
   connect(ui.Command3_3, &QPushButton::clicked, this, [this] { SaveCommands(); });
   EnableColumnSort(ui.ListView1_1);
+  ShowLongTextsWhole(ui.ListView1_1);
 }
 
 void CommandsPanel::Enter() {
-  view_.Fill(window_.Commands());
+  view_.Fill(host_.Commands());
   ui.ListView1_1->clear();
   for (const Command& row : view_.rows) AddRow(ui.ListView1_1, {ToQ(row.name), ToQ(row.menu_text), ToQ(row.hotkey)});
-  for (int c = 0; c < 2; ++c) ui.ListView1_1->resizeColumnToContents(c);
   NameChanged();
 }
 
@@ -64,10 +63,9 @@ void CommandsPanel::AddCommand() {
   std::string text = FromQ(ui.Text2_1->text());
   std::string hotkey = ComposeHotkey(hotkey_.Modifier(), FromQ(hotkey_.KeyText()));
   if (!CommandNameAddable(view_.rows, name)) return;
-  view_.Add(window_.Commands(), name, text, hotkey);
-  window_.AddCommandToPickers(name);
+  view_.Add(host_.Commands(), name, text, hotkey);
+  host_.AddCommandToPickers(name);
   AddRow(ui.ListView1_1, {ToQ(name), ToQ(text), ToQ(hotkey)});
-  ui.ListView1_1->resizeColumnToContents(0);
   SelectRow(ui.ListView1_1, ToQ(name));
   ui.Text2_0->clear();
   ui.Text2_1->clear();
@@ -95,7 +93,7 @@ void CommandsPanel::DeleteCommand() {
     return;
   }
   if (remembered_.empty()) {
-    window_.Message(QMessageBox::NoIcon, "Kelvad", kNoKeyMessage);
+    host_.Message(QMessageBox::Warning, "Kelvad", kNoKeyMessage);
     return;
   }
   ui.Command3_0->setEnabled(false);
@@ -110,18 +108,17 @@ void CommandsPanel::SaveCommands() {
   // The rows as the view shows them, sorted or not.
   std::vector<Command> rows;
   for (const QStringList& row : Rows(ui.ListView1_1)) rows.push_back({FromQ(row[0]), FromQ(row[1]), FromQ(row[2])});
-  const WizardEnvironment& env = window_.Environment();
-  std::string error = SaveCommandList(*env.files, JoinPath(env.data_dir, "cmdlist.dat"), rows);
-  if (!error.empty()) window_.Message(QMessageBox::Warning, "Kelvad", ToQ(error));
+  std::string error = host_.SaveUserCommands(rows);
+  if (!error.empty()) host_.Message(QMessageBox::Warning, "Kelvad", ToQ(error));
 }
 
 // ---------------------------------------------------------------------------
 // Menus
 
-MenusPanel::MenusPanel(WizardWindow& window) : window_(window) {
+MenusPanel::MenusPanel(EditorHost& host) : host_(host) {
   hotkey_ = HotkeyEditor::Of(this, 0);
   hotkey_.OfferOptionsWithAKey(this);
-  connect(ui.TreeMenu, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { NodeClicked(item); });
+  OnRowChosen(ui.TreeMenu, [this](QTreeWidgetItem* item) { NodeClicked(item); });
   connect(ui.MenuText_0, &QLineEdit::textChanged, this, [this](const QString& title) {
     MenuTitleChanged(buttons_, !selected_.empty(), FromQ(title));
     ApplyButtons();
@@ -147,13 +144,15 @@ void MenusPanel::Rebuild() {
     if (!node.tag.empty()) item->setToolTip(0, ToQ("Hotkey " + node.tag));
     for (const MenuNode& child : node.children) add(child, item);
   };
-  for (const MenuNode& root : window_.Commands().menus) add(root, nullptr);
+  for (const MenuNode& root : host_.Commands().menus) add(root, nullptr);
   tree->expandAll();
   ShowLongTextsWhole(tree);
   if (!selected_.empty()) Highlight(selected_);
 }
 
 void MenusPanel::Highlight(const std::string& key) {
+  // Showing a node is not choosing it: the buttons act on the node last chosen.
+  QSignalBlocker quiet(ui.TreeMenu);
   QTreeWidgetItemIterator it(ui.TreeMenu);
   for (; *it; ++it) {
     if ((*it)->data(0, Qt::UserRole).toString() == ToQ(key)) {
@@ -181,7 +180,7 @@ void MenusPanel::NodeClicked(QTreeWidgetItem* item) {
 }
 
 void MenusPanel::ShowPickedCommand() {
-  PickedMenuCommand picked = PickMenuCommand(window_.Commands(), FromQ(ui.Combo2_0->currentText()), selected_, buttons_);
+  PickedMenuCommand picked = PickMenuCommand(host_.Commands(), FromQ(ui.Combo2_0->currentText()), selected_, buttons_);
   ApplyButtons();
   if (!picked.known) {
     ui.MenuLabel_4->clear();
@@ -198,24 +197,25 @@ void MenusPanel::AddMenu(Placement placement) {
     ui.MenuText_0->setFocus();
     return;
   }
-  if (InsertMenu(window_.Commands(), selected_, placement, title)) Rebuild();
+  if (InsertMenu(host_.Commands(), selected_, placement, title)) Rebuild();
 }
 
 void MenusPanel::AddItem(Placement placement) {
   std::string name = FromQ(ui.Combo2_0->currentText());
-  if (!FindCommand(window_.Commands(), name)) return;
+  if (!FindCommand(host_.Commands(), name)) return;
   std::string hotkey = ComposeHotkey(hotkey_.Modifier(), FromQ(hotkey_.KeyText()));
-  if (InsertMenuItem(window_.Commands(), selected_, placement, name, hotkey)) {
+  if (InsertMenuItem(host_.Commands(), selected_, placement, name, hotkey)) {
     Rebuild();
     ShowPickedCommand();
   }
 }
 
 void MenusPanel::DeleteNode() {
-  if (!DeleteMenuNode(window_.Commands().menus, selected_)) return;
+  if (!DeleteMenuNode(host_.Commands().menus, selected_)) return;
   MenuNodeDeleted(buttons_);
   selected_.clear();
   Rebuild();
+  QSignalBlocker quiet(ui.TreeMenu);
   ui.TreeMenu->setCurrentItem(nullptr);
   ApplyButtons();
 }
@@ -223,7 +223,7 @@ void MenusPanel::DeleteNode() {
 // ---------------------------------------------------------------------------
 // Hotkeys
 
-HotkeysPanel::HotkeysPanel(WizardWindow& window) : window_(window) {
+HotkeysPanel::HotkeysPanel(EditorHost& host) : host_(host) {
   hotkey_ = HotkeyEditor::Of(this, 2);
   connect(ui.Combo2_2, &QComboBox::currentTextChanged, this, [this] { ShowPickedCommand(); });
   connect(ui.Combo2_2, &QComboBox::activated, this, [this] { ShowPickedCommand(); });
@@ -234,21 +234,21 @@ HotkeysPanel::HotkeysPanel(WizardWindow& window) : window_(window) {
       if (on) UpdateAvailability();
     });
   }
-  connect(ui.ListView1_2, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+  OnRowChosen(ui.ListView1_2, [this](QTreeWidgetItem* item) {
     row_remembered_ = true;
     remembered_ = FromQ(item->text(0));
     ui.Command3_4->setEnabled(true);
-    ui.ListView1_2->setCurrentItem(item);
   });
   connect(ui.Command3_2, &QPushButton::clicked, this, [this] { AddHotkey(); });
   connect(ui.Command3_4, &QPushButton::clicked, this, [this] { DeleteHotkey(); });
   EnableColumnSort(ui.ListView1_2);
+  ShowLongTextsWhole(ui.ListView1_2);
   UpdateAvailability();
 }
 
 void HotkeysPanel::Enter() {
-  CollectMenuItems(window_.Commands());
-  view_.Fill(window_.Commands());
+  CollectMenuItems(host_.Commands());
+  view_.Fill(host_.Commands());
   Refill();
   UpdateAvailability();
 }
@@ -256,11 +256,10 @@ void HotkeysPanel::Enter() {
 void HotkeysPanel::Refill() {
   ui.ListView1_2->clear();
   for (const HotkeyRow& row : view_.rows) AddRow(ui.ListView1_2, {ToQ(row.command), ToQ(row.hotkey)});
-  ui.ListView1_2->resizeColumnToContents(0);
 }
 
 void HotkeysPanel::ShowPickedCommand() {
-  const Command* command = FindCommand(window_.Commands(), FromQ(ui.Combo2_2->currentText()));
+  const Command* command = FindCommand(host_.Commands(), FromQ(ui.Combo2_2->currentText()));
   if (!command) return;
   ui.Label1_14->setText(ToQ(command->menu_text));
   hotkey_.Show(HotkeysPanelHotkeyState(command->hotkey));
@@ -276,9 +275,8 @@ void HotkeysPanel::UpdateAvailability() {
 void HotkeysPanel::AddHotkey() {
   std::string command = FromQ(ui.Combo2_2->currentText());
   std::string hotkey = HotkeysPanelHotkey(hotkey_.Modifier(), FromQ(hotkey_.KeyText()));
-  if (!view_.Add(window_.Commands(), command, hotkey)) return;
+  if (!view_.Add(host_.Commands(), command, hotkey)) return;
   AddRow(ui.ListView1_2, {ToQ(command), ToQ(hotkey)});
-  ui.ListView1_2->resizeColumnToContents(0);
   SelectRow(ui.ListView1_2, ToQ(command));
   UpdateAvailability();
 }
@@ -295,13 +293,17 @@ void HotkeysPanel::DeleteHotkey() {
 // ---------------------------------------------------------------------------
 // Toolbar
 
-ToolbarPanel::ToolbarPanel(WizardWindow& window) : window_(window) {
+ToolbarPanel::ToolbarPanel(EditorHost& host) : host_(host) {
   connect(ui.Combo2_1, &QComboBox::currentTextChanged, this, [this] { ShowPickedCommand(); });
   connect(ui.Combo2_1, &QComboBox::activated, this, [this] { ShowPickedCommand(); });
   connect(ui.MenuCommand_6, &QPushButton::clicked, this, [this] { AddButton(); });
   connect(ui.MenuCommand_7, &QToolButton::clicked, this, [this] { Move(-1); });
   connect(ui.MenuCommand_8, &QToolButton::clicked, this, [this] { Move(+1); });
+  // Their captions hold no letter to give Alt.
+  ui.MenuCommand_7->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+  ui.MenuCommand_8->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
   EnableColumnSort(ui.ListView1_0, [this] { TakeDisplayedOrder(); });
+  ShowLongTextsWhole(ui.ListView1_0);
   new ClickFilter(ui.Picture2, [this] {
     picture_framed_ = !picture_framed_;
     ui.Picture2->setFrameShape(picture_framed_ ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -311,15 +313,14 @@ ToolbarPanel::ToolbarPanel(WizardWindow& window) : window_(window) {
 
 void ToolbarPanel::Rebuild(int select) {
   ui.ListView1_0->clear();
-  const auto& rows = window_.Commands().toolbar;
+  const auto& rows = host_.Commands().toolbar;
   for (const ToolbarButton& row : rows) AddRow(ui.ListView1_0, {ToQ(row.command), ToQ(row.text)});
-  ui.ListView1_0->resizeColumnToContents(0);
   if (select >= 0 && select < static_cast<int>(rows.size())) SelectRow(ui.ListView1_0, ToQ(rows[select].command));
   DrawPicture();
 }
 
 void ToolbarPanel::ShowPickedCommand() {
-  if (const Command* command = FindCommand(window_.Commands(), FromQ(ui.Combo2_1->currentText()))) {
+  if (const Command* command = FindCommand(host_.Commands(), FromQ(ui.Combo2_1->currentText()))) {
     ui.MenuText_1->setText(ToQ(command->menu_text));
   }
 }
@@ -327,9 +328,8 @@ void ToolbarPanel::ShowPickedCommand() {
 void ToolbarPanel::AddButton() {
   std::string command = FromQ(ui.Combo2_1->currentText());
   if (command.empty()) return;
-  if (!AddToolbarButton(window_.Commands(), command, FromQ(ui.MenuText_1->text()))) return;
+  if (!AddToolbarButton(host_.Commands(), command, FromQ(ui.MenuText_1->text()))) return;
   AddRow(ui.ListView1_0, {ToQ(command), ui.MenuText_1->text()});
-  ui.ListView1_0->resizeColumnToContents(0);
   SelectRow(ui.ListView1_0, ToQ(command));
   DrawPicture();
 }
@@ -341,19 +341,19 @@ void ToolbarPanel::Move(int delta) {
   ui.ListView1_0->setSortingEnabled(false);
   TakeDisplayedOrder();
   size_t index = ui.ListView1_0->indexOfTopLevelItem(current);
-  Rebuild(static_cast<int>(MoveToolbarButton(window_.Commands(), index, delta)));
+  Rebuild(static_cast<int>(MoveToolbarButton(host_.Commands(), index, delta)));
 }
 
 void ToolbarPanel::TakeDisplayedOrder() {
   std::vector<ToolbarButton> rows;
   for (const QStringList& row : Rows(ui.ListView1_0)) rows.push_back({FromQ(row[0]), FromQ(row[1])});
-  window_.Commands().toolbar = rows;
+  host_.Commands().toolbar = rows;
   DrawPicture();
 }
 
 void ToolbarPanel::DrawPicture() {
   // The generated side toolbar: file name label, the buttons, the clock.
-  const auto& rows = window_.Commands().toolbar;
+  const auto& rows = host_.Commands().toolbar;
   const int width = 64, line = 18;
   const int buttons = static_cast<int>(std::min<size_t>(rows.size(), 6));
   QPixmap picture(width, line * (buttons + 3) + 8);

@@ -6,6 +6,7 @@
 #include "resources/command_panels.h"
 #include "resources/menu_tree.h"
 #include "ui/editor_controls.h"
+#include "ui/editor_host.h"
 #include "ui/form_panel.h"
 #include "ui_commands_panel.h"
 #include "ui_hotkeys_panel.h"
@@ -15,12 +16,11 @@
 
 namespace kelvad {
 
-class WizardWindow;
 
 // "Application GUI Commands": the user's own commands.
 class CommandsPanel : public FormPanel<Ui::CommandsPanel> {
  public:
-  explicit CommandsPanel(WizardWindow& window);
+  explicit CommandsPanel(EditorHost& host);
   // Shown: the defined-commands view refilled from the command list.
   void Enter();
 
@@ -31,7 +31,7 @@ class CommandsPanel : public FormPanel<Ui::CommandsPanel> {
   void DeleteCommand();
   void SaveCommands();
 
-  WizardWindow& window_;
+  EditorHost& host_;
   HotkeyEditor hotkey_;
   DefinedCommandsView view_;
   bool row_remembered_ = false;
@@ -41,7 +41,7 @@ class CommandsPanel : public FormPanel<Ui::CommandsPanel> {
 // "Application GUI Menus": the menu tree and its editors.
 class MenusPanel : public FormPanel<Ui::MenusPanel> {
  public:
-  explicit MenusPanel(WizardWindow& window);
+  explicit MenusPanel(EditorHost& host);
   // Shows the model's menu tree afresh.
   void Rebuild();
 
@@ -54,7 +54,7 @@ class MenusPanel : public FormPanel<Ui::MenusPanel> {
   void ApplyButtons();
   void Highlight(const std::string& key);
 
-  WizardWindow& window_;
+  EditorHost& host_;
   HotkeyEditor hotkey_;
   MenuPanelButtons buttons_;
   std::string selected_;  // the node last clicked, on which the buttons act
@@ -63,7 +63,7 @@ class MenusPanel : public FormPanel<Ui::MenusPanel> {
 // "Application GUI HotKeys": hotkeys of the menus and extra ones.
 class HotkeysPanel : public FormPanel<Ui::HotkeysPanel> {
  public:
-  explicit HotkeysPanel(WizardWindow& window);
+  explicit HotkeysPanel(EditorHost& host);
   // Shown: the menu items collected, the defined-hotkeys view refilled.
   void Enter();
 
@@ -74,7 +74,7 @@ class HotkeysPanel : public FormPanel<Ui::HotkeysPanel> {
   void DeleteHotkey();
   void Refill();
 
-  WizardWindow& window_;
+  EditorHost& host_;
   HotkeyEditor hotkey_;
   DefinedHotkeysView view_;
   bool row_remembered_ = false;
@@ -84,7 +84,7 @@ class HotkeysPanel : public FormPanel<Ui::HotkeysPanel> {
 // "Application GUI Toolbar Setup": the side toolbar's buttons.
 class ToolbarPanel : public FormPanel<Ui::ToolbarPanel> {
  public:
-  explicit ToolbarPanel(WizardWindow& window);
+  explicit ToolbarPanel(EditorHost& host);
   // Shows the model's button rows afresh.
   void Rebuild(int select = -1);
 
@@ -95,7 +95,7 @@ class ToolbarPanel : public FormPanel<Ui::ToolbarPanel> {
   void TakeDisplayedOrder();
   void DrawPicture();
 
-  WizardWindow& window_;
+  EditorHost& host_;
   bool picture_framed_ = true;
 };
 

@@ -1,7 +1,9 @@
 #include "ui/finish_panel.h"
 
 #include <QApplication>
-#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QScrollBar>
 
 #include "driver/build_driver.h"
 #include "driver/session.h"
@@ -14,12 +16,15 @@
 #include "resources/standard_commands.h"
 #include "ui/build_runner.h"
 #include "ui/qt_bridge.h"
-#include "ui/wizard_window.h"
+#include "wizard/work_guards.h"
 
 namespace kelvad {
 
-FinishPanel::FinishPanel(WizardWindow& window) : window_(window), report_(ui.RichTextBox1_0) {
+FinishPanel::FinishPanel(FinishHost& host) : host_(host), report_(ui.RichTextBox1_0) {
   ui.ProgressBar1->hide();
+  // Generated sources line their comment boxes up in a fixed-width font.
+  ui.FileText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  ShowLongTextsWhole(ui.FileList);
   tree_mirror_ = std::make_unique<TreeMirror>(project_tree_, ui.TreeView1);
   BuildDisplay display;
   display.status = [this](const std::string& status) { ui.Label2->setText(ToQ(status)); };
@@ -32,7 +37,7 @@ FinishPanel::FinishPanel(WizardWindow& window) : window_(window), report_(ui.Ric
     project_tree_.Add(node.parent, node.key, node.text, node.image, node.selected_image);
   };
   display.warn = [this](const std::string& title, const std::string& text) {
-    window_.Message(QMessageBox::Warning, ToQ(title), ToQ(text));
+    host_.Message(QMessageBox::Warning, ToQ(title), ToQ(text));
   };
   display.finished = [this](const BuildOutcome& outcome) { Finished(outcome); };
   runner_ = std::make_unique<BuildRunner>(this, std::move(display));
@@ -41,12 +46,9 @@ FinishPanel::FinishPanel(WizardWindow& window) : window_(window), report_(ui.Ric
   connect(ui.FileList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item) ShowPlannedFile(item->data(0, Qt::UserRole).toInt());
   });
-  connect(ui.SaveDescription, &QPushButton::clicked, this, [this] {
-    QString path = window_.ChooseFile(true);
-    if (!path.isEmpty()) SaveDescription(path);
-  });
+  connect(ui.SaveDescription, &QPushButton::clicked, this, [this] { SaveDescriptionAs(); });
   connect(ui.OpenDescription, &QPushButton::clicked, this, [this] {
-    QString path = window_.ChooseFile(false);
+    QString path = host_.ChooseFile(false, QString());
     if (!path.isEmpty()) OpenDescription(path);
   });
 }
@@ -55,11 +57,17 @@ FinishPanel::~FinishPanel() = default;
 
 bool FinishPanel::Building() const { return runner_->Running(); }
 
+void FinishPanel::StopBuild() {
+  if (!Building()) return;
+  ui.Label2->setText("Stopping after the file being written ...");
+  runner_->RequestStop();
+}
+
 void FinishPanel::ShowStartupReport() { report_.Reset(Report::StartupDocument()); }
 
 void FinishPanel::Go() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  window_.DisableNavigation();
+  host_.DisableNavigation();
   ui.OpenDescription->setEnabled(false);
   ui.PreviewFiles->setEnabled(false);
   ui.Label2->setText("Processing ...");
@@ -70,44 +78,46 @@ void FinishPanel::Go() {
   // The hotkey tables as the editors leave them: an extra hotkey added on
   // the hotkeys panel, or a menu item added after its last visit, is
   // generated as the same entry of a project description is headless.
-  CollectMenuItems(window_.Commands());
-  const WizardEnvironment& env = window_.Environment();
+  CollectMenuItems(host_.Commands());
+  const WizardEnvironment& env = host_.Environment();
   BuildJob job;
-  job.settings = window_.CurrentSettings();
-  job.commands = window_.Commands();
-  job.sdk_release = window_.SdkRelease();
+  job.settings = host_.CurrentSettings();
+  job.commands = host_.Commands();
+  job.sdk_release = host_.SdkRelease();
   job.drives = env.drives;
   job.registry = env.registry;
   job.starter = env.starter;
   job.launch = env.launch;
   job.install_dir = env.install_dir;
   job.report_path = JoinPath(env.data_dir, "kelvad.rtf");
-  job.help_template = window_.HelpTemplate();
+  job.help_template = host_.HelpTemplate();
   job.line_pause_ms = env.line_pause_ms;
   runner_->Start(std::move(job));
 }
 
 void FinishPanel::Finished(const BuildOutcome& outcome) {
   QApplication::restoreOverrideCursor();
+  if (outcome.completed) host_.StateKept();
+  if (host_.BuildEnded(outcome)) return;
   QString title = ToQ(GetVersionString());
   if (!outcome.completed) {
     ui.Label2->setText("Abandoned");
-    window_.Message(QMessageBox::Critical, title,
+    host_.Message(QMessageBox::Critical, title,
                     ToQ("The build was abandoned: " + outcome.error +
                         "\nWhat was written before it stays on disk."));
     return;
   }
   if (!outcome.report_saved && !outcome.report_error.empty()) {
-    window_.Message(QMessageBox::Warning, title, ToQ("The report kelvad.rtf was not saved: " + outcome.report_error));
+    host_.Message(QMessageBox::Warning, title, ToQ("The report kelvad.rtf was not saved: " + outcome.report_error));
   }
-  window_.Message(QMessageBox::NoIcon, title, ToQ(outcome.closing_message));
+  host_.Message(QMessageBox::Information, title, ToQ(outcome.closing_message));
 }
 
 void FinishPanel::PreviewFiles() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const WizardEnvironment& env = window_.Environment();
-  DryRunInput input{window_.CurrentSettings(), window_.Commands(), window_.SdkRelease(), env.install_dir,
-                    window_.HelpTemplate(), env.registry};
+  const WizardEnvironment& env = host_.Environment();
+  DryRunInput input{host_.CurrentSettings(), host_.Commands(), host_.SdkRelease(), env.install_dir,
+                    host_.HelpTemplate(), env.registry};
   CollectMenuItems(input.commands);
   planned_ = DryRunBuild(input, *env.drives);
   QApplication::restoreOverrideCursor();
@@ -118,10 +128,16 @@ void FinishPanel::PreviewFiles() {
     item->setData(0, Qt::UserRole, static_cast<int>(i));
     item->setTextAlignment(1, Qt::AlignRight);
   }
-  ui.FileList->resizeColumnToContents(0);
   ui.FileText->setPlainText(planned_.completed ? QString()
                                                : ToQ("The build would be abandoned: " + planned_.error));
   ui.FinishTabs->setCurrentWidget(ui.FilesTab);
+  // The list as wide as its columns, where the text beside it keeps some room.
+  QHeaderView* header = ui.FileList->header();
+  header->resizeSections(QHeaderView::ResizeToContents);
+  int list = header->length() + ui.FileList->verticalScrollBar()->sizeHint().width() + 2 * ui.FileList->frameWidth();
+  int total = ui.Splitter10_1->width() - ui.Splitter10_1->handleWidth();
+  list = std::min(list, total - total / 4);
+  ui.Splitter10_1->setSizes({list, total - list});
 }
 
 void FinishPanel::ShowPlannedFile(int index) {
@@ -134,23 +150,31 @@ void FinishPanel::ShowPlannedFile(int index) {
 }
 
 bool FinishPanel::SaveDescription(const QString& path) {
-  const WizardEnvironment& env = window_.Environment();
-  std::string text = FormatProjectDescription(window_.CurrentSettings(), window_.Commands(), StandardCommandCount());
+  const WizardEnvironment& env = host_.Environment();
+  std::string text = FormatProjectDescription(host_.CurrentSettings(), host_.Commands(), StandardCommandCount());
   try {
     WriteFileAtomically(*env.files, FromQ(path), text);
   } catch (const std::exception& e) {
-    window_.Message(QMessageBox::Warning, "Kelvad", ToQ(std::string("The description was not saved: ") + e.what()));
+    host_.Message(QMessageBox::Warning, "Kelvad", ToQ(std::string("The description was not saved: ") + e.what()));
     return false;
   }
+  host_.StateKept();
   return true;
 }
 
+bool FinishPanel::SaveDescriptionAs() {
+  QString proposed = ToQ(ProposedDescriptionName(host_.CurrentSettings().name));
+  QString path = host_.ChooseFile(true, proposed);
+  if (path.isEmpty()) return false;
+  return SaveDescription(ToQ(WithDescriptionSuffix(FromQ(path))));
+}
+
 bool FinishPanel::OpenDescription(const QString& path) {
-  const WizardEnvironment& env = window_.Environment();
+  const WizardEnvironment& env = host_.Environment();
   std::string file = FromQ(path);
   // The state a fresh start would have, the drive kept, then the description.
   Settings settings;
-  settings.drive = window_.CurrentSettings().drive;
+  settings.drive = host_.CurrentSettings().drive;
   CommandModel commands = StartupCommands();
   LoadCommandList(*env.files, JoinPath(env.data_dir, "cmdlist.dat"), commands);
   try {
@@ -162,11 +186,12 @@ bool FinishPanel::OpenDescription(const QString& path) {
     }
     FollowProjectName(settings, description.settings);
   } catch (const std::exception& e) {
-    window_.Message(QMessageBox::Warning, "Kelvad", ToQ(e.what()));
+    host_.Message(QMessageBox::Warning, "Kelvad", ToQ(e.what()));
     return false;
   }
   CollectMenuItems(commands);
-  window_.ApplyState(settings, std::move(commands));
+  host_.ApplyState(settings, std::move(commands));
+  host_.StateKept();
   return true;
 }
 

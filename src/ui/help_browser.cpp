@@ -1,6 +1,7 @@
 #include "ui/help_browser.h"
 
 #include <QDesktopServices>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 
@@ -35,8 +36,8 @@ HelpBrowser::HelpBrowser(DosDrives& drives, std::string about_url, QWidget* pare
       about_url_(std::move(about_url)) {
   ui_->setupUi(this);
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(720, 560);
   connect(ui_->PBDocReturn, &QPushButton::clicked, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   // The address label keeps the address that was opened.
   connect(ui_->Command1_0, &QPushButton::clicked, this, [this] { Navigate(about_url_); });
   connect(ui_->WebBrowser1, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {

@@ -40,7 +40,8 @@ void AcceptOnlyOneLineText(QWidget* root);
 // The picture of a tree image index.
 QIcon TreeImageIcon(int image);
 
-// Lets a single-column tree view scroll sideways instead of eliding texts.
+// Lets a tree or list view scroll sideways instead of eliding texts: every
+// column as wide as its contents, none cut short.
 void ShowLongTextsWhole(QTreeWidget* view);
 
 // Keeps a tree view showing a core tree: nodes added, removed, renamed and

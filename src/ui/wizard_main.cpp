@@ -1,8 +1,11 @@
 #include "ui/wizard_main.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "driver/session.h"
 #include "platform/process.h"
@@ -12,6 +15,9 @@
 namespace kelvad {
 
 namespace {
+
+const char* const kNoDisplay =
+    "kelvad: there is no display to show the wizard on; use kelvad generate to build projects without one.\n";
 
 // Qt aborts the program when it finds no display; say why in one line instead.
 bool HasDisplay() {
@@ -29,16 +35,43 @@ bool HasDisplay() {
 #endif
 }
 
+// While the application connects to its display, Qt's messages are held
+// back: when the display cannot be reached Qt ends the program with a fatal
+// message (and a core dump), and its warnings before that would only say at
+// length what the one line says. Once connected they are let through.
+std::vector<std::pair<QtMsgType, QString>> held_messages;
+
+void HoldWhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) {
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(2);
+  }
+  held_messages.emplace_back(type, message);
+}
+
+void ReleaseHeldMessages(QtMessageHandler previous) {
+  qInstallMessageHandler(previous);
+  for (const auto& [type, message] : held_messages) {
+    QMessageLogger logger;
+    if (type == QtDebugMsg) logger.debug("%s", qUtf8Printable(message));
+    if (type == QtInfoMsg) logger.info("%s", qUtf8Printable(message));
+    if (type == QtWarningMsg) logger.warning("%s", qUtf8Printable(message));
+    if (type == QtCriticalMsg) logger.critical("%s", qUtf8Printable(message));
+  }
+  held_messages.clear();
+}
+
 }  // namespace
 
 int RunWizard(int argc, char** argv, const std::string& program_dir, const SessionOptions& options) {
   if (!HasDisplay()) {
-    std::cerr << "kelvad: there is no display to show the wizard on; use kelvad generate to build projects "
-                 "without one.\n";
+    std::cerr << kNoDisplay;
     return 2;
   }
 
+  QtMessageHandler previous = qInstallMessageHandler(HoldWhileConnecting);
   QApplication app(argc, argv);
+  ReleaseHeldMessages(previous);
   std::unique_ptr<Session> session;
   try {
     session = OpenSession(options, program_dir);

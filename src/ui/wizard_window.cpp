@@ -1,13 +1,20 @@
 #include "ui/wizard_window.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
 
 #include "driver/build_driver.h"
 #include "driver/session.h"
@@ -15,6 +22,9 @@
 #include "platform/dos_paths.h"
 #include "platform/file_system.h"
 #include "resources/command_list.h"
+#include "resources/project_description.h"
+#include "resources/standard_commands.h"
+#include "ui/accessibility.h"
 #include "ui/editor_panels.h"
 #include "ui/finish_panel.h"
 #include "ui/help_browser.h"
@@ -32,8 +42,11 @@
 #include "ui_welcome_panel.h"
 #include "ui_wizard_window.h"
 #include "wizard/help_links.h"
+#include "wizard/keyboard.h"
 #include "wizard/panels.h"
 #include "wizard/reactions.h"
+#include "wizard/screen_fit.h"
+#include "wizard/work_guards.h"
 
 namespace kelvad {
 
@@ -66,10 +79,47 @@ void ShowValidity(QWidget* field, bool valid) {
   field->setPalette(palette);
 }
 
+// Up and Down in a count field step it, as the arrows beside it do.
+class StepKeys : public QObject {
+ public:
+  StepKeys(QWidget* field, std::function<void(int)> step) : QObject(field), step_(std::move(step)) {
+    field->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    step_(key == Qt::Key_Up ? +1 : -1);
+    return true;
+  }
+
+ private:
+  std::function<void(int)> step_;
+};
+
+// A panel's page: the panel scrolls when the window is too small for it,
+// and asks for its whole size when there is room.
+class PanelScroll : public QScrollArea {
+ public:
+  explicit PanelScroll(QWidget* panel) {
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setWidget(panel);
+  }
+  QSize sizeHint() const override {
+    QSize hint = widget()->sizeHint().expandedTo(widget()->minimumSizeHint());
+    return hint + QSize(2 * frameWidth(), 2 * frameWidth());
+  }
+};
+
+Rect ToRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
 }  // namespace
 
 WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::WizardWindow>()), env_(std::move(environment)) {
+  NameComboBoxesByTheirLabels();
   ui_->setupUi(this);
   if (!env_.message) {
     env_.message = [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -77,9 +127,17 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
       box.exec();
     };
   }
+  if (!env_.ask) {
+    env_.ask = [this](const QString& title, const QString& text, QMessageBox::StandardButtons buttons) {
+      QMessageBox box(QMessageBox::Question, title, text, buttons, this);
+      return static_cast<QMessageBox::StandardButton>(box.exec());
+    };
+  }
   auto add = [this](int index, QWidget* panel) {
-    panels_[index] = panel;
-    ui_->PanelStack->addWidget(panel);
+    auto* page = new PanelScroll(panel);
+    page->setObjectName(QString("PanelScroll_%1").arg(index));
+    panels_[index] = page;
+    ui_->PanelStack->addWidget(page);
   };
   add(kPanelProjectSetup, new FormPanel<Ui::ProjectSetupPanel>);
   add(kPanelEngine, new FormPanel<Ui::EnginePanel>);
@@ -103,7 +161,22 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
 
   connect(ui_->Command2_0, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(ui_->Command2_1, &QPushButton::clicked, this, [this] { Step(+1); });
-  connect(ui_->Command1, &QPushButton::clicked, this, [this] { finish_panel_->Go(); });
+  connect(ui_->Command1, &QPushButton::clicked, this, [this] { PressGo(); });
+  // Return presses "Next" as a dialog's default button would.
+  ui_->Command2_1->setDefault(true);
+  // Tab goes through the panel, then the navigation, then the layout trees.
+  QWidget* last = previousInFocusChain();
+  for (QWidget* w : std::initializer_list<QWidget*>{ui_->PBMainHelp, ui_->Command2_0, ui_->Command2_1, ui_->Command1,
+                                                    ui_->TreeView2_0, ui_->TreeView2_1}) {
+    setTabOrder(last, w);
+    last = w;
+  }
+  // A control that takes the focus inside a scrolled panel is scrolled into view.
+  focus_follower_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    auto* page = static_cast<QScrollArea*>(ui_->PanelStack->currentWidget());
+    if (now && page && page->isAncestorOf(now)) page->ensureWidgetVisible(now, 8, 8);
+  });
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] { ContextHelp(); });
   // Every check box reacts through the core; most have nothing to do.
   for (QCheckBox* box : findChildren<QCheckBox*>()) {
     std::string name = FromQ(box->objectName());
@@ -122,29 +195,160 @@ WizardWindow::WizardWindow(WizardEnvironment environment, QWidget* parent)
             [this, field = field] { StepCount(field, +1); });
     connect(findChild<QToolButton*>(QString("UpDown1_%1_down").arg(index)), &QToolButton::clicked, this,
             [this, field = field] { StepCount(field, -1); });
+    new StepKeys(findChild<QLineEdit*>(field), [this, field = field](int delta) { StepCount(field, delta); });
   }
   for (int i = 0; i < kHelpButtonCount; ++i) {
     auto* button = findChild<QAbstractButton*>(QString("PBHelp_%1").arg(i));
     if (!button) continue;
+    // Seen as "?", heard as what it explains.
+    button->setAccessibleName(ToQ(HelpButtonName(i)));
+    button->setToolTip(ToQ(HelpButtonName(i)));
     connect(button, &QAbstractButton::clicked, this, [this, i] {
       OpenHelpPage(HelpButtonUrl(i, sdk_release_, CurrentSettings().ProjectDrive(), env_.install_dir));
     });
   }
   connect(ui_->PBMainHelp, &QPushButton::clicked, this,
           [this] { OpenHelpPage(MainHelpUrl(PanelSequence()[position_], env_.install_dir)); });
-  auto* web_link = findChild<QLabel*>("WebLink_0");
-  web_link->setText(QString("<a href=\"%1\">%1</a>").arg(kWebSiteUrl));
-  connect(web_link, &QLabel::linkActivated, this, [this] { OpenHelpPage(kWebSiteUrl); });
+  connect(findChild<QLabel*>("WebLink_0"), &QLabel::linkActivated, this,
+          [this] { OpenHelpPage(HelpAboutUrl(env_.install_dir)); });
   search_timer_.setInterval(env_.search_pacing_ms);
   connect(&search_timer_, &QTimer::timeout, this, [this] { SearchRound(); });
 
   LoadHandler();
 }
 
-WizardWindow::~WizardWindow() = default;
+WizardWindow::~WizardWindow() {
+  // The children go after the members: focus moves among them while they do.
+  disconnect(focus_follower_);
+}
 
 void WizardWindow::Message(QMessageBox::Icon icon, const QString& title, const QString& text) {
-  env_.message(icon, title, text);
+  // Every box says whose it is and what kind of news it brings.
+  env_.message(icon == QMessageBox::NoIcon ? QMessageBox::Information : icon, title.isEmpty() ? "Kelvad" : title, text);
+}
+
+QMessageBox::StandardButton WizardWindow::Ask(const QString& text, QMessageBox::StandardButtons buttons) {
+  return env_.ask("Kelvad", text, buttons);
+}
+
+std::string WizardWindow::SaveUserCommands(const std::vector<Command>& rows) {
+  return SaveCommandList(*env_.files, JoinPath(env_.data_dir, "cmdlist.dat"), rows);
+}
+
+std::string WizardWindow::StateText() const {
+  return FormatProjectDescription(CurrentSettings(), commands_, StandardCommandCount());
+}
+
+void WizardWindow::StateKept() { kept_state_ = StateText(); }
+
+bool WizardWindow::Changed() const { return StateText() != kept_state_; }
+
+bool WizardWindow::BuildEnded(const BuildOutcome&) {
+  if (!close_after_build_) return false;
+  closing_confirmed_ = true;
+  close();
+  return true;
+}
+
+void WizardWindow::closeEvent(QCloseEvent* event) {
+  if (closing_confirmed_) {
+    event->accept();
+    return;
+  }
+  switch (ClosingActionFor(Building(), Changed())) {
+    case ClosingAction::kClose:
+      event->accept();
+      return;
+    case ClosingAction::kAskStopBuild:
+      event->ignore();
+      if (Ask("The build is still running. Stop it before the next file it would write, and close Kelvad?\n"
+              "What was written stays on disk, and the report says where the build stopped.",
+              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        close_after_build_ = true;
+        finish_panel_->StopBuild();
+      }
+      return;
+    case ClosingAction::kAskSave: {
+      QMessageBox::StandardButton answer =
+          Ask("You have changed the project's choices. Save them as a project description before closing?",
+              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      bool close = answer == QMessageBox::Discard || (answer == QMessageBox::Save && finish_panel_->SaveDescriptionAs());
+      close ? event->accept() : event->ignore();
+      return;
+    }
+  }
+}
+
+void WizardWindow::keyPressEvent(QKeyEvent* event) {
+  // Here only what the control in focus left unused.
+  bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+  if (button && !qobject_cast<QPushButton*>(button) && !qobject_cast<QToolButton*>(button)) button = nullptr;
+  ReturnFocus focus = !button ? ReturnFocus::kOther : button == ui_->Command1 ? ReturnFocus::kGo : ReturnFocus::kButton;
+  switch (ReturnKeyAction(PanelSequence()[position_], focus)) {
+    case ReturnAction::kPressFocused:
+      button->click();
+      break;
+    case ReturnAction::kNext:
+      if (ui_->Command2_1->isVisible() && ui_->Command2_1->isEnabled()) ui_->Command2_1->click();
+      break;
+    case ReturnAction::kNothing:
+      break;
+  }
+  event->accept();
+}
+
+void WizardWindow::PressGo() {
+  // The second click of a double click on "Next (12) >>" lands here.
+  if (!finish_shown_.isValid() || !GoPressHonoured(finish_shown_.elapsed(), QApplication::doubleClickInterval())) {
+    return;
+  }
+  finish_panel_->Go();
+}
+
+void WizardWindow::ContextHelp() {
+  for (QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
+    int button = HelpButtonFor(FromQ(w->objectName()));
+    auto* help = button < 0 ? nullptr : findChild<QAbstractButton*>(QString("PBHelp_%1").arg(button));
+    if (help) {
+      help->click();
+      return;
+    }
+  }
+  ui_->PBMainHelp->click();
+}
+
+void WizardWindow::FocusFirstInput() {
+  // Focus cues stay on, not only after a Tab: where the focus is must always show.
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  if (PanelSequence()[position_] == kPanelWelcome && ui_->Command2_1->isEnabled()) {
+    ui_->Command2_1->setFocus(Qt::TabFocusReason);
+    return;
+  }
+  // The focus chain runs through the panels in their own order.
+  QWidget* page = ui_->PanelStack->currentWidget();
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+    if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+void WizardWindow::FitOnScreen() {
+  // Room for a title bar and borders the window manager adds.
+  const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+  QRect screen = this->screen()->availableGeometry().adjusted(0, 0, -8, -frame);
+  QSize want = sizeHint().expandedTo(minimumSizeHint());
+  Rect centred{screen.x() + (screen.width() - want.width()) / 2, screen.y() + (screen.height() - want.height()) / 2,
+               want.width(), want.height()};
+  Rect fitted = kelvad::FitOnScreen(centred, ToRect(screen));
+  resize(fitted.width, fitted.height);
+  move(fitted.x, fitted.y);
 }
 
 bool WizardWindow::Building() const { return finish_panel_->Building(); }
@@ -152,16 +356,25 @@ bool WizardWindow::Building() const { return finish_panel_->Building(); }
 Settings WizardWindow::CurrentSettings() const { return ReadSettings(this); }
 
 void WizardWindow::DisableNavigation() {
+  if (ui_->Command1->hasFocus()) ui_->PBMainHelp->setFocus();
   ui_->Command1->setEnabled(false);
   ui_->Command2_0->setEnabled(false);
   ui_->Command2_1->setEnabled(false);
 }
 
-QString WizardWindow::ChooseFile(bool save) {
-  if (env_.choose_file) return env_.choose_file(save);
-  const QString filter = "Project descriptions (*.json);;All files (*)";
-  return save ? QFileDialog::getSaveFileName(this, "Save Description", QString(), filter)
-              : QFileDialog::getOpenFileName(this, "Open Description", QString(), filter);
+QString WizardWindow::ChooseFile(bool save, const QString& proposed) {
+  if (env_.choose_file) return env_.choose_file(save, proposed);
+  QFileDialog dialog(this, save ? "Save Description" : "Open Description", QDir::homePath(),
+                     "Project descriptions (*.json);;All files (*)");
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (save) {
+    // So that the dialog's question about replacing a file names the file saved.
+    dialog.setDefaultSuffix("json");
+    dialog.selectFile(proposed);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
 }
 
 void WizardWindow::ApplyState(Settings settings, CommandModel commands) {
@@ -180,8 +393,13 @@ HelpBrowser* WizardWindow::Browser() const { return browser_; }
 void WizardWindow::OpenHelpPage(const std::string& url) {
   if (!browser_) {
     browser_ = new HelpBrowser(*env_.drives, HelpAboutUrl(env_.install_dir), this);
-    // Beside the wizard, not over it.
-    browser_->move(frameGeometry().topRight() + QPoint(8, 0));
+    // The browser's frame is taken to be the wizard's own.
+    QSize frame = frameGeometry().size() - geometry().size();
+    QSize want = QSize(720, 560).expandedTo(browser_->minimumSizeHint()) + frame;
+    Rect placed = PlaceBrowser(ToRect(frameGeometry()), want.width(), want.height(), 480 + frame.width(),
+                               ToRect(screen()->availableGeometry()));
+    browser_->resize(placed.width - frame.width(), placed.height - frame.height());
+    browser_->move(placed.x, placed.y);
   }
   browser_->show();
   browser_->raise();
@@ -219,6 +437,7 @@ void WizardWindow::LoadHandler() {
   ValidateProjectName();
   ShowPanel(0);
   SetSearchState(false);
+  FocusFirstInput();
 }
 
 void WizardWindow::FillDriveList() {
@@ -259,6 +478,7 @@ bool WizardWindow::Start() {
     return false;
   }
   setWindowTitle(ToQ(GetVersionString() + " - EPOC32 EIKON Application Builder"));
+  FitOnScreen();
   show();
   repaint();
 
@@ -267,6 +487,7 @@ bool WizardWindow::Start() {
     AddCommandToPickers(commands_.commands[i].name);
   }
   if (!load.error.empty()) Message(QMessageBox::Warning, "Kelvad", ToQ(load.error));
+  StateKept();
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
   scan_ = std::make_unique<SdkScan>(*env_.drives, search_view_.get());
@@ -310,6 +531,9 @@ void WizardWindow::FinishSearch() {
     if (index >= 0) drives->setCurrentIndex(index);
   }
   search_done_ = true;
+  // The drive the search chose is not the user's change.
+  StateKept();
+  if (PanelSequence()[position_] == kPanelWelcome) FocusFirstInput();
   emit searchFinished();
 }
 
@@ -324,16 +548,17 @@ void WizardWindow::ShowPanel(int position) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ui_->PanelStack->setCurrentWidget(panels_.at(PanelSequence()[position]));
   UpdateNavigation(position);
+  if (PanelSequence()[position] == kPanelFinish) finish_shown_.start();
   QApplication::restoreOverrideCursor();
 }
 
 void WizardWindow::UpdateNavigation(int position) {
   NavigationState state = NavigationFor(position);
   ui_->Command2_0->setEnabled(state.previous_enabled);
-  ui_->Command2_0->setText(ToQ(state.previous_caption));
+  ui_->Command2_0->setText(ToQ(WithMnemonic(state.previous_caption, 'p')));
   ui_->Command2_1->setVisible(state.next_visible);
   ui_->Command2_1->setEnabled(state.next_enabled);
-  if (state.next_visible) ui_->Command2_1->setText(ToQ(state.next_caption));
+  if (state.next_visible) ui_->Command2_1->setText(ToQ(WithMnemonic(state.next_caption, 'n')));
   ui_->Command1->setVisible(state.go_visible);
   ui_->PanelLabel->setText(ToQ(state.panel_label));
 }
@@ -345,6 +570,8 @@ void WizardWindow::Step(int delta) {
   position_ = target;
   ShowPanel(position_);
   EnterPanel(PanelSequence()[position_]);
+  // Once the panel shows what it holds: a list takes its first row with the focus.
+  FocusFirstInput();
   emit panelShown(PanelSequence()[position_]);
 }
 

@@ -1,20 +1,24 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/layout.h"
 #include "model/sdk_search.h"
 #include "model/settings.h"
 #include "resources/command_model.h"
+#include "ui/editor_host.h"
+#include "ui/finish_host.h"
+#include "ui/wizard_environment.h"
 
 namespace Ui {
 class WizardWindow;
@@ -22,39 +26,20 @@ class WizardWindow;
 
 namespace kelvad {
 
-class DosDrives;
-class FileSystem;
-class ProcessStarter;
-class Registry;
 class TreeMirror;
+class HelpBrowser;
 class CommandsPanel;
 class MenusPanel;
 class HotkeysPanel;
 class ToolbarPanel;
 class FinishPanel;
-class HelpBrowser;
-
-// What the wizard works with besides its own controls.
-struct WizardEnvironment {
-  FileSystem* files = nullptr;  // the shipped files and the user's files
-  DosDrives* drives = nullptr;
-  const Registry* registry = nullptr;
-  ProcessStarter* starter = nullptr;
-  bool launch = true;
-  std::string install_dir;  // host directory of support/, icons/ and Help/
-  std::string data_dir;     // host directory of cmdlist.dat and kelvad.rtf
-  int search_pacing_ms = 100;
-  int line_pause_ms = 50;  // after each line of the progress report during a build
-  // Shows a message box with an OK button and returns when it is closed.
-  std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)> message;
-  // Asks for a project description file to save to or open; empty: none.
-  std::function<QString(bool save)> choose_file;
-};
 
 // The wizard window: twelve panels walked with "<< Previous" and
 // "Next >>", the layout preview beside them, and the start-up that loads the
-// shipped files and searches the drives for the SDK.
-class WizardWindow : public QWidget {
+// shipped files and searches the drives for the SDK. Each panel scrolls
+// when the screen is too small for it; Return presses "Next" as a dialog's
+// default button would, F1 opens the help of the control in focus.
+class WizardWindow : public QWidget, public EditorHost, public FinishHost {
   Q_OBJECT
 
  public:
@@ -69,39 +54,45 @@ class WizardWindow : public QWidget {
   bool Start();
 
   int Position() const { return position_; }
-  int SdkRelease() const { return sdk_release_; }
   bool SearchDone() const { return search_done_; }
-  CommandModel& Commands() { return commands_; }
   LayoutPreview& Preview() { return preview_; }
-  const std::string& HelpTemplate() const { return help_template_; }
-  const WizardEnvironment& Environment() const { return env_; }
-
-  // Shows a message box through the environment.
-  void Message(QMessageBox::Icon icon, const QString& title, const QString& text);
-  // Appends a command name to the three command pickers.
-  void AddCommandToPickers(const std::string& name);
-  // The settings record as the controls show it now.
-  Settings CurrentSettings() const;
-  // "Go!" pressed: the navigation is disabled for the rest of the run.
-  void DisableNavigation();
-  // The file of a project description, asked through the environment.
-  QString ChooseFile(bool save);
-  // Takes a whole new state, as opening a project description does: the
-  // help template is searched for on its drive as entering Extras does.
-  void ApplyState(Settings settings, CommandModel commands);
-  // Opens a project description once the SDK search has ended.
-  void OpenDescriptionAfterSearch(const QString& path);
   FinishPanel& Finish() { return *finish_panel_; }
   // Whether the build behind "Go!" is running.
   bool Building() const;
+  // Whether the choices differ from those last kept (at start-up, or by
+  // saving, opening or building).
+  bool Changed() const;
+  // Opens a project description once the SDK search has ended.
+  void OpenDescriptionAfterSearch(const QString& path);
   // Shows a page in the documentation browser, opening a fresh one when
-  // there is none.
+  // there is none: beside the wizard when the screen has room, else over it.
   void OpenHelpPage(const std::string& url);
   HelpBrowser* Browser() const;
+
+  // What the panels use of the window.
+  CommandModel& Commands() override { return commands_; }
+  void AddCommandToPickers(const std::string& name) override;
+  void Message(QMessageBox::Icon icon, const QString& title, const QString& text) override;
+  std::string SaveUserCommands(const std::vector<Command>& rows) override;
+  const WizardEnvironment& Environment() const override { return env_; }
+  QString ChooseFile(bool save, const QString& proposed) override;
+  Settings CurrentSettings() const override;
+  int SdkRelease() const override { return sdk_release_; }
+  const std::string& HelpTemplate() const override { return help_template_; }
+  void DisableNavigation() override;
+  // Takes a whole new state, as opening a project description does: the
+  // help template is searched for on its drive as entering Extras does.
+  void ApplyState(Settings settings, CommandModel commands) override;
+  void StateKept() override;
+  bool BuildEnded(const BuildOutcome& outcome) override;
 
  signals:
   void searchFinished();
   void panelShown(int panel_index);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void LoadHandler();
@@ -112,6 +103,9 @@ class WizardWindow : public QWidget {
   void UpdateNavigation(int position);
   void Step(int delta);
   void EnterPanel(int panel_index);
+  void FocusFirstInput();
+  void PressGo();
+  void ContextHelp();
   void SetSearchState(bool finished);
   void SearchRound();
   void FinishSearch();
@@ -121,11 +115,14 @@ class WizardWindow : public QWidget {
   void UidChanged(QLineEdit* field);
   void StepCount(const char* count_field, int delta);
   void LoadShippedFiles();
+  void FitOnScreen();
   bool IsChecked(const char* name) const;
+  std::string StateText() const;
+  QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons);
 
   std::unique_ptr<Ui::WizardWindow> ui_;
   WizardEnvironment env_;
-  std::map<int, QWidget*> panels_;  // by MainFrame index
+  std::map<int, QWidget*> panels_;  // by MainFrame index: the scrolling page of each
   CommandsPanel* commands_panel_ = nullptr;
   MenusPanel* menus_panel_ = nullptr;
   HotkeysPanel* hotkeys_panel_ = nullptr;
@@ -143,6 +140,11 @@ class WizardWindow : public QWidget {
   std::unique_ptr<SdkSearchView> search_view_;
   std::unique_ptr<SdkScan> scan_;
   QTimer search_timer_;
+  QElapsedTimer finish_shown_;  // since the Finish panel last appeared
+  std::string kept_state_;      // the choices as last kept, as a description
+  QMetaObject::Connection focus_follower_;
+  bool close_after_build_ = false;
+  bool closing_confirmed_ = false;
 };
 
 }  // namespace kelvad

@@ -7,8 +7,6 @@
 
 namespace kelvad {
 
-const char* const kWebSiteUrl = "https://www.kelvad.example/";
-
 namespace {
 
 const char* const kFilePrefix = "FILE:///";
@@ -52,6 +50,44 @@ const HelpButton kHelpButtons[kHelpButtonCount] = {
     {{false, "cpp/eikfile/ifsave.html#eikfile.ifsave-002"}, {false, "group\\sdk.html"}},
     {{false, "cpp/eikfile/ifsave.html#eikfile.ifsave-004"}, {false, "group\\sdk.html"}},
     {{false, "cpp/eikfile\\ifrevert.html"}, {false, "group\\sdk.html"}},
+};
+
+// What each "?" button explains, and the controls it stands beside.
+struct HelpTopic {
+  const char* topic;
+  std::vector<std::string_view> controls;
+};
+const HelpTopic kHelpTopics[kHelpButtonCount] = {
+    {"messaging integration", {"GUIDocCheck_4"}},
+    {"file-based applications", {"OptFile_0", "OptFile_1"}},
+    {"store and restore", {"GUIDocCheck_0"}},
+    {"the command line", {"GUIDocCheck_1"}},
+    {"filename changes", {"GUIDocCheck_2"}},
+    {"creating a new file", {"GUIDocCheck_3"}},
+    {"sub-projects",
+     {"Check1_0", "Check1_1", "Check1_2", "SubPrjCount_1", "UpDown1_1_up", "UpDown1_1_down", "Check1_3",
+      "SubPrjCount_0", "UpDown1_0_up", "UpDown1_0_down"}},
+    {"defined hotkeys", {"ListView1_2", "Command3_4"}},
+    {"new hotkeys", {"Combo2_2", "MenuCombo_2", "MenuOpt_6", "MenuOpt_7", "MenuOpt_8", "Command3_2"}},
+    {"the application engine", {"Check4_0", "Check4_1"}},
+    {"the side toolbar",
+     {"Check1_6", "Check1_8", "Check1_9", "Combo2_1", "MenuText_1", "MenuCommand_6", "ListView1_0", "MenuCommand_7",
+      "MenuCommand_8"}},
+    {"commands",
+     {"Text2_0", "Text2_1", "MenuCombo_1", "MenuOpt_3", "MenuOpt_4", "MenuOpt_5", "Command3_1", "ListView1_1",
+      "Command3_0", "Command3_3"}},
+    {"menus",
+     {"Check1_7", "TreeMenu", "MenuCommand_2", "MenuText_0", "MenuCommand_0", "MenuCommand_1", "Combo2_0",
+      "MenuCombo_0", "MenuOpt_0", "MenuOpt_1", "MenuOpt_2", "MenuCommand_3", "MenuCommand_4", "MenuCommand_5"}},
+    {"embedding", {"Check1_4"}},
+    {"icons", {}},
+    {"help files", {"Check2_0", "Check2_11", "Check2_12"}},
+    {"the About box", {"GUIDocCheck_5"}},
+    {"the Help On item", {"GUIDocCheck_6"}},
+    {"opening a file", {"GUIDocCheck_7"}},
+    {"saving", {"GUIDocCheck_8"}},
+    {"saving as", {"GUIDocCheck_9"}},
+    {"reverting to the saved file", {"GUIDocCheck_10"}},
 };
 
 const HelpButton kOtherButton = {{false, "cpp/group\\cpp.html"}, {false, "group\\sdk.html"}};
@@ -144,6 +180,20 @@ std::string MainHelpUrl(int panel_index, const std::string& install_dir) {
 }
 
 std::string HelpAboutUrl(const std::string& install_dir) { return ProgramHelpBase(install_dir) + "contents.html"; }
+
+std::string HelpButtonName(int button) {
+  if (button < 0 || button >= kHelpButtonCount) return "Help";
+  return std::string("Help on ") + kHelpTopics[button].topic;
+}
+
+int HelpButtonFor(std::string_view control) {
+  for (int button = 0; button < kHelpButtonCount; ++button) {
+    for (std::string_view beside : kHelpTopics[button].controls) {
+      if (beside == control) return button;
+    }
+  }
+  return -1;
+}
 
 ResolvedAddress ResolveHelpAddress(const std::string& address, DosDrives& drives) {
   ResolvedAddress resolved;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/dos_paths.h"
 
@@ -9,9 +10,6 @@ namespace kelvad {
 // The "?" buttons PBHelp(0) to PBHelp(21); any other number opens the SDK's
 // general page.
 inline constexpr int kHelpButtonCount = 22;
-
-// The address behind the Welcome panel's web link.
-extern const char* const kWebSiteUrl;
 
 // The SDK's HTML documentation on the project drive (the first two
 // characters of the drive text): "FILE:///d:\sysdoc\" for release 5 or
@@ -36,8 +34,16 @@ std::string HelpButtonUrl(int button, int sdk_release, const std::string& projec
 // MainFrame index.
 std::string MainHelpUrl(int panel_index, const std::string& install_dir);
 
-// "Help About Kelvad" in the browser window.
+// "Help About Kelvad" in the browser window, and the Welcome panel's link:
+// the program has no web site, so the link leads to the pages it ships.
 std::string HelpAboutUrl(const std::string& install_dir);
+
+// What a "?" button is called for a screen reader: "Help on" and its topic.
+std::string HelpButtonName(int button);
+
+// The "?" button beside a control, by the control's object name, for F1;
+// -1 when none explains it (F1 then opens the panel's own page).
+int HelpButtonFor(std::string_view control);
 
 enum class AddressKind {
   kFile,   // "FILE:///" and a DOS or host path

@@ -63,6 +63,17 @@ TEST(Encoding, Windows1252RoundTripsEveryByteAndWhatHasNoByteBecomesAQuestionMar
   // Malformed UTF-8 is taken as bytes.
   EXPECT_EQ(ToWindows1252("\xE9t\xE9"), "\xE9t\xE9");
   EXPECT_FALSE(FitsWindows1252("\xC0\xAF"));  // overlong "/"
+  // ASCII is copied in runs of eight bytes: a character outside it is found
+  // wherever it stands in a run, and whatever precedes or follows it.
+  const std::string ascii = "0123456789abcdefghijklmnopq";
+  for (size_t at = 0; at <= ascii.size(); ++at) {
+    for (std::string_view other : {"\xE2\x82\xAC", "\xE9", "\xE2\x98\x83"}) {
+      const std::string converted = other == "\xE2\x82\xAC" ? "\x80" : other == "\xE9" ? "\xE9" : "?";
+      std::string appended = "head";
+      AppendWindows1252(appended, ascii.substr(0, at) + std::string(other) + ascii.substr(at));
+      EXPECT_EQ(appended, "head" + ascii.substr(0, at) + converted + ascii.substr(at)) << at;
+    }
+  }
 }
 
 TEST(DriveList, ParsesAssignmentsAndRejectsJunk) {

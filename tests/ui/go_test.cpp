@@ -1,6 +1,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,11 @@ class GoTest : public QObject {
 
     auto* tree = f.Find<QTreeWidget>("TreeView1");
     QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0), QString("ProjectX"));
+    // The report is shown in the window's own font family; every box says what kind it is.
+    for (QTextBlock b = f.Find<QTextEdit>("RichTextBox1_0")->document()->begin(); b.isValid(); b = b.next()) {
+      for (auto it = b.begin(); !it.atEnd(); ++it) QVERIFY(it.fragment().charFormat().fontFamilies().toStringList().isEmpty());
+    }
+    for (QMessageBox::Icon icon : f.icons) QVERIFY(icon != QMessageBox::NoIcon);
     // Navigation stays off for good.
     QVERIFY(!f.Find<QPushButton>("Command1")->isEnabled());
     QVERIFY(!f.Find<QPushButton>("Command2_0")->isEnabled());
@@ -88,6 +95,8 @@ class GoTest : public QObject {
     for (int i = 0; i < list->topLevelItemCount(); ++i) planned << list->topLevelItem(i)->text(0);
     list->setCurrentItem(list->findItems("c:\\ProjectX\\ebld.bat", Qt::MatchExactly)[0]);
     QString shown = f.Find<QPlainTextEdit>("FileText")->toPlainText();
+    QFontMetrics preview(f.Find<QPlainTextEdit>("FileText")->font());
+    QCOMPARE(preview.horizontalAdvance("iiii"), preview.horizontalAdvance("MMMM"));
     f.Go();
     std::string written_bat = f.fs.Read("/c/ProjectX/ebld.bat");
     written_bat.erase(std::remove(written_bat.begin(), written_bat.end(), '\r'), written_bat.end());

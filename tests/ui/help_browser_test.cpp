@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -51,6 +53,28 @@ class HelpBrowserTest : public QObject {
     QVERIFY(f.window->Browser());
     QCOMPARE(Address(f), QString("FILE:////install\\Help\\frame7.html"));
     QVERIFY(!Page(f).contains("Page not found"));
+
+    // The Welcome panel's link leads to the pages that come with the program.
+    emit f.Find<QLabel>("WebLink_0")->linkActivated("contents.html");
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\contents.html"));
+  }
+
+  // F1 opens the page of the "?" beside the control in focus, else the
+  // panel's own; the browser opens wholly on the screen.
+  void F1IsTheHelpOfTheControlInFocus() {
+    WizardFixture f;
+    f.Marker('d', "epoc.exe");
+    f.Open();
+    f.Activate();
+    f.Next(8);
+    f.Find<QWidget>("GUIDocCheck_7")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(Address(f), QString("FILE:///d:\\sysdoc\\cpp/eikfile/ifopen.html"));
+    QRect screen = f.window->screen()->availableGeometry();
+    QVERIFY(screen.contains(f.window->Browser()->frameGeometry()));
+    f.Next();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\frame8.html"));
   }
 };
 

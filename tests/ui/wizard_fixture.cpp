@@ -83,10 +83,20 @@ WizardWindow& WizardFixture::Open() {
   env.install_dir = root.empty() ? "/install" : KELVAD_TEST_DATA_DIR;
   env.data_dir = root + "/data";
   env.search_pacing_ms = 0;
-  env.line_pause_ms = 0;
+  env.line_pause_ms = line_pause_ms;
   env.launch = false;
-  env.message = [this](QMessageBox::Icon, const QString&, const QString& text) { messages.push_back(text); };
-  env.choose_file = [this](bool) { return chosen_file; };
+  env.message = [this](QMessageBox::Icon icon, const QString&, const QString& text) {
+    messages.push_back(text);
+    icons.push_back(icon);
+  };
+  env.ask = [this](const QString&, const QString& text, QMessageBox::StandardButtons) {
+    questions.push_back(text);
+    return answer;
+  };
+  env.choose_file = [this](bool, const QString& proposed) {
+    proposed_file = proposed;
+    return chosen_file;
+  };
   window = std::make_unique<WizardWindow>(env);
   if (window->Start() && !window->SearchDone()) {
     QSignalSpy finished(window.get(), &WizardWindow::searchFinished);
