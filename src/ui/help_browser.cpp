@@ -64,11 +64,6 @@ void HelpBrowser::Navigate(const std::string& url) {
   QTextBrowser* view = ui_->WebBrowser1;
   if (page.kind == AddressKind::kWeb) {
     view->setHtml(WebPage(url));
-#ifdef Q_OS_WIN
-    // Windows always has a web browser of the user's choice; the page above
-    // stays as the record of what was opened.
-    QDesktopServices::openUrl(QUrl(ToQ(url)));
-#endif
     return;
   }
   if (!page.found) {
