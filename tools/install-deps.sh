@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any are missing.
 # With --windows also those of the Windows build: the MinGW-w64 cross
-# compiler, GoogleTest's sources to build with it, and Wine to run the result.
+# compiler with POSIX threads (Qt's threads need them) and Ninja to build Qt
+# from Debian's source (tools/build-qt-windows.sh), GoogleTest's sources to
+# build with it, Wine to run the result, and Xvfb, xdotool and ImageMagick for
+# the end-to-end check of the wizard under Wine.
 # With --packaging also the checkers of the Debian packages: lintian,
 # appstreamcli and mandoc.
 # Other packages named as arguments are installed as well (fuzz/run.sh adds clang).
@@ -12,7 +15,7 @@ packages=(cmake make g++ pkg-config nlohmann-json3-dev qt6-base-dev libgtest-dev
 windows_packages=()
 for arg in "$@"; do
   if [ "$arg" = "--windows" ]; then
-    windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+    windows_packages=(g++-mingw-w64-x86-64-posix ninja-build googletest wine wine64 xvfb xdotool imagemagick)
   elif [ "$arg" = "--packaging" ]; then
     packages+=(lintian appstream mandoc)
   else

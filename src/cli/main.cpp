@@ -9,6 +9,11 @@
 #include "platform/process.h"
 #include "platform/program.h"
 
+#ifdef _WIN32
+#include "driver/build_driver.h"
+#include "platform/windows_system.h"
+#endif
+
 namespace {
 
 // The wizard is a program of its own so that this one, which build servers
@@ -40,12 +45,26 @@ int main(int argc, char** argv) {
   // Unusable options are refused here, whether or not the wizard is installed.
   if (!kelvad::WizardOptions(args, std::cerr)) return kelvad::kExitUsage;
   const std::string wizard = WizardProgram(program_dir);
+#ifdef _WIN32
+  // Started from Explorer or a shortcut, this console program got a console
+  // window of its own, which would stand empty behind the wizard until it
+  // closes; a console shared with a command interpreter stays as it is.
+  const bool console_hidden = kelvad::HideOwnConsole();
+#endif
   kelvad::ReplaceFailure failure = kelvad::ReplaceProcess(wizard, args);
+  std::string message;
   if (failure.not_found) {
-    std::cerr << "kelvad: the wizard is not installed (install the package kelvad-wizard); "
-                 "kelvad generate builds projects without it.\n";
+    message = "kelvad: the wizard is not installed (install the package kelvad-wizard); "
+              "kelvad generate builds projects without it.";
   } else {
-    std::cerr << "kelvad: cannot start the wizard " << kelvad::ShownPath(wizard) << ": " << failure.reason << "\n";
+    message = "kelvad: cannot start the wizard " + kelvad::ShownPath(wizard) + ": " + failure.reason;
   }
+#ifdef _WIN32
+  if (console_hidden) {
+    kelvad::ShowErrorBox(kelvad::GetVersionString(), message);
+    return kelvad::kExitUsage;
+  }
+#endif
+  std::cerr << message << "\n";
   return kelvad::kExitUsage;
 }

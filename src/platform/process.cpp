@@ -84,6 +84,12 @@ ReplaceFailure ReplaceProcess(const std::string& program, const std::vector<std:
   for (const auto& arg : args) line += L" " + QuotedArgument(WideFromUtf8(arg));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
+  // Named outright: a GUI program (the wizard is one) is given the standard
+  // handles only this way, and its messages belong where ours go.
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
     DWORD error = GetLastError();

@@ -81,6 +81,30 @@ std::string SystemErrorText(unsigned long code) {
   return message.empty() ? "error " + std::to_string(code) : Utf8FromWide(message);
 }
 
+bool HasInteractiveDesktop() {
+  USEROBJECTFLAGS flags{};
+  HWINSTA station = GetProcessWindowStation();
+  if (!station || !GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof(flags), nullptr)) return true;
+  return (flags.dwFlags & WSF_VISIBLE) != 0;
+}
+
+bool HideOwnConsole() {
+  HWND console = GetConsoleWindow();
+  if (!console) return false;
+  DWORD processes[2];
+  if (GetConsoleProcessList(processes, 2) != 1) return false;
+  ShowWindow(console, SW_HIDE);
+  return true;
+}
+
+void ShowOwnConsole() {
+  if (HWND console = GetConsoleWindow()) ShowWindow(console, SW_SHOW);
+}
+
+void ShowErrorBox(const std::string& title, const std::string& text) {
+  MessageBoxW(nullptr, WideFromUtf8(text).c_str(), WideFromUtf8(title).c_str(), MB_OK | MB_ICONERROR);
+}
+
 }  // namespace kelvad
 
 #endif

@@ -31,6 +31,19 @@ std::string EnvironmentValue(const char* name);
 // closing full stop and line break.
 std::string SystemErrorText(unsigned long code);
 
+// Whether this process's window station is the interactive one, whose
+// windows a person sees. A service or a task run without a logged-on user
+// has none: a window opened there is never shown.
+bool HasInteractiveDesktop();
+// Hides the console window when it was opened for this process alone, as
+// Explorer, the Start menu or a shortcut open one for a console program; a
+// console shared with a command interpreter stays. True when hidden.
+bool HideOwnConsole();
+// Shows it again, for a message that must be read there.
+void ShowOwnConsole();
+// A message box with an OK button, for errors that have no console to go to.
+void ShowErrorBox(const std::string& title, const std::string& text);
+
 }  // namespace kelvad
 
 #endif

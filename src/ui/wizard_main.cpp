@@ -10,6 +10,7 @@
 #include "driver/session.h"
 #include "driver/usage.h"
 #include "platform/process.h"
+#include "platform/windows_system.h"
 #include "ui/wizard_window.h"
 
 namespace kelvad {
@@ -21,7 +22,10 @@ const char* const kNoDisplay =
 
 // Qt aborts the program when it finds no display; say why in one line instead.
 bool HasDisplay() {
-#if defined(_WIN32) || defined(__APPLE__)
+#if defined(_WIN32)
+  // A service or a task run without a logged-on user has a desktop nobody sees.
+  return HasInteractiveDesktop();
+#elif defined(__APPLE__)
   return true;
 #else
   for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {

@@ -73,11 +73,36 @@ HANDLE OpenForChild(const fs::path& path, bool write) {
                      &inherit, write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-int RunProgram(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
+// A window station of this process's own with one desktop: not the
+// interactive WinSta0, so nothing drawn there is ever seen. Its name, for
+// STARTUPINFO's lpDesktop; empty when it cannot be made.
+std::wstring HiddenDesktop() {
+  static std::wstring name;
+  if (!name.empty()) return name;
+  const std::wstring station_name = L"kelvad-tests-" + std::to_wstring(_getpid());
+  HWINSTA station = CreateWindowStationW(station_name.c_str(), 0, WINSTA_ALL_ACCESS, nullptr);
+  if (!station) return L"";
+  HWINSTA own = GetProcessWindowStation();
+  bool made = false;
+  if (SetProcessWindowStation(station)) {
+    made = CreateDesktopW(L"Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr) != nullptr;
+    SetProcessWindowStation(own);
+  }
+  if (made) name = station_name + L"\\Default";
+  return name;
+}
+
+int RunProgram(const std::vector<std::string>& args, const fs::path& out, const fs::path& err, bool hidden_desktop) {
   std::wstring line;
   for (const std::string& arg : args) line += (line.empty() ? L"" : L" ") + QuoteForWindows(WideFromUtf8(arg));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
+  std::wstring desktop;
+  if (hidden_desktop) {
+    desktop = HiddenDesktop();
+    if (desktop.empty()) return -1;
+    startup.lpDesktop = desktop.data();
+  }
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = OpenForChild(L"NUL", false);
   startup.hStdOutput = OpenForChild(out, true);
@@ -128,23 +153,33 @@ RunOutcome HeadlessRun::Generate(const std::string& args) {
   return Run("generate --drive c=" + (root / "c").string() + " --data-dir " + (root / "data").string() + " " + args);
 }
 
-RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) {
+fs::path HeadlessRun::Program() {
+#ifdef _WIN32
+  // Built beside the tests.
+  return HostPath(ModuleFileName()).parent_path() / "kelvad.exe";
+#else
+  return KELVAD_BINARY;
+#endif
+}
+
+RunOutcome HeadlessRun::Run(const std::string& args, const std::string& env) { return RunAt(Program(), args, env); }
+
+RunOutcome HeadlessRun::RunAt(const fs::path& program, const std::string& args, const std::string& env) {
   RunOutcome run;
 #ifdef _WIN32
   (void)env;  // the variables tests remove are X11's and Qt's
   // A drive mapping of the person running the tests must not leak in.
   SetEnvironmentVariableW(L"KELVAD_DRIVES", nullptr);
-  // The program under test is built beside the tests.
-  std::vector<std::string> argv = {Utf8Path(HostPath(ModuleFileName()).parent_path() / "kelvad.exe")};
+  std::vector<std::string> argv = {Utf8Path(program)};
   for (std::string& arg : SplitLikeAShell(args)) argv.push_back(std::move(arg));
-  run.status = RunProgram(argv, root / "out.txt", root / "err.txt");
+  run.status = RunProgram(argv, root / "out.txt", root / "err.txt", hidden_desktop);
   run.out = WithoutCarriageReturns(Read(root / "out.txt"));
   run.err = WithoutCarriageReturns(Read(root / "err.txt"));
 #else
   std::string out = (root / "out.txt").string(), err = (root / "err.txt").string();
   // A drive mapping or home directory of the person running the tests must not leak in.
   std::string command = std::string("env -u KELVAD_DRIVES ") + env + " HOME=" + root.string() + " " + wrapper +
-                        " " + KELVAD_BINARY + " " + args + " >" + out + " 2>" + err + " </dev/null";
+                        " " + program.string() + " " + args + " >" + out + " 2>" + err + " </dev/null";
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.out = Read(out);

@@ -24,6 +24,10 @@ class HeadlessRun : public ::testing::Test {
   RunOutcome Generate(const std::string& args);
   // kelvad ARGS, as given; env adds `env` options such as "-u DISPLAY".
   RunOutcome Run(const std::string& args, const std::string& env = "");
+  // The same with another copy of the program.
+  RunOutcome RunAt(const std::filesystem::path& program, const std::string& args, const std::string& env = "");
+  // The program under test.
+  static std::filesystem::path Program();
 
   static std::string Read(const std::filesystem::path& path);
   static void Write(const std::filesystem::path& path, const std::string& bytes);
@@ -31,6 +35,9 @@ class HeadlessRun : public ::testing::Test {
   std::filesystem::path root;
   // POSIX only: a command that runs the program, such as "timeout -s KILL 5".
   std::string wrapper;
+  // On Windows: run the program in a window station of its own, which like
+  // a service's has no desktop anyone sees. Elsewhere `env` does that.
+  bool hidden_desktop = false;
 };
 
 }  // namespace kelvad::testing

@@ -91,6 +91,9 @@ class GuardsTest : public QObject {
 
   // Qt would abort with a core dump; the wizard says what "no display" says.
   void ADisplayThatCannotBeReachedIsLikeNone() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no display to name; a desktop nobody sees is tested with kelvad_tests");
+#endif
     auto run = [](const QString& display) {
       QProcess wizard;
       QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

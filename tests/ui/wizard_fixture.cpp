@@ -53,7 +53,7 @@ WizardFixture::WizardFixture() : files(fs), drives(fs, {{'c', "/c"}, {'d', "/d"}
   for (const char* dir : {"/c", "/d", "/data", "/install"}) fs.MakeDirectories(dir);
   const stdfs::path shipped(KELVAD_TEST_DATA_DIR);
   for (const auto& entry : stdfs::recursive_directory_iterator(shipped)) {
-    std::string to = "/install/" + stdfs::relative(entry.path(), shipped).string();
+    std::string to = "/install/" + stdfs::relative(entry.path(), shipped).generic_string();
     if (entry.is_directory()) {
       fs.MakeDirectories(to);
     } else {

@@ -43,6 +43,12 @@ foreach(check IN LISTS KELVAD_WINE_CHECKS)
   add_test(NAME ${check} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/${check}.sh)
   set_tests_properties(${check} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${KELVAD_WINE_ENVIRONMENT}")
 endforeach()
+set(KELVAD_SHIPPED_PROGRAMS $<TARGET_FILE:kelvad>)
+if(TARGET kelvad-wizard)
+  list(APPEND KELVAD_SHIPPED_PROGRAMS $<TARGET_FILE:kelvad-wizard>)
+endif()
+add_test(NAME imports COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/imports.sh ${KELVAD_SHIPPED_PROGRAMS})
+set_tests_properties(imports PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${KELVAD_WINE_ENVIRONMENT}")
 # It changes the registry value every kelvad.exe run reads, and waits for
 # Wine's server to stop.
 set_tests_properties(registry PROPERTIES RUN_SERIAL TRUE)

@@ -33,7 +33,7 @@ work_dir() {
   echo "$dir"
 }
 
-# The directory behind drive LETTER of the prefix (r or s, made by
+# The directory behind drive LETTER of the prefix (k, r or s, made by
 # wine_prefix.sh), emptied.
 drive_dir() {
   local dir=$KELVAD_WORK_DIR/drive_$1

@@ -8,10 +8,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # installers would ask.
   WINEDLLOVERRIDES="mscoree,mshtml=" "$KELVAD_WINE" wineboot --init >/dev/null 2>&1
 fi
-# Drives R: and S: for the checks that want a drive of their own. A running
+# Drives K:, R: and S: for the checks that want a drive of their own. A running
 # Wine server does not see drives added under it, so they are made here,
 # before the checks start one.
-for letter in r s; do
+for letter in k r s; do
   mkdir -p "$KELVAD_WORK_DIR/drive_$letter"
   ln -sfn "$KELVAD_WORK_DIR/drive_$letter" "$WINEPREFIX/dosdevices/$letter:"
 done
