@@ -147,17 +147,22 @@ std::string DosDrives::Resolve(std::string_view dos_path) const {
   bool exists = true;
   for (auto& part : SplitComponents(parsed.absolute)) {
     std::string next = JoinPath(host, part);
-    if (exists && fs_.Stat(next) == EntryKind::kNone) {
-      std::string match;
-      if (auto made = made_dirs_.find(host); made != made_dirs_.end()) {
-        auto entry = made->second.find(LowerAscii(part));
-        if (entry != made->second.end()) match = entry->second;
+    if (!exists) {
+      // Nothing below a missing entry exists either.
+    } else if (auto made = made_dirs_.find(host); made != made_dirs_.end()) {
+      // What is in a directory we made, we made: no need to ask the disk.
+      auto entry = made->second.find(LowerAscii(part));
+      if (entry == made->second.end()) {
+        exists = false;
       } else {
-        for (auto& name : fs_.List(host)) {
-          if (EqualsIgnoringCase(name, part)) {
-            match = name;
-            break;
-          }
+        next = JoinPath(host, entry->second);
+      }
+    } else if (fs_.Stat(next) == EntryKind::kNone) {
+      std::string match;
+      for (auto& name : fs_.List(host)) {
+        if (EqualsIgnoringCase(name, part)) {
+          match = name;
+          break;
         }
       }
       if (match.empty()) {

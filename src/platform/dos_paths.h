@@ -60,9 +60,10 @@ class DosDrives {
   char current_drive_;
   std::map<char, std::string> current_dirs_;
   // The directories made through this object, each with the entries made in
-  // it since (lower-cased name to name as made). A name missing there needs
-  // no look-up in the directory's listing, which a build would otherwise
-  // read once for every file it writes.
+  // it since (lower-cased name to name as made). Paths below them are
+  // resolved from these alone, without asking the disk about each of their
+  // components and reading the listing of the directory of every new file;
+  // a build writes nowhere else than where it made its directories.
   std::map<std::string, std::map<std::string, std::string>> made_dirs_;
   void Made(const std::string& host);
 };
