@@ -11,6 +11,7 @@ class DosDrives;
 class FileSystem;
 class ProcessStarter;
 class Registry;
+struct Session;
 
 // What the wizard works with besides its own controls.
 struct WizardEnvironment {
@@ -33,5 +34,10 @@ struct WizardEnvironment {
   // to open; empty: none.
   std::function<QString(bool save, const QString& proposed)> choose_file;
 };
+
+// The environment of a wizard that works on the session's drives, registry
+// and directories and starts processes through starter; the dialogs are the
+// window's own.
+WizardEnvironment SessionEnvironment(Session& session, ProcessStarter& starter);
 
 }  // namespace kelvad

@@ -83,14 +83,7 @@ int RunWizard(int argc, char** argv, const std::string& program_dir, const Sessi
   }
   for (const auto& warning : session->warnings) std::cerr << "kelvad: warning: " << warning << "\n";
   SystemProcessStarter starter;
-  WizardEnvironment environment;
-  environment.files = &session->fs;
-  environment.drives = session->drives.get();
-  environment.registry = session->registry.get();
-  environment.starter = &starter;
-  environment.install_dir = session->install_dir;
-  environment.data_dir = session->data_dir;
-  WizardWindow window(environment);
+  WizardWindow window(SessionEnvironment(*session, starter));
   if (!window.Start()) return 1;
   if (!options.project_file.empty()) window.OpenDescriptionAfterSearch(QString::fromStdString(options.project_file));
   return app.exec();
