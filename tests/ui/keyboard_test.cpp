@@ -39,6 +39,12 @@ void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text
 
 QString Focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "(none)"; }
 
+// Tab (or Shift+Tab) until the control has the focus.
+void TabTo(const char* control, bool backwards = false) {
+  for (int i = 0; i < 40 && Focused() != control; ++i) Key(Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+  QCOMPARE(Focused(), QString(control));
+}
+
 QWidget* Panel(WizardFixture& f, int index) { return f.Find<QWidget>(qPrintable(QString("MainFrame_%1").arg(index))); }
 
 // Where a control lies on its panel, unaffected by scrolling.
@@ -63,8 +69,8 @@ class KeyboardTest : public QObject {
  private slots:
   void init() { QApplication::setDoubleClickInterval(400); }
 
-  // From start to "Go!" on keys alone: the wizard writes what headless
-  // writes for the same choices.
+  // From start to "Go!" on keys alone, through every editor: the wizard
+  // writes what headless writes for the same choices.
   void TheWholeWizardByKeyboard() {
     QTemporaryDir temp;
     std::string root = temp.path().toStdString();
@@ -76,20 +82,15 @@ class KeyboardTest : public QObject {
     QCOMPARE(Focused(), QString("Command2_1"));  // the search has ended
 
     Key(Qt::Key_Return);  // Project Setup: the name selected, ready to be typed over
-    QCOMPARE(f.PanelShown(), int(kPanelProjectSetup));
-    QCOMPARE(Focused(), QString("Text1_0"));
     Type("Notes");
     Alt('d');  // GUI UID
-    QCOMPARE(Focused(), QString("TextUUID_3"));
     Type("0x0100abcd");
     Alt('x');  // Build Text UI Template, off
     Alt('o');  // Non-File Based
-    QVERIFY(f.Find<QRadioButton>("OptFile_1")->isChecked() && !f.Find<QCheckBox>("Check1_2")->isChecked());
     Key(Qt::Key_Return);  // from a line edit
 
     QCOMPARE(f.PanelShown(), int(kPanelEngine));
-    Key(Qt::Key_Space);  // Internalize/Externalize off: Load/Store hides
-    QVERIFY(f.Find<QCheckBox>("Check4_1")->isHidden());
+    Key(Qt::Key_Space);  // Internalize/Externalize off
     Key(Qt::Key_Return);  // from a check box
     Key(Qt::Key_Return);  // AIF File
 
@@ -98,36 +99,76 @@ class KeyboardTest : public QObject {
     Key(Qt::Key_Tab);
     Type("Demo");
     Key(Qt::Key_Tab);
-    QCOMPARE(Focused(), QString("MenuCombo_1"));
     Type("d");
     Alt('t');  // + Ctrl
     Key(Qt::Key_Tab);
     QCOMPARE(Focused(), QString("Command3_1"));
     Key(Qt::Key_Return);  // presses the focused button, not "Next"
-    QCOMPARE(f.Find<QTreeWidget>("ListView1_1")->findItems("CmdDemo", Qt::MatchExactly).size(), 1);
+    QCOMPARE(f.PanelShown(), int(kPanelCommands));
     Alt('n');
 
+    // Menus. The picker searches as it is typed into; a command already on a
+    // menu has its node shown and the item buttons disabled.
     QCOMPARE(f.PanelShown(), int(kPanelMenus));
-    Key(Qt::Key_Tab);
-    Key(Qt::Key_Tab);
     auto* tree = f.Find<QTreeWidget>("TreeMenu");
-    QCOMPARE(Focused(), QString("TreeMenu"));
-    for (int i = 0; i < 20 && tree->currentItem()->text(0) != "Edit"; ++i) Key(Qt::Key_Down);
-    Alt('i');  // Menu Item Command: the picker searches as it is typed into
+    Alt('i');
+    Type("EEikCmdEditCut");
+    QCOMPARE(tree->currentItem()->text(0), QString("Cut"));
+    QCOMPARE(f.Find<QLabel>("MenuLabel_4")->text(), QString("Cut"));
+    QVERIFY(!f.Find<QPushButton>("MenuCommand_3")->isEnabled());
+    // Cut goes, then More with its items; a menu Demo after View takes CmdDemo
+    // with the hotkey it was given.
+    auto select = [&](const char* text) {
+      TabTo("TreeMenu");
+      Key(Qt::Key_Home);
+      for (int i = 0; i < 40 && tree->currentItem()->text(0) != text; ++i) Key(Qt::Key_Down);
+      QCOMPARE(tree->currentItem()->text(0), QString(text));
+    };
+    for (const char* node : {"Cut", "More"}) {
+      select(node);
+      Alt('d');
+      QVERIFY(tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+      QVERIFY(!f.Find<QPushButton>("MenuCommand_2")->isEnabled());
+    }
+    Alt('m');
+    Type("Demo");
+    select("View");
+    Alt('a');  // Add After
+    select("Demo");
+    Alt('i');
     Type("CmdDemo");
-    QCOMPARE(f.Find<QComboBox>("Combo2_0")->currentText(), QString("CmdDemo"));
-    Alt('c');  // Add Child, with the command's own hotkey
-    QTreeWidgetItem* edit = tree->findItems("Edit", Qt::MatchExactly)[0];
-    QCOMPARE(edit->child(edit->childCount() - 1)->text(0), QString("Demo"));
-    Alt('n');  // HotKeys
+    Alt('c');  // Add Child
     Alt('n');
 
+    // HotKeys: with Cut gone Ctrl+X is free, Ctrl+C is not; Shift+Ctrl+S for Save.
+    QCOMPARE(f.PanelShown(), int(kPanelHotkeys));
+    Alt('c');
+    Type("EEikCmdFileSave");
+    Key(Qt::Key_Down);  // past "Save as..."
+    for (auto [letter, free] : {std::pair{"x", true}, std::pair{"c", false}, std::pair{"s", true}}) {
+      Alt('k');
+      Key(Qt::Key_A, Qt::ControlModifier);  // over the letter before
+      Type(letter);
+      QCOMPARE(f.Find<QRadioButton>("MenuOpt_6")->isEnabled(), free);
+    }
+    Alt('s');
+    Alt('a');
+    Alt('n');
+
+    // Toolbar: CmdDemo, with a text of its own, moved before New and still selected.
     QCOMPARE(f.PanelShown(), int(kPanelToolbar));
     Alt('c');
+    Type("EEikCmdFileNew");
+    Alt('a');
+    Alt('c');
+    QTest::qWait(QApplication::keyboardInputInterval());  // a new search, not "EEikCmdFileNewCmdDemo"
     Type("CmdDemo");
     QCOMPARE(f.Find<QLineEdit>("MenuText_1")->text(), QString("Demo"));
+    Alt('x');
+    Type("Dm");
     Alt('a');
-    QCOMPARE(f.Find<QTreeWidget>("ListView1_0")->topLevelItemCount(), 1);
+    Key(Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(f.Find<QTreeWidget>("ListView1_0")->currentItem()->text(0), QString("CmdDemo"));
     Alt('n');
 
     QCOMPARE(f.PanelShown(), int(kPanelCpp));
@@ -142,8 +183,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(f.PanelShown(), int(kPanelFinish));
     QTest::qWait(QApplication::doubleClickInterval());
     for (auto [control, backwards] : {std::pair{"RichTextBox1_0", false}, std::pair{"Command1", true}}) {
-      for (int i = 0; i < 30 && Focused() != control; ++i) Key(Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
-      QCOMPARE(Focused(), QString(control));
+      TabTo(control, backwards);
       Key(Qt::Key_Return);
       QVERIFY(!f.window->Building() && f.messages.empty());
     }
@@ -155,18 +195,17 @@ class KeyboardTest : public QObject {
     std::ofstream(description) << R"({
       "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}],
       "menus": [
-        {"title": "File", "items": [{"command": "EEikCmdFileNew"},
-          {"title": "More", "items": [{"command": "EEikCmdFileImport"}, {"command": "EEikCmdFileExport"},
-                                      {"command": "EEikCmdFileRevert"}, {"command": "EEikCmdFileMerge"}]},
-          {"command": "EEikCmdExit"}]},
-        {"title": "Edit", "items": [{"command": "EEikCmdEditCut"}, {"command": "EEikCmdEditCopy"},
-          {"command": "EEikCmdEditPaste"}, {"command": "EEikCmdEditSelectAll"}, {"command": "CmdDemo"}]},
+        {"title": "File", "items": [{"command": "EEikCmdFileNew"}, {"command": "EEikCmdExit"}]},
+        {"title": "Edit", "items": [{"command": "EEikCmdEditCopy"}, {"command": "EEikCmdEditPaste"},
+                                    {"command": "EEikCmdEditSelectAll"}]},
         {"title": "View", "items": [{"command": "EEikCmdZoomIn"}, {"command": "EEikCmdZoomOut"},
                                     {"command": "EVelCmdViewToolbar"}]},
+        {"title": "Demo", "items": [{"command": "CmdDemo"}]},
         {"title": "Tools", "items": [
           {"title": "Infrared", "items": [{"command": "EEikCmdIrdaSend"}, {"command": "EEikCmdIrdaReceive"}]},
           {"command": "EEikCmdHelpContents"}, {"command": "EEikCmdHelpSearch"}, {"command": "EEikCmdHelpAbout"}]}],
-      "toolbar": [{"command": "CmdDemo", "text": "Demo"}]
+      "toolbar": [{"command": "CmdDemo", "text": "Dm"}, {"command": "EEikCmdFileNew"}],
+      "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "^S"}]
     })";
     std::filesystem::create_directories(root + "/headless/c/Aleppo/Template");
     std::ofstream(root + "/headless/c/Aleppo/Template/EPOCHELP.DOT");
@@ -178,17 +217,22 @@ class KeyboardTest : public QObject {
     CompareTrees(root + "/wizard/c/Notes", root + "/headless/c/Notes");
   }
 
-  // On every panel the focus starts on the first input; Tab then goes
-  // through the panel as it reads, the navigation buttons, and the layout
-  // trees last, and reaches every control there is.
+  // On every panel of the twelve, named by its place, the focus starts on
+  // the first input; Tab then goes through the panel as it reads, the
+  // navigation buttons, and the layout trees last, and reaches every control
+  // there is. "Back" returns all the way to Welcome.
   void TabFollowsTheVisualOrder() {
     WizardFixture f;
     f.Marker('c', "epoc.exe");
     f.Open();
     f.Activate();
     const QStringList nav = {"PBMainHelp", "Command2_0", "Command2_1", "Command1"};
-    for (int panel_index : PanelSequence()) {
+    QCOMPARE(PanelSequence().size(), size_t{12});
+    for (int place = 1; place <= 12; ++place) {
+      int panel_index = PanelSequence()[place - 1];
       QCOMPARE(f.PanelShown(), panel_index);
+      QCOMPARE(f.Find<QLabel>("PanelLabel")->text(), QString("Panel %1 of 12").arg(place));
+      if (place < 12) QCOMPARE(f.Caption("Command2_1"), QString("Next (%1) >>").arg(place + 1));
       QWidget* panel = Panel(f, panel_index);
       QWidget* first = QApplication::focusWidget();
       std::vector<QWidget*> cycle;
@@ -222,8 +266,12 @@ class KeyboardTest : public QObject {
         if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked()) continue;
         if (reachable) QVERIFY2(names.contains(w->objectName()), qPrintable(w->objectName() + " not in " + names.join(" ")));
       }
-      if (panel_index != kPanelFinish) f.Next();
+      if (place < 12) f.Next();
     }
+    QVERIFY(f.Find<QWidget>("Command2_1")->isHidden() && !f.Find<QWidget>("Command1")->isHidden());
+    for (int i = 0; i < 11; ++i) f.Click("Command2_0");
+    QCOMPARE(f.PanelShown(), int(kPanelWelcome));
+    QVERIFY(f.Find<QWidget>("Command1")->isHidden());
   }
 
   // Alt and a letter reaches every button, check box, option button and

@@ -66,25 +66,6 @@ class PanelsTest : public QObject {
     QVERIFY(f.messages[0].endsWith("icon32i.bmp\n\rClick 'OK' to exit"));
   }
 
-  void WalksTheTwelvePanelsAndBack() {
-    WizardFixture f;
-    f.Marker('c', "epoc.exe");
-    f.Open();
-    for (int position = 0; position < 12; ++position) {
-      QCOMPARE(f.PanelShown(), PanelSequence()[position]);
-      if (position == 1) {
-        QCOMPARE(f.Find<QLabel>("PanelLabel")->text(), QString("Panel 2 of 12"));
-        QCOMPARE(f.Caption("Command2_1"), QString("Next (3) >>"));
-      }
-      if (position < 11) f.Next();
-    }
-    QVERIFY(f.Find<QPushButton>("Command2_1")->isHidden());
-    QVERIFY(!f.Find<QPushButton>("Command1")->isHidden());
-    for (int i = 0; i < 11; ++i) f.Click("Command2_0");
-    QCOMPARE(f.PanelShown(), int(kPanelWelcome));
-    QVERIFY(f.Find<QPushButton>("Command1")->isHidden());
-  }
-
   // A taken name is red and blocks Next from the moment the panel is
   // entered; a refused name empties the preview, the first accepted one
   // builds it anew and each next one renames it and the application.
