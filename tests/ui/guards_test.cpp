@@ -9,27 +9,14 @@
 
 namespace kelvad::testing {
 
-// Against losing work: a double click that would start the build, a window
-// closed on unsaved choices or on a running build, a display that is gone.
+// Against losing work: a window closed on unsaved choices or on a running
+// build, a display that is gone. (A double click that would start the build
+// is tried on the way to every "Go!" of the go test.)
 class GuardsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void init() { QApplication::setDoubleClickInterval(400); }
-
-  // The second click of a double click on "Next (12) >>" lands on "Go!".
-  void GoRightAfterTheFinishPanelAppearsIsIgnored() {
-    WizardFixture f;
-    f.Marker('c', "epoc.exe");
-    f.Open();
-    f.Next(10);
-    f.Click("Command2_1");
-    f.Click("Command1");
-    QVERIFY(!f.window->Building());
-    QCOMPARE(f.fs.Stat("/c/ProjectX"), EntryKind::kNone);
-    f.Go();
-    QVERIFY(f.messages.back().startsWith("Kelvad has written the project"));
-  }
 
   void ClosingAsksOnlyWhenChoicesWouldBeLost() {
     WizardFixture f;
@@ -56,7 +43,6 @@ class GuardsTest : public QObject {
     f.Go();
     QVERIFY(f.window->close());
     QCOMPARE(f.questions.size(), size_t{2});
-    for (QMessageBox::Icon icon : f.icons) QVERIFY(icon != QMessageBox::NoIcon);
   }
 
   // Stopped between two files: no file half written, the report says where
@@ -94,24 +80,20 @@ class GuardsTest : public QObject {
 #ifdef Q_OS_WIN
     QSKIP("Windows has no display to name; a desktop nobody sees is tested with kelvad_tests");
 #endif
-    auto run = [](const QString& display) {
-      QProcess wizard;
-      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-      for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(variable);
-      if (!display.isEmpty()) env.insert("DISPLAY", display);
-      wizard.setProcessEnvironment(env);
-      wizard.start(KELVAD_BINARY, {});
-      wizard.waitForFinished(30000);
-      return std::make_pair(wizard.exitStatus() == QProcess::NormalExit ? wizard.exitCode() : -1,
-                            QString::fromUtf8(wizard.readAllStandardError()));
-    };
     int free = 59;
     while (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(free))) ++free;
-    auto none = run(QString());
-    auto unreachable = run(QString(":%1").arg(free));
-    QCOMPARE(none.first, 2);
-    QCOMPARE(unreachable, none);
-    QCOMPARE(unreachable.second.count('\n'), 1);
+    QProcess wizard;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(variable);
+    env.insert("DISPLAY", QString(":%1").arg(free));
+    wizard.setProcessEnvironment(env);
+    wizard.start(KELVAD_BINARY, {});
+    QVERIFY(wizard.waitForFinished(30000));
+    QString error = QString::fromUtf8(wizard.readAllStandardError());
+    QCOMPARE(wizard.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(wizard.exitCode(), 2);  // as without a display, which kelvad_tests tries
+    QVERIFY2(error.contains("no display") && error.contains("kelvad generate") && error.count('\n') == 1,
+             qPrintable(error));
   }
 };
 
