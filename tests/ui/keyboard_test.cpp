@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,9 @@
 #include <QTreeWidget>
 #include <fstream>
 #include <map>
+#include <set>
 
+#include "ui/help_browser.h"
 #include "wizard/keyboard.h"
 #include "wizard/panels.h"
 #include "wizard_fixture.h"
@@ -60,6 +63,64 @@ bool ReadsOnFrom(const QRect& a, const QRect& b) {
 }
 
 char MnemonicOf(const QString& text) { return kelvad::MnemonicOf(text.toStdString()); }
+
+// The panel an object is on, "" for the window's own.
+QString PanelOf(QObject* object) {
+  for (; object; object = object->parent()) {
+    if (object->objectName().startsWith("MainFrame_")) return object->objectName();
+  }
+  return "";
+}
+
+// By panel, the controls that show a key (a letter, a name).
+using Owners = std::map<QString, std::map<QString, QStringList>>;
+
+// No key serves two controls on one panel, the window's own counted on each.
+void NoneShared(Owners& owners) {
+  QStringList shared;
+  for (const auto& [panel, keys] : owners) {
+    for (const auto& [key, who] : keys) {
+      QStringList alike = who + (panel.isEmpty() ? QStringList() : owners[""][key]);
+      if (alike.size() > 1) shared << QString("%1 on %2: %3").arg(key, panel, alike.join(", "));
+    }
+  }
+  QVERIFY2(shared.isEmpty(), qPrintable(shared.join("; ")));
+}
+
+// What a screen reader lets the user act on, or reaches with Tab.
+bool Interactive(QAccessibleInterface* control) {
+  static const std::set<QAccessible::Role> roles = {
+      QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+      QAccessible::EditableText, QAccessible::SpinBox,  QAccessible::Slider,      QAccessible::List,
+      QAccessible::Tree,         QAccessible::Table,    QAccessible::PageTab,     QAccessible::Link,
+      QAccessible::ButtonMenu,   QAccessible::ButtonDropDown};
+  auto* widget = qobject_cast<QWidget*>(control->object());
+  return (widget && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()) || roles.count(control->role());
+}
+
+// The interactive controls under an interface, hidden ones included, by
+// the panel they are on. Their parts (the rows of a list, the popup of a
+// picker) are not controls of their own.
+void Collect(QAccessibleInterface* node, std::multimap<QString, QAccessibleInterface*>& controls) {
+  for (int i = 0; i < node->childCount(); ++i) {
+    QAccessibleInterface* child = node->child(i);
+    if (!child || child->role() == QAccessible::ScrollBar) continue;
+    if (!Interactive(child)) {
+      Collect(child, controls);
+      continue;
+    }
+    QAccessibleInterface* a = child;
+    while (a && !a->object()) a = a->parent();
+    controls.emplace(a ? PanelOf(a->object()) : QString(), child);
+  }
+}
+
+// The control for a message: its object's name, else its role and parent's.
+QString Who(QAccessibleInterface* control) {
+  if (control->object() && !control->object()->objectName().isEmpty()) return control->object()->objectName();
+  QAccessibleInterface* parent = control->parent();
+  return QString("role %1 in %2").arg(control->role()).arg(parent ? Who(parent) : QString("nothing"));
+}
 
 }  // namespace
 
@@ -226,7 +287,6 @@ class KeyboardTest : public QObject {
     f.Marker('c', "epoc.exe");
     f.Open();
     f.Activate();
-    const QStringList nav = {"PBMainHelp", "Command2_0", "Command2_1", "Command1"};
     QCOMPARE(PanelSequence().size(), size_t{12});
     for (int place = 1; place <= 12; ++place) {
       int panel_index = PanelSequence()[place - 1];
@@ -252,14 +312,11 @@ class KeyboardTest : public QObject {
         QVERIFY2(ReadsOnFrom(OnPanel(cycle[i - 1], panel), OnPanel(cycle[i], panel)),
                  qPrintable(QString("%1 before %2 in: ").arg(names[int(i) - 1], names[int(i)]) + names.join(" ")));
       }
-      QStringList after = names.mid(int(in_panel));
-      QStringList expected_after;
-      for (const QString& button : nav) {
-        auto* w = f.Find<QWidget>(qPrintable(button));
-        if (w->isVisible() && w->isEnabled()) expected_after << button;
+      QStringList after;
+      for (const char* control : {"PBMainHelp", "Command2_0", "Command2_1", "Command1", "TreeView2_0", "TreeView2_1"}) {
+        if (f.Find<QWidget>(control)->isVisible() && f.Find<QWidget>(control)->isEnabled()) after << control;
       }
-      expected_after << "TreeView2_0" << "TreeView2_1";
-      QCOMPARE(after, expected_after);
+      QCOMPARE(names.mid(int(in_panel)), after);
       for (QWidget* w : panel->findChildren<QWidget*>()) {
         bool reachable = w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
         // Option buttons of a group share one stop; the arrows choose among them.
@@ -275,38 +332,15 @@ class KeyboardTest : public QObject {
   }
 
   // Alt and a letter reaches every button, check box, option button and
-  // labelled field; no letter serves twice on one panel with the navigation
-  // and the layout trees beside it.
-  void MnemonicsAreEverywhereAndUnique() {
+  // labelled field, and every control a screen reader reaches says what it
+  // is; no letter and no name serves twice on one panel with the navigation
+  // and the layout trees beside it. A picker is named by its label, not by
+  // the command it shows; a "?" button by what it explains.
+  void EveryControlHasAKeyAndANameOfItsOwn() {
     WizardFixture f;
+    f.Marker('d', "epoc.exe");
     f.Open();
-    QStringList keyless;
-    auto keys_of = [&keyless](QWidget* root, bool descend) {
-      std::map<char, QStringList> keys;
-      QList<QWidget*> widgets = descend ? root->findChildren<QWidget*>()
-                                        : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-      for (QWidget* w : widgets) {
-        QString text;
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-          text = button->text();
-          bool letters = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
-          if (letters && button->shortcut().isEmpty()) keyless << w->objectName();
-        } else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) {
-          text = label->text();
-          if (!MnemonicOf(text)) keyless << w->objectName();
-        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-          text = box->title();
-        } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-          for (int i = 0; i < tabs->count(); ++i) text += tabs->tabText(i) + " ";
-          for (int i = 0; i < tabs->count(); ++i) {
-            if (char c = MnemonicOf(tabs->tabText(i))) keys[c] << w->objectName();
-          }
-          continue;
-        }
-        if (char c = MnemonicOf(text)) keys[c] << w->objectName();
-      }
-      return keys;
-    };
+    f.Click("PBMainHelp");
     // Fields are reached through their labels; the count of controls
     // stands beside the "Controls" check box, which is its label.
     for (auto* field : f.window->findChildren<QWidget*>()) {
@@ -316,21 +350,49 @@ class KeyboardTest : public QObject {
       for (auto* label : f.window->findChildren<QLabel*>()) labelled |= label->buddy() == field;
       QVERIFY2(labelled, qPrintable(field->objectName()));
     }
-    QWidget* window_row = f.window.get();
-    std::map<char, QStringList> window_keys = keys_of(window_row, false);
-    for (const char* name : {"PBMainHelp", "Command2_0", "Command2_1", "Command1", "Label7_0", "Label7_1"}) {
-      QVERIFY2(std::any_of(window_keys.begin(), window_keys.end(),
-                           [&](const auto& k) { return k.second.contains(name); }),
-               name);
-    }
-    for (const auto& panel : Panels()) {
-      std::map<char, QStringList> keys = keys_of(Panel(f, panel.index), true);
-      for (const auto& [c, owners] : window_keys) keys[c] += owners;
-      for (const auto& [c, owners] : keys) {
-        QVERIFY2(owners.size() == 1, qPrintable(QString("Alt+%1: ").arg(c) + owners.join(", ")));
+    QStringList keyless;
+    Owners letters;
+    for (QWidget* w : f.window->findChildren<QWidget*>()) {
+      if (w->window() != f.window.get()) continue;  // the help browser's keys work in its own window
+      QStringList texts;
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        texts << button->text();
+        bool words = std::any_of(texts[0].begin(), texts[0].end(), [](QChar c) { return c.isLetterOrNumber(); });
+        if (words && button->shortcut().isEmpty()) keyless << w->objectName();
+      } else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) {
+        texts << label->text();
+        if (!MnemonicOf(label->text())) keyless << w->objectName();
+      } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        texts << box->title();
+      } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+        for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+      }
+      for (const QString& text : texts) {
+        if (char c = MnemonicOf(text)) letters[PanelOf(w)][QString("Alt+%1").arg(c)] << w->objectName();
       }
     }
     QVERIFY2(keyless.isEmpty(), qPrintable("no key: " + keyless.join(", ")));
+    NoneShared(letters);
+
+    std::multimap<QString, QAccessibleInterface*> controls;
+    Collect(QAccessible::queryAccessibleInterface(f.window.get()), controls);
+    Collect(QAccessible::queryAccessibleInterface(f.window->Browser()), controls);  // the window's own, a window apart
+    QStringList unnamed;
+    Owners names;
+    for (const auto& [panel, control] : controls) {
+      QString name = control->text(QAccessible::Name).trimmed();
+      if (name.isEmpty() || name == "?") unnamed << Who(control) + " '" + name + "'";
+      names[panel][control->text(QAccessible::Name)] << Who(control);
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
+    // Every panel of the sequence has some, and the window its own.
+    QCOMPARE(names.size(), PanelSequence().size() + 1);
+    NoneShared(names);
+    auto* picker = QAccessible::queryAccessibleInterface(f.Find<QWidget>("Combo2_1"));
+    QCOMPARE(picker->text(QAccessible::Name), QString("Button Command:"));
+    QCOMPARE(picker->text(QAccessible::Value), QString("EEikCmdCanceled"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Find<QWidget>("PBHelp_6"))->text(QAccessible::Name),
+             QString("Help on sub-projects"));
   }
 };
 
