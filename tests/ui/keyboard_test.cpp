@@ -268,14 +268,10 @@ class KeyboardTest : public QObject {
       "toolbar": [{"command": "CmdDemo", "text": "Dm"}, {"command": "EEikCmdFileNew"}],
       "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "^S"}]
     })";
-    std::filesystem::create_directories(root + "/headless/c/Aleppo/Template");
-    std::ofstream(root + "/headless/c/Aleppo/Template/EPOCHELP.DOT");
-    QCOMPARE(Headless(root + "/headless",
-                      {"--sdk-release", "5", "--project", QString::fromStdString(description), "--set", "name=Notes",
-                       "--set", "gui_uid=0x0100abcd", "--set", "text_ui=0", "--set", "file_based=0", "--set",
-                       "stream_methods=0", "--set", "messaging=1", "--set", "vc_version=5"}),
-             0);
-    CompareTrees(root + "/wizard/c/Notes", root + "/headless/c/Notes");
+    f.SameAsHeadless("Notes", {"--sdk-release", "5", "--project", QString::fromStdString(description), "--set",
+                               "name=Notes", "--set", "gui_uid=0x0100abcd", "--set", "text_ui=0", "--set",
+                               "file_based=0", "--set", "stream_methods=0", "--set", "messaging=1", "--set",
+                               "vc_version=5"});
   }
 
   // On every panel of the twelve, named by its place, the focus starts on
