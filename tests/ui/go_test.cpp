@@ -146,11 +146,7 @@ class GoTest : public QObject {
     QCOMPARE(f.window->Commands().menus.size(), size_t{4});
 
     f.chosen_file = QString::fromStdString(description);
-    f.Click("OpenDescription");
-    QCOMPARE(f.Find<QLineEdit>("Text1_0")->text(), QString("Notes"));
-    QCOMPARE(f.Find<QLineEdit>("Text1_4")->text(), QString("Notes"));
-    QVERIFY(f.Find<QCheckBox>("GUIDocCheck_4")->isChecked());
-    QVERIFY(!f.Find<QCheckBox>("Check1_0")->isChecked());
+    f.Click("OpenDescription");  // its name, messaging on and engine off show in what Go writes
     f.Go();
     f.SameAsHeadless("Notes", {"--sdk-release", "5", "--project", QString::fromStdString(description)});
   }

@@ -268,10 +268,10 @@ class KeyboardTest : public QObject {
       "toolbar": [{"command": "CmdDemo", "text": "Dm"}, {"command": "EEikCmdFileNew"}],
       "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "^S"}]
     })";
-    f.SameAsHeadless("Notes", {"--sdk-release", "5", "--project", QString::fromStdString(description), "--set",
-                               "name=Notes", "--set", "gui_uid=0x0100abcd", "--set", "text_ui=0", "--set",
-                               "file_based=0", "--set", "stream_methods=0", "--set", "messaging=1", "--set",
-                               "vc_version=5"});
+    QStringList args = {"--sdk-release", "5", "--project", QString::fromStdString(description)};
+    for (const char* set : {"name=Notes", "gui_uid=0x0100abcd", "text_ui=0", "file_based=0", "stream_methods=0",
+                            "messaging=1", "vc_version=5"}) args << "--set" << set;
+    f.SameAsHeadless("Notes", args);
   }
 
   // On every panel of the twelve, named by its place, the focus starts on
