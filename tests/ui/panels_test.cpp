@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -5,15 +6,27 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "model/settings.h"
+#include "ui/help_browser.h"
 #include "ui/qt_bridge.h"
 #include "wizard/panels.h"
 #include "wizard_fixture.h"
 
 namespace kelvad::testing {
+
+namespace {
+
+// The help browser's address line and page.
+QString Address(WizardFixture& f) { return f.window->Browser()->findChild<QLabel*>("Label1")->text(); }
+QString Page(WizardFixture& f) { return f.window->Browser()->findChild<QTextBrowser*>("WebBrowser1")->toPlainText(); }
+
+}  // namespace
 
 // The rules behind these reactions are tested without Qt; here each is shown
 // to be wired to its widgets.
@@ -29,11 +42,8 @@ class PanelsTest : public QObject {
     QCOMPARE(w.SdkRelease(), 5);
     QCOMPARE(f.Find<QLabel>("Label1_19")->text(), QString("Found EPOC ER5 SDK on D:\\"));
     QVERIFY(!f.Find<QComboBox>("Drive1")->isEnabled());
-    QVERIFY(f.Find<QPushButton>("Command2_1")->isEnabled());
     QVERIFY(f.Find<QProgressBar>("ProgressBar2")->isHidden());
     QVERIFY(w.Preview().device.Contains("F2"));
-    QCOMPARE(f.Find<QLabel>("Label5_8")->text(), QString("Welcome to Kelvad V0.9.2 !"));
-    QCOMPARE(w.windowTitle(), QString("Kelvad V0.9.2 - EPOC32 EIKON Application Builder"));
     QVERIFY(!f.Find<QLabel>("AIFImage_3")->pixmap().isNull());
     // The drive is the SDK's; every other setting starts as the record's default.
     Settings read = ReadSettings(&w);
@@ -66,25 +76,6 @@ class PanelsTest : public QObject {
     QVERIFY(f.messages[0].endsWith("icon32i.bmp\n\rClick 'OK' to exit"));
   }
 
-  void WalksTheTwelvePanelsAndBack() {
-    WizardFixture f;
-    f.Marker('c', "epoc.exe");
-    f.Open();
-    for (int position = 0; position < 12; ++position) {
-      QCOMPARE(f.PanelShown(), PanelSequence()[position]);
-      if (position == 1) {
-        QCOMPARE(f.Find<QLabel>("PanelLabel")->text(), QString("Panel 2 of 12"));
-        QCOMPARE(f.Caption("Command2_1"), QString("Next (3) >>"));
-      }
-      if (position < 11) f.Next();
-    }
-    QVERIFY(f.Find<QPushButton>("Command2_1")->isHidden());
-    QVERIFY(!f.Find<QPushButton>("Command1")->isHidden());
-    for (int i = 0; i < 11; ++i) f.Click("Command2_0");
-    QCOMPARE(f.PanelShown(), int(kPanelWelcome));
-    QVERIFY(f.Find<QPushButton>("Command1")->isHidden());
-  }
-
   // A taken name is red and blocks Next from the moment the panel is
   // entered; a refused name empties the preview, the first accepted one
   // builds it anew and each next one renames it and the application.
@@ -93,9 +84,7 @@ class PanelsTest : public QObject {
     f.Marker('c', "epoc.exe");
     f.fs.MakeDirectories("/c/projectx");
     WizardWindow& w = f.Open();
-    QVERIFY(f.Find<QPushButton>("Command2_1")->isEnabled());
     f.Next();
-    QCOMPARE(f.PanelShown(), int(kPanelProjectSetup));
     QVERIFY(!f.Find<QPushButton>("Command2_1")->isEnabled());
     auto* name = f.Find<QLineEdit>("Text1_0");
     QCOMPARE(name->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -142,6 +131,98 @@ class PanelsTest : public QObject {
     QVERIFY(w.Preview().pc.Contains("S_PKG"));
     f.Find<QCheckBox>("Check2_1")->click();
     QVERIFY(!w.Preview().pc.Contains("S_PKG"));
+  }
+
+  // Saved commands come back at start-up after the standard ones and are
+  // saved again with the new ones; a name already taken cannot be added, a
+  // standard command cannot be deleted. (Adding one by keys, and what it
+  // generates, is the keyboard walk's.)
+  void CommandsPanelAddsDeletesAndSaves() {
+    WizardFixture f;
+    f.fs.Write("/data/cmdlist.dat", "ECmdMine\r\nMine\r\n^q\r\n");
+    f.Open();
+    QCOMPARE(f.Find<QComboBox>("Combo2_1")->count(), 42);
+    QCOMPARE(f.Find<QComboBox>("Combo2_1")->itemText(41), QString("ECmdMine"));
+    f.Next(4);
+    auto* name = f.Find<QLineEdit>("Text2_0");
+    auto* add = f.Find<QPushButton>("Command3_1");
+    name->setText("EEikCmdExit");
+    QVERIFY(!add->isEnabled());
+    name->setText("CmdDemo");
+    f.Find<QLineEdit>("Text2_1")->setText("Demo");
+    f.Find<QComboBox>("MenuCombo_1")->setCurrentText("d");
+    f.Find<QRadioButton>("MenuOpt_3")->click();
+    f.Click("Command3_1");
+    auto* view = f.Find<QTreeWidget>("ListView1_1");
+    QTreeWidgetItem* row = view->topLevelItem(view->topLevelItemCount() - 1);
+    QCOMPARE((QStringList{row->text(0), row->text(1), row->text(2)}), (QStringList{"CmdDemo", "Demo", "^d"}));
+    QVERIFY(f.Find<QComboBox>("Combo2_2")->findText("CmdDemo") >= 0);
+    QVERIFY(name->text().isEmpty() && f.Find<QLineEdit>("Text2_1")->text().isEmpty());
+    auto* del = f.Find<QPushButton>("Command3_0");
+    emit view->itemClicked(view->topLevelItem(1), 0);  // EEikCmdExit
+    QVERIFY(!del->isEnabled());
+    name->setText("CmdOther");
+    f.Click("Command3_1");
+    emit view->itemClicked(view->findItems("CmdOther", Qt::MatchExactly)[0], 0);
+    QVERIFY(del->isEnabled());
+    f.Click("Command3_0");
+    QVERIFY(view->findItems("CmdOther", Qt::MatchExactly).isEmpty());
+
+    f.Click("Command3_3");
+    QCOMPARE(f.fs.Read("/data/cmdlist.dat"), std::string("ECmdMine\r\nMine\r\n^q\r\nCmdDemo\r\nDemo\r\n^d\r\n"));
+    f.fs.FailOn("cmdlist");
+    f.Click("Command3_3");
+    QCOMPARE(f.messages.back(),
+             QString("Unexpected error writing command list, commands may not have been written correctly."));
+  }
+
+  // The help buttons, the Welcome link and F1 open their pages.
+  void HelpButtonsLinksAndF1OpenTheirPages() {
+    WizardFixture f;
+    f.Marker('d', "epoc.exe");
+    f.fs.MakeDirectories("/d/sysdoc/cpp/group");
+    f.fs.Write("/d/sysdoc/cpp/group/engutil.html", "<html><body><h1>Engine utilities</h1></body></html>");
+    f.Open();
+    QVERIFY(!f.window->Browser());
+    f.Find<QToolButton>("PBHelp_9")->click();
+    QVERIFY(f.window->Browser()->isVisible());
+    QCOMPARE(f.window->Browser()->windowTitle(), QString("Kelvad EPOC C++ SDK Help"));
+    QCOMPARE(Address(f), QString("FILE:///d:\\sysdoc\\cpp/group\\engutil.html"));
+    QVERIFY(Page(f).contains("Engine utilities"));
+
+    // A page that is not there is shown as not found, naming the address.
+    f.Find<QToolButton>("PBHelp_8")->click();
+    QCOMPARE(Address(f), QString("FILE:///d:\\sysdoc\\cpp/eikmenu/immenu.html#eikmenu.immenu-001"));
+    QVERIFY(Page(f).contains("Page not found") && Page(f).contains("immenu.html"));
+    QCOMPARE(f.messages.size(), size_t{0});
+
+    // The program's own page, with its anchor; "Help About Kelvad" leaves the address alone.
+    f.Find<QToolButton>("PBHelp_0")->click();
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\cpp/eikfile/iffile.html#eikfile.iffile-005"));
+    QVERIFY(!Page(f).contains("Page not found"));
+    QTest::mouseClick(f.window->Browser()->findChild<QPushButton*>("Command1_0"), Qt::LeftButton);
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\cpp/eikfile/iffile.html#eikfile.iffile-005"));
+    QVERIFY(!Page(f).contains("Page not found"));
+
+    // "Close" ends this window; the next request opens a fresh one, wholly
+    // on the screen. F1 opens the page of the "?" beside the control in
+    // focus, else the panel's own, as "Help" does.
+    QTest::mouseClick(f.window->Browser()->findChild<QPushButton*>("PBDocReturn"), Qt::LeftButton);
+    QTRY_VERIFY(!f.window->Browser());
+    f.Activate();
+    f.Next(8);
+    f.Find<QWidget>("GUIDocCheck_7")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(Address(f), QString("FILE:///d:\\sysdoc\\cpp/eikfile/ifopen.html"));
+    QVERIFY(f.window->screen()->availableGeometry().contains(f.window->Browser()->frameGeometry()));
+    f.Next();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\frame8.html"));
+    QVERIFY(!Page(f).contains("Page not found"));
+
+    // The Welcome panel's link leads to the pages that come with the program.
+    emit f.Find<QLabel>("WebLink_0")->linkActivated("contents.html");
+    QCOMPARE(Address(f), QString("FILE:////install\\Help\\contents.html"));
   }
 };
 

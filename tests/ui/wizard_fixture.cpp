@@ -18,17 +18,9 @@ std::string ReadRealFile(const std::string& path) {
   return bytes.str();
 }
 
-int Headless(const std::string& root, QStringList args) {
-  for (const char* dir : {"/c", "/data"}) stdfs::create_directories(root + dir);
-  QProcess process;
-  process.start(KELVAD_BINARY, QStringList{"generate", "--drive", QString::fromStdString("c=" + root + "/c"),
-                                           "--data-dir", QString::fromStdString(root + "/data"), "--install-dir",
-                                           KELVAD_TEST_DATA_DIR, "--no-launch"} +
-                                   args);
-  process.waitForFinished(60000);
-  return process.exitCode();
-}
+namespace {
 
+// The same files with the same bytes under both directories.
 void CompareTrees(const std::string& wizard, const std::string& headless) {
   auto under = [](const std::string& dir) {
     std::map<std::string, std::string> files;
@@ -47,6 +39,26 @@ void CompareTrees(const std::string& wizard, const std::string& headless) {
     QVERIFY2(a[path] == bytes, qPrintable(QString::fromStdString("differs: " + path)));
   }
   QCOMPARE(a.size(), b.size());
+}
+
+}  // namespace
+
+void WizardFixture::SameAsHeadless(const std::string& project, QStringList args) {
+  const std::string headless = stdfs::path(root).parent_path().string() + "/headless";
+  for (const char* dir : {"/c", "/data"}) stdfs::create_directories(headless + dir);
+  if (stdfs::exists(root + "/c" + kHelpTemplate)) {
+    stdfs::create_directories(stdfs::path(headless + "/c" + kHelpTemplate).parent_path());
+    std::ofstream(headless + "/c" + kHelpTemplate);
+  }
+  QProcess process;
+  process.start(KELVAD_BINARY, QStringList{"generate", "--drive", QString::fromStdString("c=" + headless + "/c"),
+                                           "--data-dir", QString::fromStdString(headless + "/data"), "--install-dir",
+                                           KELVAD_TEST_DATA_DIR, "--no-launch"} +
+                                   args);
+  process.waitForFinished(60000);
+  QCOMPARE(process.exitCode(), 0);
+  CompareTrees(root + "/c/" + project, headless + "/c/" + project);
+  QCOMPARE(ReadRealFile(root + "/data/kelvad.rtf"), ReadRealFile(headless + "/data/kelvad.rtf"));
 }
 
 WizardFixture::WizardFixture() : files(fs), drives(fs, {{'c', "/c"}, {'d', "/d"}}) {

@@ -30,7 +30,8 @@ class WizardFixture {
   void Marker(char drive, const std::string& file) {
     Touch(std::string("/") + drive + "/epoc32/release/wins/deb/" + file);
   }
-  void HelpTemplate(char drive) { Touch(std::string("/") + drive + "/Aleppo/Template/EPOCHELP.DOT"); }
+  void HelpTemplate(char drive) { Touch(std::string("/") + drive + kHelpTemplate); }
+  static constexpr const char* kHelpTemplate = "/Aleppo/Template/EPOCHELP.DOT";
   // Creates the window, starts it and waits for the SDK search to end.
   WizardWindow& Open();
 
@@ -66,6 +67,12 @@ class WizardFixture {
     QTRY_VERIFY_WITH_TIMEOUT(!window->Building() && messages.size() > shown, 20000);
   }
 
+  // On disk: runs `kelvad generate` with ARGS and the shipped files, its
+  // drive C (with a help template where the wizard's has one) and data
+  // directory in "headless" beside the root, and expects the same files with
+  // the same bytes in the project directory and the same report.
+  void SameAsHeadless(const std::string& project, QStringList args);
+
   int line_pause_ms = 0;  // after each report line of a build
   std::string root;  // empty in memory
   MemoryFileSystem fs;
@@ -82,12 +89,5 @@ class WizardFixture {
 };
 
 std::string ReadRealFile(const std::string& path);
-
-// Runs `kelvad generate` with drive C and the data directory under root,
-// the shipped files and --no-launch; returns its exit status.
-int Headless(const std::string& root, QStringList args);
-
-// The same files with the same bytes under both directories.
-void CompareTrees(const std::string& wizard, const std::string& headless);
 
 }  // namespace kelvad::testing
