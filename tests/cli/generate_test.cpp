@@ -39,39 +39,6 @@ TEST_F(HeadlessRun, WritesTheProjectAndTheReport) {
   EXPECT_NE(report.find("{ Creating Directory:} {\\i d:\\\\Demo}"), std::string::npos);
 }
 
-// Each is refused before anything is written: no project, no report, and
-// the exit status 2; malformed options come with the usage.
-TEST_F(HeadlessRun, RefusalsWriteNothing) {
-  fs::create_directories(root / "c" / "projectx");
-  const std::string usage = "usage: kelvad generate";
-  struct Case {
-    std::string args;
-    int status;
-    std::string error;
-  } cases[] = {
-      {"", 2, "already exists"},  // as ProjectX, whatever the case
-      {"--set 'name=..\\\\x'", 2, "cannot hold"},
-      {"--set 'name='", 2, "empty"},
-      {"--set 'name=a/b'", 2, "cannot hold"},
-      {"--set name=NUL", 2, "device name"},
-      {"--set drive=q:", 2, "q: is not mapped"},
-      {"--set name=Counted --set text_ui_count=many", 2, "\"many\" is not a number"},
-      {"--drive e=" + (root / "absent").string() + " --set drive=e:", 2, "which is not a directory"},
-      {"--set nosuchkey=1", 2, usage}, {"--set engine=maybe", 2, usage}, {"--set vc_version=9", 2, usage},
-      {"--bogus", 2, usage}, {"--sdk-release 4", 2, usage}, {"--drive nonsense", 2, usage},
-      {"--set drive=qq", 2, usage}, {"--set", 2, usage},
-  };
-  for (const Case& c : cases) {
-    Outcome run = Generate("--sdk-release 0 --no-launch " + c.args);
-    EXPECT_EQ(run.status, c.status) << c.args;
-    EXPECT_NE(run.err.find(c.error), std::string::npos) << c.args << "\n" << run.err;
-  }
-  EXPECT_EQ(std::distance(fs::directory_iterator(root / "c"), fs::directory_iterator()), 1);
-  EXPECT_FALSE(fs::exists(root / "x"));
-  EXPECT_FALSE(fs::exists(root / "absent"));
-  EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf"));
-}
-
 bool NamesBothForms(const std::string& text) {
   return text.find("usage: kelvad [--drive X=DIR]") != std::string::npos &&
          text.find("kelvad generate [--drive X=DIR]") != std::string::npos;
@@ -94,11 +61,15 @@ TEST_F(HeadlessRun, HelpVersionAndUnknownCommands) {
     EXPECT_EQ(run.status, 0) << args;
     EXPECT_EQ(run.out + "|" + run.err, "Kelvad V0.9.2\n|") << args;
   }
-  for (const char* args : {"bogus", "--bogus", "--help-me", "Generate"}) {
+  // An unknown command gets the usage, and the nearest command when one is near.
+  const std::pair<const char*, bool> unknown[] = {{"bogus", false},   {"--bogus", false}, {"--help-me", false},
+                                                  {"Generate", true}, {"gen", true},      {"generat", true}};
+  for (auto [args, near] : unknown) {
     Outcome run = Run(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;
     EXPECT_TRUE(NamesBothForms(run.err)) << args << run.err;
+    EXPECT_EQ(run.err.find("did you mean \"generate\"?") != std::string::npos, near) << args << run.err;
   }
 }
 

@@ -69,25 +69,4 @@ TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
   EXPECT_NE(run.err.find("commands[0]"), std::string::npos) << run.err;
 }
 
-// A file that is missing, cannot be read, or that the command list refuses
-// (the unit tests cover each message).
-TEST_F(ProjectFile, BadDescriptionsExitWithTwoAndWriteNothing) {
-  struct Case {
-    const char* json;
-    const char* named;
-  } cases[] = {
-      {nullptr, "none.json"},
-      {"{\"settings\": {\"name\": \"Demo\",}}", "line 1, column 30"},
-      {R"({"menus": [{"title": "A", "items": [{"command": "CmdNope"}]}]})", "menus[0].items[0]"},
-  };
-  for (const Case& c : cases) {
-    Outcome run = c.json ? Generate(c.json) : Run((root / "none.json").string());
-    EXPECT_EQ(run.status, 2) << c.named;
-    EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find(c.json ? "project.json" : "none.json"), std::string::npos) << run.err;
-    EXPECT_TRUE(fs::is_empty(root / "c")) << c.named;
-    EXPECT_FALSE(fs::exists(root / "data" / "kelvad.rtf")) << c.named;
-  }
-}
-
 }  // namespace
