@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/avi_clip.h"
 #include "platform/errors.h"
+#include "support/test_build.h"
 
 namespace kelvad {
 namespace {
@@ -54,16 +53,6 @@ std::string Build(const ClipShape& s) {
     movi += s.grouped ? Chunk("JUNK", "odd") + List("rec ", c) : c;
   }
   return Chunk("RIFF", "AVI " + List("hdrl", Chunk("avih", avih) + strls) + List("movi", movi) + Chunk("idx1", ""));
-}
-
-// The message of the Error `f` throws; "accepted" when it throws none.
-std::string AviErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "accepted";
 }
 
 TEST(AviClip, UncompressedFramesAreBottomUpRowsPaddedToWords) {
@@ -123,8 +112,7 @@ TEST(AviClip, Rle8FramesPaintOnlyWhatTheyCodeAndAreDecodedLazilyInALoop) {
 }
 
 TEST(AviClip, ShippedClipIsASmallLoopOfRle8Frames) {
-  std::ifstream in(std::string(KELVAD_TEST_DATA_DIR) + "/support/velmark.avi", std::ios::binary);
-  const std::string bytes(std::istreambuf_iterator<char>(in), {});
+  const std::string bytes = testing::HostBytes(std::string(KELVAD_TEST_DATA_DIR) + "/support/velmark.avi");
   EXPECT_LT(bytes.size(), 32u * 1024);
   EXPECT_EQ(AviClip(bytes).DecodeAll().size(), 24u);
 }
@@ -160,7 +148,7 @@ TEST(AviClip, RefusesWhatTheAnimationCannotPlayOrIsDamaged) {
       {good.substr(0, movi - 4) + U32(0x7FFF) + good.substr(movi), "runs past the end"},
   };
   for (const auto& [bytes, message] : cases) {
-    const std::string error = AviErrorOf([&] { AviClip clip(bytes); });
+    const std::string error = testing::ErrorOf([&] { AviClip clip(bytes); });
     EXPECT_NE(error.find(message), std::string::npos) << message << ": " << error;
   }
 }
@@ -180,7 +168,7 @@ TEST(AviClip, DamagedRle8FramesFailWhenDecodedAndTheDecoderStartsAgain) {
     AviClip clip(Build(s));
     AviFrameDecoder decoder(clip);
     decoder.Frame(0);
-    const std::string error = AviErrorOf([&] { decoder.Frame(1); });
+    const std::string error = testing::ErrorOf([&] { decoder.Frame(1); });
     EXPECT_NE(error.find("frame 2 " + message), std::string::npos) << error;
     EXPECT_EQ(decoder.Frame(0), Pixels(8, G)) << message;
     EXPECT_THROW(clip.DecodeAll(), Error) << message;

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -25,26 +24,14 @@ namespace kelvad {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ErrorOf;
+using testing::HostBytes;
 
 class RealFiles : public ::testing::Test {
  protected:
   void SetUp() override { fs::remove_all(root), fs::create_directories(root); }
   void TearDown() override { fs::remove_all(root); }
   std::string At(const std::string& name) const { return Utf8Path(root / name); }
-  static std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  // The message of the Error the call throws, or "no error".
-  template <typename F>
-  static std::string ErrorOf(F call) {
-    try {
-      call();
-    } catch (const Error& e) {
-      return e.what();
-    }
-    return "no error";
-  }
 
   const fs::path root = fs::temp_directory_path() /
                         (std::string("kelvad_fs_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -66,14 +53,14 @@ TEST_F(RealFiles, ReplacingWritesThroughNoLinkAndTouchesNoNeighbour) {
   real.Replace(At("kelvad.rtf"), "report");
   real.Replace(At("notes.json"), "{}");
   if (links) real.Replace(At("linked.dat"), "replaced");
-  EXPECT_EQ(Slurp(root / "precious"), "precious");
-  EXPECT_EQ(Slurp(root / "notes.json.new"), "the user's own");
-  EXPECT_EQ(Slurp(root / "kelvad.rtf"), "report");
-  EXPECT_EQ(Slurp(root / "notes.json"), "{}");
+  EXPECT_EQ(HostBytes(root / "precious"), "precious");
+  EXPECT_EQ(HostBytes(root / "notes.json.new"), "the user's own");
+  EXPECT_EQ(HostBytes(root / "kelvad.rtf"), "report");
+  EXPECT_EQ(HostBytes(root / "notes.json"), "{}");
   std::vector<std::string> expected = {"kelvad.rtf", "notes.json", "notes.json.new", "precious"};
   if (links) {
     EXPECT_FALSE(fs::is_symlink(root / "linked.dat"));
-    EXPECT_EQ(Slurp(root / "linked.dat"), "replaced");
+    EXPECT_EQ(HostBytes(root / "linked.dat"), "replaced");
     expected = {"kelvad.rtf", "kelvad.rtf.new", "linked.dat", "notes.json", "notes.json.new", "precious"};
   }
   EXPECT_EQ(real.List(Utf8Path(root)), expected);
@@ -183,15 +170,15 @@ TEST_F(RealFiles, AnOpenedFileExistsEmptyAtOnceAndHoldsItsBytesWhenFinished) {
   auto stream = real.Open(file);
   // Emptied when opened, as a generated file replaces an existing one.
   EXPECT_EQ(real.Stat(file), EntryKind::kFile);
-  EXPECT_EQ(Slurp(HostPath(file)), "");
+  EXPECT_EQ(HostBytes(HostPath(file)), "");
   stream->Finish("line 1\r\nline 2\r\n");
-  EXPECT_EQ(Slurp(HostPath(file)), "line 1\r\nline 2\r\n");
+  EXPECT_EQ(HostBytes(HostPath(file)), "line 1\r\nline 2\r\n");
 
   // A build abandoned while a file is open leaves that file as it was opened.
   const std::string abandoned = JoinPath(dir, "abandoned.cpp");
   real.Open(abandoned).reset();
   EXPECT_EQ(real.Stat(abandoned), EntryKind::kFile);
-  EXPECT_EQ(Slurp(HostPath(abandoned)), "");
+  EXPECT_EQ(HostBytes(HostPath(abandoned)), "");
 }
 
 TEST_F(RealFiles, ListsNamesInOrderWithoutTheDirectoryItselfAndStatTellsFilesFromDirectories) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/registry.h"
+#include "support/test_build.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -35,14 +36,8 @@ TEST(GetRegString, MatchesIgnoringCaseMissingKeyIsEmptyMissingValueIsError1001) 
   EXPECT_EQ(GetRegString(nullptr, kTemplatesKey, ""), "");
   // A parent of a stored key exists too, without values.
   EXPECT_EQ(RegLookup(registry, "SOFTWARE\\Microsoft\\Office", "Path"), "!");
-  try {
-    GetRegString(&registry, kTemplatesKey, "");
-    FAIL() << "no error";
-  } catch (const RegistryError& e) {
-    EXPECT_EQ(e.number(), 1001);
-    EXPECT_EQ(std::string(e.what()), "RegQueryValueEx failed! (error 1001: no value (Default) under "
-                                     "HKEY_LOCAL_MACHINE\\" + kTemplatesKey + ")");
-  }
+  EXPECT_EQ(testing::ErrorOf<RegistryError>([&] { GetRegString(&registry, kTemplatesKey, ""); }),
+            "RegQueryValueEx failed! (error 1001: no value (Default) under HKEY_LOCAL_MACHINE\\" + kTemplatesKey + ")");
 }
 
 TEST(RegistryExport, EveryFileFormGivesItsValues) {
@@ -114,12 +109,8 @@ TEST(RegistryExport, RefusesOtherTextNamingTheFile) {
       {"WINE REGISTRY Version 2\n;; All keys relative to \\\\Nowhere\n", "is relative to an unknown hive"},
   };
   for (const auto& [text, message] : cases) {
-    try {
-      ExportedRegistry::Parse(text, "/tmp/notes.txt");
-      ADD_FAILURE() << "accepted: " << text;
-    } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("/tmp/notes.txt " + std::string(message)), std::string::npos) << e.what();
-    }
+    const std::string error = testing::ErrorOf([&] { ExportedRegistry::Parse(text, "/tmp/notes.txt"); });
+    EXPECT_NE(error.find("/tmp/notes.txt " + std::string(message)), std::string::npos) << error;
   }
 }
 
@@ -145,12 +136,11 @@ TEST(RegistryExport, CostGrowsWithTheInputNotWithItsDepth) {
       // A reader that has gone wrong is stopped rather than left to take the machine.
       rlimit cpu{5, 5};
       setrlimit(RLIMIT_CPU, &cpu);
-      try {
+      testing::ErrorOf([&] {
         ExportedRegistry registry = ExportedRegistry::Parse(text, "deep.reg");
         std::string key = "7";
         for (int i = 0; i < 499; ++i) key += "\\k", registry.HasKey(RegistryRoot::kLocalMachine, key);
-      } catch (const Error&) {
-      }
+      });
       _exit(0);
     }
     int status = 0;
