@@ -43,21 +43,17 @@ class ResourceFiles : public ::testing::Test {
 };
 
 // The whole file, with every block written: menus, a toolbar of two buttons
-// (one also on a menu), and hotkeys in all three tables.
-TEST_F(ResourceFiles, FullScript) {
+// (one also on a menu), and hotkeys in all three tables; then the bare one:
+// neither menus nor toolbar, no hotkeys, not file based.
+TEST_F(ResourceFiles, FullAndBareScripts) {
   AddCommand(model(), "CmdDemo", "Demo", "^d");
   AddToolbarButton(model(), "EEikCmdFileNew", "New");
   AddToolbarButton(model(), "CmdDemo", "Demo");
   model().extra_hotkeys.push_back({"CmdDemo", "", "d"});
   CollectMenuItems(model());
   EXPECT_EQ(Visible(Rss()), Visible(testing::Golden("resources/full.rss")));
-}
-
-// Neither menus nor toolbar, no hotkeys, not file based.
-TEST_F(ResourceFiles, BareScript) {
-  build.settings.menu = false;
-  build.settings.toolbar = false;
-  build.settings.file_based = false;
+  build.settings.menu = build.settings.toolbar = build.settings.file_based = false;
+  model() = testing::StartedModel();
   model().menus.clear();
   CollectMenuItems(model());
   EXPECT_EQ(Visible(Rss()), Visible(testing::Golden("resources/bare.rss")));
@@ -124,28 +120,25 @@ TEST_F(ResourceFiles, MenusAndHotkeyTables) {
   }
 }
 
-TEST_F(ResourceFiles, MenuChangesAfterTheCollectionReachOnlyThePanes) {
-  CollectMenuItems(model());
-  ASSERT_TRUE(InsertMenuItem(model(), "M:Edit", Placement::kChild, "EEikCmdEditUndo", "^z"));
-  std::string rss = Rss();
-  EXPECT_NE(rss.find("MENU_ITEM { command=EEikCmdEditUndo; txt=\"Undo\"; }"), std::string::npos);
-  EXPECT_EQ(rss.find("R_EEikCmdEditUndo_TXT"), std::string::npos);
-  EXPECT_EQ(rss.find("command=EEikCmdEditUndo; key="), std::string::npos);
-}
-
-// The used list only grows. The golden files cover both settings of every
-// option; without the toolbar alone the application information keeps the
-// rest. Neither file is in the tree or the report.
+// The used list only grows, and only from the collection and the toolbar: a
+// menu changed after the collection reaches only the panes. The golden files
+// cover both settings of every option; without the toolbar alone the
+// application information keeps the rest. Neither file is in the tree or
+// the report.
 TEST_F(ResourceFiles, ScriptAddsTheToolbarCommandsToTheUsedList) {
   AddCommand(model(), "CmdDemo", "Demo", "");
   AddToolbarButton(model(), "CmdDemo", "Demo");
   AddToolbarButton(model(), "EEikCmdFileNew", "New");
   CollectMenuItems(model());
+  ASSERT_TRUE(InsertMenuItem(model(), "M:Edit", Placement::kChild, "EEikCmdEditUndo", "^z"));
   size_t tree_size = build.tree.size();
-  Rss();
+  std::string rss = Rss();
+  EXPECT_NE(rss.find("MENU_ITEM { command=EEikCmdEditUndo; txt=\"Undo\"; }"), std::string::npos);
+  EXPECT_EQ(rss.find("R_EEikCmdEditUndo_TXT"), std::string::npos);
+  EXPECT_EQ(rss.find("command=EEikCmdEditUndo; key="), std::string::npos);
   EXPECT_EQ(model().used_commands, (std::vector<std::string>{"EVelCmdViewToolbar", "EDemoCmdFileName", "CmdDemo"}));
   build.settings.toolbar = false;
-  std::string rss = Rss();
+  rss = Rss();
   EXPECT_NE(rss.find(CrLf({"RESOURCE EIK_APP_INFO", "{", "  menubar=r_demo_menubar;", "  hotkeys=r_demo_hotkeys;", "}"})),
             std::string::npos);
   EXPECT_EQ(rss.find("TOOLBAR"), std::string::npos);
