@@ -17,35 +17,25 @@ class ProjectFile : public kelvad::testing::HeadlessRun {
  protected:
   Outcome Generate(const std::string& description, const std::string& more = "") {
     Write(root / "project.json", description);
-    return Run((root / "project.json").string() + " " + more);
-  }
-  Outcome Run(const std::string& project_and_more) {
-    return HeadlessRun::Generate("--sdk-release 5 --no-launch --project " + project_and_more);
+    return HeadlessRun::Generate("--sdk-release 5 --no-launch --project " + (root / "project.json").string() + " " + more);
   }
 };
-
-// The file's name becomes the application name, unless the file gives one; --set comes after the file.
-TEST_F(ProjectFile, NamesFromTheFileAndFromSetOptions) {
-  ASSERT_EQ(Generate(R"({"settings": {"name": "Named"}})").status, 0);
-  EXPECT_NE(Read(root / "c" / "Named" / "GUI" / "Named.rss").find("RESOURCE TBUF { buf=\"Named\"; }"), std::string::npos);
-  Outcome run = Generate(R"({"settings": {"name": "FromFile", "app_name": "Shown"}})", "--set name=FromSet");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_FALSE(fs::exists(root / "c" / "FromFile"));
-  EXPECT_NE(Read(root / "c" / "FromSet" / "GUI" / "FromSet.rss").find("RESOURCE TBUF { buf=\"Shown\"; }"),
-            std::string::npos);
-}
 
 // The saved commands are read first, as far as a broken file allows, and
 // the file is never rewritten by a headless run. Items take the texts and
 // hotkeys of their commands unless they give their own. The release given
-// (5) is the one built for.
+// (5) is the one built for. --set comes after the file; the project's name
+// is the application's unless the file gives one.
 TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
   const std::string broken = "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n";
   Write(root / "data" / "cmdlist.dat", broken);
-  Outcome run = Generate(R"({"settings": {"name": "Demo", "help": false}, "commands": [{"name": "CmdMine"}],
+  Outcome run = Generate(R"({"settings": {"name": "FromFile", "app_name": "Shown", "help": false},
+    "commands": [{"name": "CmdMine"}],
     "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine", "text": "Mine"}]}],
-    "toolbar": [{"command": "CmdMine", "text": "Go"}], "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]})");
+    "toolbar": [{"command": "CmdMine", "text": "Go"}], "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]})",
+                         "--set name=Demo");
   ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(fs::exists(root / "c" / "FromFile"));
   EXPECT_NE(run.err.find("Unexpected error reading command list, commands may not have loaded correctly."),
             std::string::npos);
   EXPECT_EQ(Read(root / "data" / "cmdlist.dat"), broken);
@@ -57,6 +47,7 @@ TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
                            "    plain=", "    {", "        HOTKEY { command=EEikCmdFileSave; key='s'; }"})),
             std::string::npos);
   EXPECT_EQ(rss.find("r_demo_file_menu"), std::string::npos);
+  EXPECT_NE(rss.find("RESOURCE TBUF { buf=\"Shown\"; }"), std::string::npos);
   EXPECT_NE(Read(root / "c" / "Demo" / "Include" / "Demo.hrh")
                 .find(CrLf({"{", "    CmdSaved = 100,", "    CmdMine,", "    EDemoCmdFileName", "};"})),
             std::string::npos);
@@ -67,6 +58,8 @@ TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
   run = Generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("commands[0]"), std::string::npos) << run.err;
+  ASSERT_EQ(Generate(R"({"settings": {"name": "Named"}})").status, 0);
+  EXPECT_NE(Read(root / "c" / "Named" / "GUI" / "Named.rss").find("RESOURCE TBUF { buf=\"Named\"; }"), std::string::npos);
 }
 
 }  // namespace
