@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/output_file.h"
 #include "model/report.h"
-#include "platform/errors.h"
-#include "support/test_build.h"
 
 namespace kelvad {
 namespace {
@@ -25,20 +22,6 @@ TEST(ReportDocument, LineFormsGoBeforeTheFinalBrace) {
   EXPECT_EQ(report.Status(), "Creating Directories ...");
   EXPECT_EQ(report.ProgressMaximum(), 6);
   EXPECT_EQ(report.ProgressValue(), 0);
-}
-
-TEST(OutputFileWriter, DuplicateKeyMissingParentOrUnwritablePathFails) {
-  testing::TestBuild build;
-  EXPECT_THROW(OpenOutputFile(build.context, "a.txt", "c:\\Missing", false, "", 0), Error);
-  EXPECT_THROW(MakeProjectDirectory(build.context, "c:\\No\\Parent"), Error);
-  build.MakeProjectDirectories({});
-  build.tree.Add("", "PRJ", "ProjectX", 7, 6);
-  OutputFile first = OpenOutputFile(build.context, "a.txt", "c:\\ProjectX", true, "PRJ", 3);
-  CloseOutputFile(first);
-  EXPECT_THROW(OpenOutputFile(build.context, "a.txt", "c:\\ProjectX", true, "PRJ", 3), Error);
-  EXPECT_THROW(OpenOutputFile(build.context, "b.txt", "c:\\ProjectX", true, "NOPE", 3), Error);
-  build.fs.FailOn("/c/ProjectX/b.txt");
-  EXPECT_THROW(OpenOutputFile(build.context, "b.txt", "c:\\ProjectX", false, "", 0), Error);
 }
 
 }  // namespace

@@ -32,12 +32,26 @@ std::string Commands(const std::vector<MenuItemRecord>& records) {
   return out;
 }
 
-// A new menu or item goes before, after or as the last child of the
-// selected node: next to a root menu a menu is another title, next to an
-// item a cascade in its menu. An item takes the hotkey given, not its
-// command's.
-TEST(MenuEditing, NewNodesGoBeforeAfterOrAsLastChild) {
+// What the loaders and the menus panel refuse leaves the tree as it was. A
+// new menu or item goes before, after or as the last child of the selected
+// node: next to a root menu a menu is another title, next to an item a
+// cascade in its menu. An item takes the hotkey given, not its command's.
+// Deleting a menu takes its descendants and frees their commands; building
+// the defaults again replaces whatever the tree has become.
+TEST(MenuEditing, RefusalsChangeNothingNewNodesGoWhereAskedAndDeletingTakesDescendants) {
   CommandModel model = StartedModel();
+  const std::string started = Render(model.menus);
+  EXPECT_FALSE(AddMenuItem(model, "File", "CmdNotThere"));
+  EXPECT_FALSE(AddMenuItem(model, "Edit", "EEikCmdFileNew"));            // already under File
+  EXPECT_FALSE(AddMenu(model, "More", "Edit"));                          // title already used, nested
+  EXPECT_FALSE(InsertMenu(model, "M:Nothing", Placement::kAfter, "Help"));  // no such node
+  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, ""));         // no title
+  EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "CmdUnknown", ""));
+  MenuNode twice = MakeMenuNode("Twice");  // a subtree repeating a key
+  twice.children = {MakeItemNode("CmdA", "A", ""), MakeItemNode("CmdA", "A", "")};
+  EXPECT_FALSE(InsertMenuNode(model.menus, "M:View", Placement::kAfter, twice));
+  EXPECT_EQ(Render(model.menus), started);
+
   ASSERT_TRUE(InsertMenu(model, "M:View", Placement::kAfter, "Help"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kAfter, "Recent"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kBefore, "First"));
@@ -53,35 +67,16 @@ TEST(MenuEditing, NewNodesGoBeforeAfterOrAsLastChild) {
             "I:EEikCmdEditUndo \"Undo\" ^z\nI:EEikCmdEditCut \"Cut\" ^x\nI:EEikCmdEditRedo \"Redo\"\n"
             "I:EEikCmdEditCopy \"Copy\" ^c\nI:EEikCmdEditPaste \"Paste\" ^v\n"
             "I:EEikCmdEditSelectAll \"Select all\" ^a\nI:EEikCmdSearchFind \"Find...\" F\n");
-}
 
-// What the loaders and the menus panel refuse leaves the tree as it was.
-TEST(MenuEditing, RefusalsChangeNothing) {
-  CommandModel model = StartedModel();
-  std::string before = Render(model.menus);
-  EXPECT_FALSE(AddMenuItem(model, "File", "CmdNotThere"));
-  EXPECT_FALSE(AddMenuItem(model, "Edit", "EEikCmdFileNew"));            // already under File
-  EXPECT_FALSE(AddMenu(model, "More", "Edit"));                          // title already used, nested
-  EXPECT_FALSE(InsertMenu(model, "M:Nothing", Placement::kAfter, "Help"));  // no such node
-  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, ""));         // no title
-  EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "CmdUnknown", ""));
-  MenuNode twice = MakeMenuNode("Twice");  // a subtree repeating a key
-  twice.children = {MakeItemNode("CmdA", "A", ""), MakeItemNode("CmdA", "A", "")};
-  EXPECT_FALSE(InsertMenuNode(model.menus, "M:View", Placement::kAfter, twice));
-  EXPECT_EQ(Render(model.menus), before);
-}
-
-TEST(MenuEditing, DeletingAMenuTakesItsDescendants) {
-  CommandModel model = StartedModel();
   ASSERT_TRUE(DeleteMenuNode(model.menus, "M:File"));
-  for (const char* key : {"M:More", "I:EEikCmdFileImport", "I:EEikCmdExit"}) EXPECT_FALSE(FindMenuNode(model.menus, key));
-  EXPECT_EQ(model.menus.size(), 3u);
-  // The command is free again for another item.
+  for (const char* key : {"M:Recent", "M:More", "I:EEikCmdFileImport", "I:EEikCmdExit"}) {
+    EXPECT_FALSE(FindMenuNode(model.menus, key)) << key;
+  }
+  EXPECT_EQ(model.menus.size(), 4u);
   EXPECT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdExit", "^e"));
   EXPECT_FALSE(DeleteMenuNode(model.menus, "M:File"));
-  // Building the defaults again replaces whatever the tree has become.
   BuildDefaultMenus(model);
-  EXPECT_EQ(Render(model.menus), Render(StartedModel().menus));
+  EXPECT_EQ(Render(model.menus), started);
 }
 
 // Letters are told by character code: '[' and '`' lie between the cases,
