@@ -181,11 +181,21 @@ TEST_F(RealFiles, AnOpenedFileExistsEmptyAtOnceAndHoldsItsBytesWhenFinished) {
   EXPECT_EQ(HostBytes(HostPath(abandoned)), "");
 }
 
+// Names keep every character: "é" has a byte in Windows' ANSI code page
+// and "Ω" none, so a name that passed through an ANSI call would come back changed.
 TEST_F(RealFiles, ListsNamesInOrderWithoutTheDirectoryItselfAndStatTellsFilesFromDirectories) {
+  const std::string name = "Caf\xC3\xA9 \xCE\xA9", file = JoinPath(JoinPath(dir, name), name + ".txt");
   real.MakeDirectory(JoinPath(dir, "GUI"));
+  real.MakeDirectory(JoinPath(dir, name));
   real.Write(JoinPath(dir, "ebld.bat"), "");
   real.Write(JoinPath(dir, "AppUI.cpp"), "");
-  EXPECT_EQ(real.List(dir), (std::vector<std::string>{"AppUI.cpp", "GUI", "ebld.bat"}));
+  real.Write(file, "first");
+  real.Replace(file, "second");
+  EXPECT_EQ(real.List(dir), (std::vector<std::string>{"AppUI.cpp", name, "GUI", "ebld.bat"}));
+  EXPECT_EQ(real.List(JoinPath(dir, name)), std::vector<std::string>{name + ".txt"});
+  EXPECT_EQ(real.Read(file), "second");
+  real.Remove(file);
+  EXPECT_EQ(real.Stat(file), EntryKind::kNone);
   EXPECT_EQ(real.List(JoinPath(dir, "GUI")), std::vector<std::string>{});
   EXPECT_EQ(real.List(JoinPath(dir, "Nowhere")), std::vector<std::string>{});
   EXPECT_EQ(real.Stat(JoinPath(dir, "GUI")), EntryKind::kDirectory);
