@@ -35,15 +35,20 @@ std::string Span(const std::string& style, const std::string& text) {
 // its callers escape it, a tab, Windows-1252 bytes), read whole and as it
 // grows: the start-up document's empty paragraph, then one a line. The space
 // after each line's opening brace is text, but not after a bold line's \b.
+// Each line goes before the document's final brace; backslashes and braces
+// are escaped, so an unbalanced brace in a path cannot end the document
+// early. A stage also sets the status and the bar.
 TEST(RtfReport, EveryLineFormReachesThePageWholeOrAsTheReportGrows) {
   Report report;
+  report.SetProgressMaximum(50);
+  report.SetProgressValue(20);
   RtfGrowingDocument growing(report.Document());
   std::vector<RtfParagraph> paragraphs = growing.start().paragraphs;
   ASSERT_EQ(paragraphs.size(), 1u);
   EXPECT_TRUE(growing.Update(report.Document()).empty());  // nothing new
   const std::function<void()> lines[] = {
-      [&] { report.ReportBold("Creating Directories"); },
-      [&] { report.ReportLabelValue("Creating Directory:", RtfEscape("c:\\ProjectX\\Engine")); },
+      [&] { report.ReportStage(6, "Creating Directories ..."); },
+      [&] { report.ReportLabelValue("Writing:", RtfEscape("c:\\ProjectX\\{Engine")); },
       [&] { report.ReportPlain("\tWrote 10 lines."); },
       [&] { report.ReportPlain("Caf\xE9 \x80 <&> \"q\" 'a'  two"); },
   };
@@ -56,6 +61,15 @@ TEST(RtfReport, EveryLineFormReachesThePageWholeOrAsTheReportGrows) {
                   RtfParagraphsToHtml(added));
     paragraphs.push_back(added[0]);
   }
+  const std::string start = Report::StartupDocument();
+  EXPECT_EQ(report.Document(), start.substr(0, start.size() - 3) +
+                                   "{\\b Creating Directories ...}\r\n\\par { Writing:} {\\i c:\\\\ProjectX\\\\\\{Engine}\r\n"
+                                   "\\par { \tWrote 10 lines.}\r\n\\par { Caf\xE9 \x80 <&> \"q\" 'a'  two}\r\n\\par }\r\n");
+  EXPECT_EQ(report.Lines(), (std::vector<std::string>{"Creating Directories ...", "Writing: c:\\ProjectX\\{Engine",
+                                                      "\tWrote 10 lines.", "Caf\xE9 \x80 <&> \"q\" 'a'  two"}));
+  EXPECT_EQ(report.Status(), "Creating Directories ...");
+  EXPECT_EQ(report.ProgressMaximum(), 6);
+  EXPECT_EQ(report.ProgressValue(), 0);
   const RtfDocument doc = ReadRtf(report.Document());
   EXPECT_TRUE(doc.balanced);
   const std::string html = RtfToHtml(doc);
@@ -64,8 +78,8 @@ TEST(RtfReport, EveryLineFormReachesThePageWholeOrAsTheReportGrows) {
   EXPECT_EQ(Body(html),
             "<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; "
             "margin-right:0px; text-indent:0px; " + font + "\"><br /></p>" +
-                P(Span(font + " font-weight:bold;", "Creating Directories")) +
-                P(Span(font, " Creating Directory: ") + Span(font + " font-style:italic;", "c:\\ProjectX\\Engine")) +
+                P(Span(font + " font-weight:bold;", "Creating Directories ...")) +
+                P(Span(font, " Writing: ") + Span(font + " font-style:italic;", "c:\\ProjectX\\{Engine")) +
                 P(Span(font, " \tWrote 10 lines.")) +
                 P(Span(font, " Caf\xC3\xA9 \xE2\x82\xAC &lt;&amp;&gt; &quot;q&quot; &#39;a&#39;  two")));
   EXPECT_EQ(RtfParagraphsToHtml(paragraphs), Body(html));
