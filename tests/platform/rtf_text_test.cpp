@@ -105,12 +105,23 @@ const char* const kReadme =
 
 // Twips as pixels at 96 dpi, half-points as points; \plain and \pard reset
 // what the heading set, character formatting outlives \pard, groups give
-// theirs back when they close, and destinations are not shown.
-TEST(RtfText, ReadmeFormattingReachesThePage) {
+// theirs back when they close, and destinations are not shown. Read in two
+// pieces cut anywhere, it reads as whole.
+TEST(RtfText, ReadmeFormattingReachesThePageWholeOrInPieces) {
   const RtfDocument doc = ReadRtf(kReadme);
   EXPECT_EQ(doc.default_tab, 360);
+  const std::string rtf = kReadme, whole = RtfToHtml(doc);
+  for (size_t cut = 0; cut <= rtf.size(); ++cut) {
+    RtfReader reader;
+    reader.Read(rtf.substr(0, cut));
+    std::vector<RtfParagraph> early = reader.TakeParagraphs();
+    reader.Read(rtf.substr(cut));
+    RtfDocument pieces = reader.Finish();
+    pieces.paragraphs.insert(pieces.paragraphs.begin(), early.begin(), early.end());
+    ASSERT_EQ(RtfToHtml(pieces), whole) << "cut at " << cut;
+  }
   const std::string times = "font-family:'Times New Roman',serif; font-size:10.5pt;";
-  EXPECT_EQ(Body(RtfToHtml(doc)),
+  EXPECT_EQ(Body(whole),
             P(Span("font-family:'Arial',sans-serif; font-size:16pt; font-weight:bold; color:#000080;", "Welcome"),
               {16, 8}, " align=\"center\"") +
                 P(Span(times, "Kelvad \xE2\x80\x93 a builder.")) +
@@ -142,19 +153,6 @@ TEST(RtfText, UnicodeFallbacksAreSkippedAsTheirCountSays) {
     const RtfDocument doc = ReadRtf("{\\rtf1 " + body + "\\par}");
     ASSERT_EQ(doc.paragraphs.size(), 1u) << body;
     EXPECT_EQ(doc.paragraphs[0].Text(), text) << body;
-  }
-}
-
-TEST(RtfText, ReadInPiecesCutAnywhereReadsAsWhole) {
-  const std::string rtf = kReadme, whole = RtfToHtml(ReadRtf(rtf));
-  for (size_t cut = 0; cut <= rtf.size(); ++cut) {
-    RtfReader reader;
-    reader.Read(rtf.substr(0, cut));
-    std::vector<RtfParagraph> early = reader.TakeParagraphs();
-    reader.Read(rtf.substr(cut));
-    RtfDocument doc = reader.Finish();
-    doc.paragraphs.insert(doc.paragraphs.begin(), early.begin(), early.end());
-    ASSERT_EQ(RtfToHtml(doc), whole) << "cut at " << cut;
   }
 }
 

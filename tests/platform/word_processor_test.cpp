@@ -36,8 +36,15 @@ TEST(RtfText, EscapesSpecialsAndEncodesOutsideAscii) {
   EXPECT_EQ(EncodeRtfText("\xC1\x9C\xC0\xAF"), "\\'c1\\'9c\\'c0\\'af");
 }
 
-TEST_F(WordOnDrive, ClearingDropsTheTextButKeepsTheLastStyle) {
-  ASSERT_TRUE(word.Start() && word.NewDocument(kTemplate));
+// Nothing is done before Start, without a template, a document or a known
+// style, or after Quit. Clearing drops the text but keeps the last style.
+TEST_F(WordOnDrive, RefusesWithoutTemplateDocumentOrStyleAndAfterQuitClearingKeepsTheStyle) {
+  EXPECT_FALSE(word.NewDocument(kTemplate));  // not started
+  ASSERT_TRUE(word.Start());
+  for (const char* bad : {"", "c:\\T\\MISSING.DOT", "q:\\T\\EPOCHELP.DOT"}) EXPECT_FALSE(word.NewDocument(bad)) << bad;
+  EXPECT_THROW(word.TypeText("x"), Error);  // no document yet
+  ASSERT_TRUE(word.NewDocument(kTemplate));
+  EXPECT_THROW(word.SetStyle("Heading 9"), Error);
   word.TypeText("old");
   word.NewParagraph();
   word.SetStyle("Heading 2");
@@ -48,15 +55,6 @@ TEST_F(WordOnDrive, ClearingDropsTheTextButKeepsTheLastStyle) {
   ASSERT_EQ(doc.paragraphs.size(), 1u);
   EXPECT_EQ(doc.paragraphs[0].Text(), "new");
   EXPECT_EQ(doc.styles.at(doc.paragraphs[0].style), "Heading 2");
-}
-
-TEST_F(WordOnDrive, RefusesWithoutTemplateDocumentOrStyleAndAfterQuit) {
-  EXPECT_FALSE(word.NewDocument(kTemplate));  // not started
-  ASSERT_TRUE(word.Start());
-  for (const char* bad : {"", "c:\\T\\MISSING.DOT", "q:\\T\\EPOCHELP.DOT"}) EXPECT_FALSE(word.NewDocument(bad)) << bad;
-  EXPECT_THROW(word.TypeText("x"), Error);  // no document yet
-  ASSERT_TRUE(word.NewDocument(kTemplate));
-  EXPECT_THROW(word.SetStyle("Heading 9"), Error);
   EXPECT_THROW(word.SaveAsRtf("c:\\NoSuchDir\\x.rtf"), Error);
   word.SaveAsRtf("c:\\t\\x.rtf");
   EXPECT_EQ(fs.Read("/c/T/x.rtf"), word.RtfText());
