@@ -42,7 +42,6 @@ TEST(StandardCommands, FortyOneRecordsInTableOrder) {
   EXPECT_EQ(FindCommand(model, "eeikcmdexit"), nullptr);
 }
 
-
 class CommandListFile : public ::testing::Test {
  protected:
   void SetUp() override { fs.MakeDirectories("/prog"); }
@@ -57,7 +56,7 @@ class CommandListFile : public ::testing::Test {
   CommandModel model;
 };
 
-TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
+TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSetAsFarAsTheFileCanBeRead) {
   const std::string read_error = kCommandListReadError;
   struct Case {
     const char* what;
@@ -81,11 +80,8 @@ TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
     EXPECT_EQ(load.added, c.added);
     EXPECT_EQ(load.error, c.error);
   }
-}
-
-// An absurdly large file is read only up to the limit; a directory in its
-// place is a reading error too.
-TEST_F(CommandListFile, UnreadableFiles) {
+  // An absurdly large file is read only up to the limit; a directory in its
+  // place is a reading error too.
   std::string record = "CmdX\r\nX\r\n\r\n";
   std::string bytes;
   while (bytes.size() <= kCommandListSizeLimit + 100) bytes += record;
