@@ -23,7 +23,6 @@ using Outcome = kelvad::testing::RunOutcome;
 class Reliability : public kelvad::testing::HeadlessRun {
  protected:
   Outcome Refused(const std::string& args) { return Generate("--sdk-release 5 --no-launch " + args); }
-  bool DriveIsEmpty() { return fs::is_empty(root / "c"); }
   static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
   // A host path as the program prints it, with '/' between names.
   static std::string Host(const fs::path& path) {

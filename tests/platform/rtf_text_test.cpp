@@ -9,6 +9,7 @@
 #include "platform/encoding.h"
 #include "platform/errors.h"
 #include "platform/rtf_text.h"
+#include "platform/word_processor.h"
 
 namespace kelvad {
 namespace {
@@ -138,21 +139,36 @@ TEST(RtfText, ReadmeFormattingReachesThePageWholeOrInPieces) {
                   {}, " align=\"right\""));
 }
 
-TEST(RtfText, UnicodeFallbacksAreSkippedAsTheirCountSays) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"\\u937?x", "\xCE\xA9x"},
-      {"\\uc2\\u937\\'3f?x", "\xCE\xA9x"},                      // \'hh counts as one
-      {"{\\uc2 \\u937?}x", "\xCE\xA9x"},                        // a brace ends the skipping
-      {"{\\uc2 \\u8364 ?}\\u937?x", "\xE2\x82\xAC\xCE\xA9x"},  // and \uc belongs to its group
-      {"\\u-10179?\\u-8704?", "\xF0\x9F\x98\x80"},              // a surrogate pair
-      {"\\u-10179?x", "\xEF\xBF\xBDx"},                         // a lone half
-      {"a\\'e9\\'80\\'zz b", "a\xC3\xA9\xE2\x82\xAC" "zz b"},   // bad hex is dropped
-      {"\\~\\-\\_", "\xC2\xA0\xE2\x80\x91"},
+// What the word processor writes reads back as it was meant; fallbacks are
+// skipped as their count says.
+TEST(RtfText, EscapesReadBackAndUnicodeFallbacksAreSkippedAsTheirCountSays) {
+  struct Case {
+    const char* written;  // the text the word processor encodes, if any
+    std::string body, text;
+  } cases[] = {
+      {"a\\b{c}d", "a\\\\b\\{c\\}d", "a\\b{c}d"},
+      {"x\ty", "x\\tab y", "x\ty"},
+      {"Caf\xC3\xA9 \xE2\x82\xAC", "Caf\\'e9 \\'80", "Caf\xC3\xA9 \xE2\x82\xAC"},  // é and € have 1252 bytes
+      {"\xCE\xA9", "\\u937?", "\xCE\xA9"},                                         // Ω has none
+      {"\xEF\xBF\xBD", "\\u-3?", "\xEF\xBF\xBD"},                                  // \uN is signed 16-bit
+      {"\xF0\x9F\x98\x80", "\\u-10179?\\u-8704?", "\xF0\x9F\x98\x80"},             // a surrogate pair
+      {"\xE9t\xE9", "\\'e9t\\'e9", "\xC3\xA9t\xC3\xA9"},                           // bytes that are no UTF-8
+      // An overlong "/" or "\" is no character: its bytes stay bytes, never a real backslash.
+      {"\xC1\x9C\xC0\xAF", "\\'c1\\'9c\\'c0\\'af", "\xC3\x81\xC5\x93\xC3\x80\xC2\xAF"},
+      {nullptr, "\\u937?x", "\xCE\xA9x"},
+      {nullptr, "\\uc2\\u937\\'3f?x", "\xCE\xA9x"},                      // \'hh counts as one
+      {nullptr, "{\\uc2 \\u937?}x", "\xCE\xA9x"},                        // a brace ends the skipping
+      {nullptr, "{\\uc2 \\u8364 ?}\\u937?x", "\xE2\x82\xAC\xCE\xA9x"},  // and \uc belongs to its group
+      {nullptr, "\\u-10179?x", "\xEF\xBF\xBDx"},                         // a lone half
+      {nullptr, "a\\'e9\\'80\\'zz b", "a\xC3\xA9\xE2\x82\xAC" "zz b"},   // bad hex is dropped
+      {nullptr, "\\~\\-\\_", "\xC2\xA0\xE2\x80\x91"},
   };
-  for (const auto& [body, text] : cases) {
-    const RtfDocument doc = ReadRtf("{\\rtf1 " + body + "\\par}");
-    ASSERT_EQ(doc.paragraphs.size(), 1u) << body;
-    EXPECT_EQ(doc.paragraphs[0].Text(), text) << body;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.body);
+    if (c.written) EXPECT_EQ(EncodeRtfText(c.written), c.body);
+    const RtfDocument doc = ReadRtf("{\\rtf1 " + c.body + "\\par}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    EXPECT_EQ(doc.paragraphs[0].Text(), c.text);
   }
 }
 

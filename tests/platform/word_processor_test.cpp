@@ -23,19 +23,6 @@ class WordOnDrive : public ::testing::Test {
   RtfWordProcessor word;
 };
 
-// The reader's tests read each of these escapes back.
-TEST(RtfText, EscapesSpecialsAndEncodesOutsideAscii) {
-  EXPECT_EQ(EncodeRtfText("a\\b{c}d"), "a\\\\b\\{c\\}d");
-  EXPECT_EQ(EncodeRtfText("x\ty"), "x\\tab y");
-  EXPECT_EQ(EncodeRtfText("Caf\xC3\xA9 \xE2\x82\xAC"), "Caf\\'e9 \\'80");  // é and € have 1252 bytes
-  EXPECT_EQ(EncodeRtfText("\xCE\xA9"), "\\u937?");                            // Ω has none
-  EXPECT_EQ(EncodeRtfText("\xEF\xBF\xBD"), "\\u-3?");                         // \uN is signed 16-bit
-  EXPECT_EQ(EncodeRtfText("\xF0\x9F\x98\x80"), "\\u-10179?\\u-8704?");        // a surrogate pair
-  EXPECT_EQ(EncodeRtfText("\xE9t\xE9"), "\\'e9t\\'e9");                       // bytes that are no UTF-8
-  // An overlong "/" or "\\" is no character: its bytes stay bytes, never a real backslash.
-  EXPECT_EQ(EncodeRtfText("\xC1\x9C\xC0\xAF"), "\\'c1\\'9c\\'c0\\'af");
-}
-
 // Nothing is done before Start, without a template, a document or a known
 // style, or after Quit. Clearing drops the text but keeps the last style.
 TEST_F(WordOnDrive, RefusesWithoutTemplateDocumentOrStyleAndAfterQuitClearingKeepsTheStyle) {
