@@ -11,25 +11,21 @@ namespace {
 namespace fs = std::filesystem;
 using Outcome = kelvad::testing::RunOutcome;
 using kelvad::testing::CrLf;
-
-// Runs the real binary with a project description.
-class ProjectFile : public kelvad::testing::HeadlessRun {
- protected:
-  Outcome Generate(const std::string& description, const std::string& more = "") {
-    Write(root / "project.json", description);
-    return HeadlessRun::Generate("--sdk-release 5 --no-launch --project " + (root / "project.json").string() + " " + more);
-  }
-};
+using kelvad::testing::HeadlessRun;
 
 // The saved commands are read first, as far as a broken file allows, and
 // the file is never rewritten by a headless run. Items take the texts and
 // hotkeys of their commands unless they give their own. The release given
 // (5) is the one built for. --set comes after the file; the project's name
 // is the application's unless the file gives one.
-TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
+TEST_F(HeadlessRun, DescriptionShapesTheProjectAfterTheSavedCommands) {
+  auto generate = [&](const std::string& description, const std::string& more = "") {
+    Write(root / "project.json", description);
+    return Generate("--sdk-release 5 --no-launch --project " + (root / "project.json").string() + " " + more);
+  };
   const std::string broken = "CmdSaved\r\nSaved\r\n^k\r\nCmdHalf\r\n";
   Write(root / "data" / "cmdlist.dat", broken);
-  Outcome run = Generate(R"({"settings": {"name": "FromFile", "app_name": "Shown", "help": false},
+  Outcome run = generate(R"({"settings": {"name": "FromFile", "app_name": "Shown", "help": false},
     "commands": [{"name": "CmdMine"}],
     "menus": [{"title": "Go", "items": [{"command": "CmdSaved"}, {"command": "CmdMine", "text": "Mine"}]}],
     "toolbar": [{"command": "CmdMine", "text": "Go"}], "hotkeys": [{"command": "EEikCmdFileSave", "hotkey": "s"}]})",
@@ -55,10 +51,10 @@ TEST_F(ProjectFile, DescriptionShapesTheProjectAfterTheSavedCommands) {
   EXPECT_NE(Read(root / "c" / "Demo" / "ebld.bat").find("c:\\epoc32\\release\\wins\\deb\\epoc.exe\r\n"),
             std::string::npos);
   // A saved command of the same name is already in the list.
-  run = Generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
+  run = generate(R"({"settings": {"name": "Again"}, "commands": [{"name": "CmdSaved"}]})");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("commands[0]"), std::string::npos) << run.err;
-  ASSERT_EQ(Generate(R"({"settings": {"name": "Named"}})").status, 0);
+  ASSERT_EQ(generate(R"({"settings": {"name": "Named"}})").status, 0);
   EXPECT_NE(Read(root / "c" / "Named" / "GUI" / "Named.rss").find("RESOURCE TBUF { buf=\"Named\"; }"), std::string::npos);
 }
 

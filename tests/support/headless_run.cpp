@@ -103,11 +103,8 @@ int RunProgram(std::wstring line, const fs::path& out, const fs::path& err, bool
 
 // The console streams are text streams on Windows; the tests expect LF.
 std::string WithoutCarriageReturns(std::string text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-  }
-  return out;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+  return text;
 }
 
 int ProcessId() { return _getpid(); }
