@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,30 +26,25 @@ namespace fs = std::filesystem;
 class Overlapping : public kelvad::testing::HeadlessRun {
  protected:
   // kelvad generate on drive C and the data directory, its standard output
-  // to out_fd, its errors to a file named after the project.
+  // to out_fd, its errors to a file named after the project; without the
+  // drive mapping or home directory of the person running the tests.
   pid_t Start(const std::string& name, int out_fd) {
-    std::vector<std::string> args = {KELVAD_BINARY, "generate", "--drive", "c=" + (root / "c").string(),
-                                     "--data-dir", (root / "data").string(), "--sdk-release", "5", "--no-launch",
-                                     "--set", "help=0", "--set", "name=" + name};
-    std::vector<std::string> env = {"HOME=" + root.string()};
-    for (char** e = environ; *e; ++e) {
-      std::string entry = *e;
-      if (entry.rfind("KELVAD_DRIVES=", 0) != 0 && entry.rfind("HOME=", 0) != 0) env.push_back(entry);
-    }
+    std::vector<std::string> args = {"/usr/bin/env", "-u", "KELVAD_DRIVES", "HOME=" + root.string(), KELVAD_BINARY,
+                                     "generate", "--drive", "c=" + (root / "c").string(), "--data-dir",
+                                     (root / "data").string(), "--sdk-release", "5", "--no-launch", "--set", "help=0",
+                                     "--set", "name=" + name};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     const std::string err = ErrorsOf(name).string();
-    pid_t pid = fork();
-    if (pid == 0) {
-      int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      int null_fd = open("/dev/null", O_RDONLY);
-      if (err_fd < 0 || null_fd < 0 || dup2(out_fd, 1) < 0 || dup2(err_fd, 2) < 0 || dup2(null_fd, 0) < 0) _exit(127);
-      std::vector<char*> argv, envp;
-      for (std::string& a : args) argv.push_back(a.data());
-      for (std::string& e : env) envp.push_back(e.data());
-      argv.push_back(nullptr);
-      envp.push_back(nullptr);
-      execve(argv[0], argv.data(), envp.data());
-      _exit(127);
-    }
+    posix_spawn_file_actions_t io;
+    posix_spawn_file_actions_init(&io);
+    posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&io, out_fd, 1);
+    posix_spawn_file_actions_addopen(&io, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = -1;
+    EXPECT_EQ(posix_spawn(&pid, argv[0], &io, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&io);
     return pid;
   }
   fs::path ErrorsOf(const std::string& name) { return root / ("err-" + name.substr(0, 20) + ".txt"); }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "driver/build_driver.h"
+#include "driver/dry_run.h"
+#include "resources/hotkeys.h"
 #include "support/test_build.h"
 
 namespace kelvad {
@@ -21,7 +25,8 @@ class StatusWatcher : public ReportView {
 // each step passes to the MMP and makefile writers, whose own cases are in
 // their tests. The drive node shows only the entry's two letters; the pictures
 // folder has the source picture where other directories have the folder pair.
-TEST(BuildSteps, RunInOrderAndPassTheirOwnNamesAndUids) {
+// A dry run first plans exactly what the build then writes, and writes nothing.
+TEST(BuildSteps, RunInOrderAndPassTheirOwnNamesAndUidsAsTheDryRunPlans) {
   TestBuild build;
   // Upper-case hex that the MMP files must turn to lower case.
   build.settings.engine_uid = "0x0100AAAA"; build.settings.engine_unicode_uid = "0X0110BBBB";
@@ -30,6 +35,13 @@ TEST(BuildSteps, RunInOrderAndPassTheirOwnNamesAndUids) {
   build.settings.drive = "c: [SYSTEM]";
   build.context.sdk_release = 5;
   build.context.launch = false;
+  build.commands = testing::StartedModel();
+  CollectMenuItems(build.commands);
+  const DryRunInput input{build.settings, build.commands, 5, "/install", "", nullptr};
+  const std::vector<std::string> files_before = build.fs.Files();
+  const DryRun plan = DryRunBuild(input, build.drives);
+  ASSERT_TRUE(plan.completed) << plan.error;
+  EXPECT_EQ(build.fs.Files(), files_before);
   StatusWatcher watcher;
   build.report.set_view(&watcher);
   ASSERT_TRUE(BuildProject(build.context).completed);
@@ -44,6 +56,8 @@ TEST(BuildSteps, RunInOrderAndPassTheirOwnNamesAndUids) {
   }
   EXPECT_EQ(made, (std::vector<std::string>{"", "\\Include", "\\AIF", "\\Engine", "\\GUI", "\\Help", "\\Help\\Pictures",
                                             "\\Help\\Database", "\\Help\\Documents", "\\Help\\Temp", "\\distrib"}));
+  for (std::string& dir : made) dir = "c:\\ProjectX" + dir;
+  EXPECT_EQ(plan.directories, made);
   for (auto [key, expected] : {std::pair{"DRIVE", "ROOT>c: 2/0"}, {"PRJ", "DRIVE>ProjectX 7/6"},
                                {"H_D_PICTURES", "HELP>pictures 4/0"}}) {
     const TreeNode* n = build.tree.Find(key);
@@ -65,6 +79,15 @@ TEST(BuildSteps, RunInOrderAndPassTheirOwnNamesAndUids) {
                        "GUI/MsgI.cpp", "GUI/GenRSS.bat", "GUI/makefile", "Help/ProjectX.alp",
                        "Help/Documents/ProjectX.ord", "Help/ProjectX.alc", "Help/HelpGen.bat", "Help/HelpCopy.bat",
                        "distrib/ProjectX (MARM Release).pkg", "distrib/GenSIS.bat", "ProjectX.dsw", "ebld.bat"}));
+  ASSERT_EQ(plan.files.size(), files.size());
+  for (size_t i = 0; i < files.size(); ++i) {
+    std::string dos = "c:\\ProjectX\\" + files[i];
+    std::replace(dos.begin(), dos.end(), '/', '\\');
+    EXPECT_EQ(plan.files[i].dos_path, dos);
+    EXPECT_EQ(plan.files[i].bytes, build.Bytes(dos)) << dos;
+  }
+  // Now the name is taken: the dry run says why the build would stop.
+  EXPECT_NE(DryRunBuild(input, build.drives).error.find("already exists"), std::string::npos);
   EXPECT_EQ(Visible(build.Bytes("c:\\ProjectX\\Engine\\engine.mmp")),
             Visible(CrLf({"TARGET\t\tProjectX_Engine.DLL", "TARGETTYPE\tdll", "UID\t\t0x1000008d 0x0100aaaa",
                           "UNICODEUID\t\t0x1000008d 0x0110bbbb", "PROJECT\t\tProjectX", "SUBPROJECT\tengine",

@@ -28,7 +28,9 @@ TEST(BannerText, BoxedCommentAndCommentColumnAtAndPastTheWidth) {
 // A line without text is still counted and steps the bar, which stops at its
 // maximum; the count runs past 16 bits, as a project of some eleven thousand
 // commands needs, and its end is an error that keeps what was written.
-TEST(OutputFile, CountsEveryLineStepsTheBarAndReportsTheCount) {
+// Opening fails in a missing directory, under a tree key already used or
+// missing, or where the file cannot be written.
+TEST(OutputFile, CountsEveryLineStepsTheBarReportsTheCountAndFailsToOpenWhereItMust) {
   TestBuild build;
   build.MakeProjectDirectories({});
   build.report.SetProgressMaximum(2);
@@ -50,6 +52,15 @@ TEST(OutputFile, CountsEveryLineStepsTheBarAndReportsTheCount) {
     EXPECT_THROW(left.BlankLine(), Error);
   }
   EXPECT_EQ(build.Bytes("c:\\ProjectX\\h.txt").rfind("first\r\n", 0), 0u);
+  EXPECT_THROW(OpenOutputFile(build.context, "a.txt", "c:\\Missing", false, "", 0), Error);
+  EXPECT_THROW(MakeProjectDirectory(build.context, "c:\\No\\Parent"), Error);
+  build.tree.Add("", "PRJ", "ProjectX", 7, 6);
+  OutputFile first = OpenOutputFile(build.context, "a.txt", "c:\\ProjectX", true, "PRJ", 3);
+  CloseOutputFile(first);
+  EXPECT_THROW(OpenOutputFile(build.context, "a.txt", "c:\\ProjectX", true, "PRJ", 3), Error);
+  EXPECT_THROW(OpenOutputFile(build.context, "b.txt", "c:\\ProjectX", true, "NOPE", 3), Error);
+  build.fs.FailOn("/c/ProjectX/b.txt");
+  EXPECT_THROW(OpenOutputFile(build.context, "b.txt", "c:\\ProjectX", false, "", 0), Error);
 }
 
 }  // namespace

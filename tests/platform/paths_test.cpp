@@ -19,7 +19,7 @@ class DosPaths : public ::testing::Test {
   DosDrives drives;
 };
 
-TEST_F(DosPaths, ResolveMatchesExistingNamesIgnoringCaseAndNeverClimbsAboveTheRoot) {
+TEST_F(DosPaths, ResolveMatchesNamesIgnoringCaseWithoutAListingAndNeverClimbsAboveTheRoot) {
   EXPECT_EQ(drives.Resolve("C:\\projectx\\help\\documents\\x.rtf"), "/hostc/ProjectX/Help/Documents/x.rtf");
   EXPECT_EQ(drives.Resolve("d:\\New\\Dir"), "/hostd/New/Dir");
   EXPECT_EQ(drives.Resolve("c:\\"), "/hostc");
@@ -32,12 +32,9 @@ TEST_F(DosPaths, ResolveMatchesExistingNamesIgnoringCaseAndNeverClimbsAboveTheRo
   EXPECT_EQ(drives.Resolve("documents"), "/hostc/ProjectX/Help/Documents");
   EXPECT_EQ(drives.Resolve("..\\..\\ProjectX"), "/hostc/ProjectX");
   EXPECT_EQ(drives.Resolve("\\ProjectX"), "/hostc/ProjectX");
-}
-
-// A build looks names up in the directories it made from what it made there,
-// not from their listings; the names still match ignoring case, so a file
-// written twice under two spellings stays one file.
-TEST_F(DosPaths, NamesMadeThroughTheDrivesMatchIgnoringCaseWithoutAListing) {
+  // A build looks names up in the directories it made from what it made
+  // there, not from their listings; the names still match ignoring case, so
+  // a file written twice under two spellings stays one file.
   drives.MakeDirectory("c:\\ProjectX\\Engine");
   drives.WriteFile("c:\\projectx\\engine\\Engine.cpp", "old");
   drives.OpenFile("c:\\PROJECTX\\ENGINE\\engine.h")->Finish("h");

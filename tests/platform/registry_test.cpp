@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/registry.h"
+#include "support/test_build.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -23,29 +24,15 @@ std::string RegLookup(const Registry& registry, const std::string& key, const st
   }
 }
 
-TEST(GetRegString, MatchesIgnoringCaseMissingKeyIsEmptyMissingValueIsError1001) {
-  ExportedRegistry registry;
-  registry.SetValue(RegistryRoot::kLocalMachine, kTemplatesKey, "UserTemplates", "u");
-  EXPECT_EQ(GetRegString(&registry, "software\\microsoft\\OFFICE\\8.0\\common\\filenew\\localtemplates",
-                         "usertemplates"),
-            "u");
-  EXPECT_EQ(GetRegString(&registry, "SOFTWARE\\Nobody\\Here", ""), "");
-  // The same path under another root is another key.
-  EXPECT_EQ(GetRegString(&registry, RegistryRoot::kCurrentUser, kTemplatesKey, ""), "");
-  EXPECT_EQ(GetRegString(nullptr, kTemplatesKey, ""), "");
-  // A parent of a stored key exists too, without values.
-  EXPECT_EQ(RegLookup(registry, "SOFTWARE\\Microsoft\\Office", "Path"), "!");
-  try {
-    GetRegString(&registry, kTemplatesKey, "");
-    FAIL() << "no error";
-  } catch (const RegistryError& e) {
-    EXPECT_EQ(e.number(), 1001);
-    EXPECT_EQ(std::string(e.what()), "RegQueryValueEx failed! (error 1001: no value (Default) under "
-                                     "HKEY_LOCAL_MACHINE\\" + kTemplatesKey + ")");
-  }
-}
-
+// Keys and values match ignoring case; a missing key reads as empty, and so
+// does any key without a registry; a key without the value asked for is
+// error 1001, a parent of a stored key too, for it exists without values.
 TEST(RegistryExport, EveryFileFormGivesItsValues) {
+  EXPECT_EQ(GetRegString(nullptr, kTemplatesKey, ""), "");
+  const std::string office = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + kTemplatesKey + "]\n\"UserTemplates\"=\"u\"\n";
+  const ExportedRegistry parsed = ExportedRegistry::Parse(office, "office.reg");
+  EXPECT_EQ(testing::ErrorOf<RegistryError>([&] { GetRegString(&parsed, kTemplatesKey, ""); }),
+            "RegQueryValueEx failed! (error 1001: no value (Default) under HKEY_LOCAL_MACHINE\\" + kTemplatesKey + ")");
   const std::string a = "[HKEY_LOCAL_MACHINE\\Software\\A]\n";
   const std::string wine = "WINE REGISTRY Version 2\n;; All keys relative to ";
   const std::string templates = "[Software\\\\Microsoft\\\\Office\\\\8.0\\\\Common\\\\FileNew\\\\LocalTemplates] 1\n";
@@ -63,6 +50,11 @@ TEST(RegistryExport, EveryFileFormGivesItsValues) {
     RegistryRoot root = RegistryRoot::kLocalMachine;
   };
   const Case cases[] = {
+      {"case ignored", office, "software\\microsoft\\OFFICE\\8.0\\common\\filenew\\localtemplates",
+       {{"usertemplates", "u"}, {"", "!"}}},
+      {"a missing key", office, "SOFTWARE\\Nobody\\Here", {{"", ""}}},
+      {"another root", office, kTemplatesKey, {{"", ""}}, RegistryRoot::kCurrentUser},
+      {"a parent", office, "SOFTWARE\\Microsoft\\Office", {{"Path", "!"}}},
       {"REGEDIT4, in the ANSI code page",
        "REGEDIT4\r\n\r\n" + a + "@=\"C:\\\\Vorlagen f\xFCr \\\"Word\\\"\"\r\n\"Expand\"=hex(2):43,3a,5c,e4,00\r\n"
            "\"Number\"=dword:00000010\r\n\"Nul\"=hex(1):00\r\n\"Empty\"=\"\"\r\n",
@@ -114,12 +106,8 @@ TEST(RegistryExport, RefusesOtherTextNamingTheFile) {
       {"WINE REGISTRY Version 2\n;; All keys relative to \\\\Nowhere\n", "is relative to an unknown hive"},
   };
   for (const auto& [text, message] : cases) {
-    try {
-      ExportedRegistry::Parse(text, "/tmp/notes.txt");
-      ADD_FAILURE() << "accepted: " << text;
-    } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("/tmp/notes.txt " + std::string(message)), std::string::npos) << e.what();
-    }
+    const std::string error = testing::ErrorOf([&] { ExportedRegistry::Parse(text, "/tmp/notes.txt"); });
+    EXPECT_NE(error.find("/tmp/notes.txt " + std::string(message)), std::string::npos) << error;
   }
 }
 
@@ -145,12 +133,11 @@ TEST(RegistryExport, CostGrowsWithTheInputNotWithItsDepth) {
       // A reader that has gone wrong is stopped rather than left to take the machine.
       rlimit cpu{5, 5};
       setrlimit(RLIMIT_CPU, &cpu);
-      try {
+      testing::ErrorOf([&] {
         ExportedRegistry registry = ExportedRegistry::Parse(text, "deep.reg");
         std::string key = "7";
         for (int i = 0; i < 499; ++i) key += "\\k", registry.HasKey(RegistryRoot::kLocalMachine, key);
-      } catch (const Error&) {
-      }
+      });
       _exit(0);
     }
     int status = 0;

@@ -9,6 +9,7 @@
 #include "platform/encoding.h"
 #include "platform/errors.h"
 #include "platform/rtf_text.h"
+#include "platform/word_processor.h"
 
 namespace kelvad {
 namespace {
@@ -35,15 +36,20 @@ std::string Span(const std::string& style, const std::string& text) {
 // its callers escape it, a tab, Windows-1252 bytes), read whole and as it
 // grows: the start-up document's empty paragraph, then one a line. The space
 // after each line's opening brace is text, but not after a bold line's \b.
+// Each line goes before the document's final brace; backslashes and braces
+// are escaped, so an unbalanced brace in a path cannot end the document
+// early. A stage also sets the status and the bar.
 TEST(RtfReport, EveryLineFormReachesThePageWholeOrAsTheReportGrows) {
   Report report;
+  report.SetProgressMaximum(50);
+  report.SetProgressValue(20);
   RtfGrowingDocument growing(report.Document());
   std::vector<RtfParagraph> paragraphs = growing.start().paragraphs;
   ASSERT_EQ(paragraphs.size(), 1u);
   EXPECT_TRUE(growing.Update(report.Document()).empty());  // nothing new
   const std::function<void()> lines[] = {
-      [&] { report.ReportBold("Creating Directories"); },
-      [&] { report.ReportLabelValue("Creating Directory:", RtfEscape("c:\\ProjectX\\Engine")); },
+      [&] { report.ReportStage(6, "Creating Directories ..."); },
+      [&] { report.ReportLabelValue("Writing:", RtfEscape("c:\\ProjectX\\{Engine")); },
       [&] { report.ReportPlain("\tWrote 10 lines."); },
       [&] { report.ReportPlain("Caf\xE9 \x80 <&> \"q\" 'a'  two"); },
   };
@@ -56,6 +62,15 @@ TEST(RtfReport, EveryLineFormReachesThePageWholeOrAsTheReportGrows) {
                   RtfParagraphsToHtml(added));
     paragraphs.push_back(added[0]);
   }
+  const std::string start = Report::StartupDocument();
+  EXPECT_EQ(report.Document(), start.substr(0, start.size() - 3) +
+                                   "{\\b Creating Directories ...}\r\n\\par { Writing:} {\\i c:\\\\ProjectX\\\\\\{Engine}\r\n"
+                                   "\\par { \tWrote 10 lines.}\r\n\\par { Caf\xE9 \x80 <&> \"q\" 'a'  two}\r\n\\par }\r\n");
+  EXPECT_EQ(report.Lines(), (std::vector<std::string>{"Creating Directories ...", "Writing: c:\\ProjectX\\{Engine",
+                                                      "\tWrote 10 lines.", "Caf\xE9 \x80 <&> \"q\" 'a'  two"}));
+  EXPECT_EQ(report.Status(), "Creating Directories ...");
+  EXPECT_EQ(report.ProgressMaximum(), 6);
+  EXPECT_EQ(report.ProgressValue(), 0);
   const RtfDocument doc = ReadRtf(report.Document());
   EXPECT_TRUE(doc.balanced);
   const std::string html = RtfToHtml(doc);
@@ -64,8 +79,8 @@ TEST(RtfReport, EveryLineFormReachesThePageWholeOrAsTheReportGrows) {
   EXPECT_EQ(Body(html),
             "<p style=\"-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; "
             "margin-right:0px; text-indent:0px; " + font + "\"><br /></p>" +
-                P(Span(font + " font-weight:bold;", "Creating Directories")) +
-                P(Span(font, " Creating Directory: ") + Span(font + " font-style:italic;", "c:\\ProjectX\\Engine")) +
+                P(Span(font + " font-weight:bold;", "Creating Directories ...")) +
+                P(Span(font, " Writing: ") + Span(font + " font-style:italic;", "c:\\ProjectX\\{Engine")) +
                 P(Span(font, " \tWrote 10 lines.")) +
                 P(Span(font, " Caf\xC3\xA9 \xE2\x82\xAC &lt;&amp;&gt; &quot;q&quot; &#39;a&#39;  two")));
   EXPECT_EQ(RtfParagraphsToHtml(paragraphs), Body(html));
@@ -91,12 +106,23 @@ const char* const kReadme =
 
 // Twips as pixels at 96 dpi, half-points as points; \plain and \pard reset
 // what the heading set, character formatting outlives \pard, groups give
-// theirs back when they close, and destinations are not shown.
-TEST(RtfText, ReadmeFormattingReachesThePage) {
+// theirs back when they close, and destinations are not shown. Read in two
+// pieces cut anywhere, it reads as whole.
+TEST(RtfText, ReadmeFormattingReachesThePageWholeOrInPieces) {
   const RtfDocument doc = ReadRtf(kReadme);
   EXPECT_EQ(doc.default_tab, 360);
+  const std::string rtf = kReadme, whole = RtfToHtml(doc);
+  for (size_t cut = 0; cut <= rtf.size(); ++cut) {
+    RtfReader reader;
+    reader.Read(rtf.substr(0, cut));
+    std::vector<RtfParagraph> early = reader.TakeParagraphs();
+    reader.Read(rtf.substr(cut));
+    RtfDocument pieces = reader.Finish();
+    pieces.paragraphs.insert(pieces.paragraphs.begin(), early.begin(), early.end());
+    ASSERT_EQ(RtfToHtml(pieces), whole) << "cut at " << cut;
+  }
   const std::string times = "font-family:'Times New Roman',serif; font-size:10.5pt;";
-  EXPECT_EQ(Body(RtfToHtml(doc)),
+  EXPECT_EQ(Body(whole),
             P(Span("font-family:'Arial',sans-serif; font-size:16pt; font-weight:bold; color:#000080;", "Welcome"),
               {16, 8}, " align=\"center\"") +
                 P(Span(times, "Kelvad \xE2\x80\x93 a builder.")) +
@@ -113,34 +139,36 @@ TEST(RtfText, ReadmeFormattingReachesThePage) {
                   {}, " align=\"right\""));
 }
 
-TEST(RtfText, UnicodeFallbacksAreSkippedAsTheirCountSays) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"\\u937?x", "\xCE\xA9x"},
-      {"\\uc2\\u937\\'3f?x", "\xCE\xA9x"},                      // \'hh counts as one
-      {"{\\uc2 \\u937?}x", "\xCE\xA9x"},                        // a brace ends the skipping
-      {"{\\uc2 \\u8364 ?}\\u937?x", "\xE2\x82\xAC\xCE\xA9x"},  // and \uc belongs to its group
-      {"\\u-10179?\\u-8704?", "\xF0\x9F\x98\x80"},              // a surrogate pair
-      {"\\u-10179?x", "\xEF\xBF\xBDx"},                         // a lone half
-      {"a\\'e9\\'80\\'zz b", "a\xC3\xA9\xE2\x82\xAC" "zz b"},   // bad hex is dropped
-      {"\\~\\-\\_", "\xC2\xA0\xE2\x80\x91"},
+// What the word processor writes reads back as it was meant; fallbacks are
+// skipped as their count says.
+TEST(RtfText, EscapesReadBackAndUnicodeFallbacksAreSkippedAsTheirCountSays) {
+  struct Case {
+    const char* written;  // the text the word processor encodes, if any
+    std::string body, text;
+  } cases[] = {
+      {"a\\b{c}d", "a\\\\b\\{c\\}d", "a\\b{c}d"},
+      {"x\ty", "x\\tab y", "x\ty"},
+      {"Caf\xC3\xA9 \xE2\x82\xAC", "Caf\\'e9 \\'80", "Caf\xC3\xA9 \xE2\x82\xAC"},  // é and € have 1252 bytes
+      {"\xCE\xA9", "\\u937?", "\xCE\xA9"},                                         // Ω has none
+      {"\xEF\xBF\xBD", "\\u-3?", "\xEF\xBF\xBD"},                                  // \uN is signed 16-bit
+      {"\xF0\x9F\x98\x80", "\\u-10179?\\u-8704?", "\xF0\x9F\x98\x80"},             // a surrogate pair
+      {"\xE9t\xE9", "\\'e9t\\'e9", "\xC3\xA9t\xC3\xA9"},                           // bytes that are no UTF-8
+      // An overlong "/" or "\" is no character: its bytes stay bytes, never a real backslash.
+      {"\xC1\x9C\xC0\xAF", "\\'c1\\'9c\\'c0\\'af", "\xC3\x81\xC5\x93\xC3\x80\xC2\xAF"},
+      {nullptr, "\\u937?x", "\xCE\xA9x"},
+      {nullptr, "\\uc2\\u937\\'3f?x", "\xCE\xA9x"},                      // \'hh counts as one
+      {nullptr, "{\\uc2 \\u937?}x", "\xCE\xA9x"},                        // a brace ends the skipping
+      {nullptr, "{\\uc2 \\u8364 ?}\\u937?x", "\xE2\x82\xAC\xCE\xA9x"},  // and \uc belongs to its group
+      {nullptr, "\\u-10179?x", "\xEF\xBF\xBDx"},                         // a lone half
+      {nullptr, "a\\'e9\\'80\\'zz b", "a\xC3\xA9\xE2\x82\xAC" "zz b"},   // bad hex is dropped
+      {nullptr, "\\~\\-\\_", "\xC2\xA0\xE2\x80\x91"},
   };
-  for (const auto& [body, text] : cases) {
-    const RtfDocument doc = ReadRtf("{\\rtf1 " + body + "\\par}");
-    ASSERT_EQ(doc.paragraphs.size(), 1u) << body;
-    EXPECT_EQ(doc.paragraphs[0].Text(), text) << body;
-  }
-}
-
-TEST(RtfText, ReadInPiecesCutAnywhereReadsAsWhole) {
-  const std::string rtf = kReadme, whole = RtfToHtml(ReadRtf(rtf));
-  for (size_t cut = 0; cut <= rtf.size(); ++cut) {
-    RtfReader reader;
-    reader.Read(rtf.substr(0, cut));
-    std::vector<RtfParagraph> early = reader.TakeParagraphs();
-    reader.Read(rtf.substr(cut));
-    RtfDocument doc = reader.Finish();
-    doc.paragraphs.insert(doc.paragraphs.begin(), early.begin(), early.end());
-    ASSERT_EQ(RtfToHtml(doc), whole) << "cut at " << cut;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.body);
+    if (c.written) EXPECT_EQ(EncodeRtfText(c.written), c.body);
+    const RtfDocument doc = ReadRtf("{\\rtf1 " + c.body + "\\par}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    EXPECT_EQ(doc.paragraphs[0].Text(), c.text);
   }
 }
 

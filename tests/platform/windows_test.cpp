@@ -6,9 +6,9 @@
 
 #include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,6 +21,7 @@
 #include "platform/program.h"
 #include "platform/registry.h"
 #include "platform/windows_system.h"
+#include "support/test_build.h"
 
 namespace kelvad {
 namespace {
@@ -30,11 +31,6 @@ namespace fs = std::filesystem;
 // "é" and "Ω": one has a byte in the ANSI code page, the other none, so a
 // name that passes through an ANSI call comes back changed.
 const std::string kName = "Caf\xC3\xA9 \xCE\xA9";
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A scratch directory under the user's temporary directory, which Wine keeps on drive C.
 class WindowsScratch : public ::testing::Test {
@@ -47,23 +43,6 @@ class WindowsScratch : public ::testing::Test {
   const std::string dir = Utf8Path(root);
   RealFileSystem real;
 };
-
-TEST_F(WindowsScratch, FileNamesKeepEveryCharacter) {
-  const std::string sub = JoinPath(dir, kName), file = JoinPath(sub, kName + ".txt");
-  real.MakeDirectory(sub);
-  // The name on disk is the one meant, not its ANSI approximation.
-  EXPECT_TRUE(fs::is_directory(root / WideFromUtf8(kName)));
-  real.Write(file, "first");
-  EXPECT_EQ(real.List(sub), std::vector<std::string>{kName + ".txt"});
-  EXPECT_EQ(real.Read(file), "first");
-  // The report is replaced this way on every build.
-  real.Replace(file, "second");
-  EXPECT_EQ(real.Read(file), "second");
-  EXPECT_EQ(real.List(sub).size(), 1u);
-  real.Remove(file);
-  EXPECT_EQ(real.Stat(file), EntryKind::kNone);
-  EXPECT_THROW(real.MakeDirectory(sub), Error);
-}
 
 TEST_F(WindowsScratch, StoredNameComesFromTheDirectoryNotFromTheQuestion) {
   // Windows finds "epochelp.dot" when asked for "EPOCHELP.DOT"; the help
@@ -136,22 +115,7 @@ class WindowsRegistryLookup : public ::testing::Test {
   void TearDown() override { Forget(); }
 
   // Runs reg.exe with the arguments and waits for it; its exit status.
-  static DWORD Reg(const std::wstring& arguments) {
-    std::wstring line = L"reg.exe " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                        &info)) {
-      return static_cast<DWORD>(-1);
-    }
-    WaitForSingleObject(info.hProcess, INFINITE);
-    DWORD status = 1;
-    GetExitCodeProcess(info.hProcess, &status);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return status;
-  }
+  static int Reg(const std::wstring& arguments) { return _wsystem((L"reg.exe " + arguments).c_str()); }
   static void Forget() {
     for (const wchar_t* view : {L"32", L"64"}) {
       Reg(L"delete \"HKLM\\SOFTWARE\\Kelvad Tests\" /f /reg:" + std::wstring(view));
@@ -164,7 +128,7 @@ class WindowsRegistryLookup : public ::testing::Test {
     const fs::path file = fs::temp_directory_path() / "kelvad_registry_test.reg";
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(wide.data()),
                                                 static_cast<std::streamsize>(wide.size() * sizeof(wchar_t)));
-    EXPECT_EQ(Reg(L"import \"" + file.wstring() + L"\" /reg:" + view), 0u) << lines;
+    EXPECT_EQ(Reg(L"import \"" + file.wstring() + L"\" /reg:" + view), 0) << lines;
     fs::remove(file);
   }
 
@@ -203,14 +167,20 @@ TEST_F(WindowsScratch, CommandInterpreterRunsTheLineInTheDirectoryWithoutBeingWa
   request.drive = static_cast<char>(std::tolower(static_cast<unsigned char>(dir[0])));
   request.drive_root = std::string(1, request.drive) + ":/";
   request.command_line = dir + "\\job.bat > job.log";
-  StartOutcome outcome = SystemProcessStarter().Start(request);
+  // Nothing starts when the drive is a directory standing in for it.
+  StartRequest stand_in = request;
+  stand_in.drive_root = dir;
+  StartOutcome outcome = SystemProcessStarter().Start(stand_in);
+  EXPECT_FALSE(outcome.started);
+  EXPECT_NE(outcome.explanation.find("not to the drive itself"), std::string::npos) << outcome.explanation;
+  outcome = SystemProcessStarter().Start(request);
   ASSERT_TRUE(outcome.started) << outcome.explanation;
-  EXPECT_EQ(Slurp(root / "job.log").find("done"), std::string::npos);
+  EXPECT_EQ(testing::HostBytes(root / "job.log").find("done"), std::string::npos);
   std::ofstream(root / "go.txt").put('x');
   std::string log;
   for (int i = 0; i < 600 && log.find("done") == std::string::npos; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    log = Slurp(root / "job.log");
+    log = testing::HostBytes(root / "job.log");
   }
   // The interpreter reads the batch file in the console's (OEM) code page and
   // with /A writes in the ANSI one: 82, "é" in code pages 437 and 850, comes
@@ -223,17 +193,6 @@ TEST_F(WindowsScratch, CommandInterpreterRunsTheLineInTheDirectoryWithoutBeingWa
                      "\r\ndone\r\n");
   // Let the interpreter let go of the directory before it is removed.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-}
-
-TEST(WindowsProcess, NothingStartsWhenTheDriveIsADirectoryStandingInForIt) {
-  StartRequest request;
-  request.command_line = "c:\\ProjectX\\ebld.bat > ebld.log";
-  request.dos_directory = "c:\\ProjectX";
-  request.host_directory = request.drive_root = Utf8Path(fs::temp_directory_path());
-  request.drive = 'c';
-  StartOutcome outcome = SystemProcessStarter().Start(request);
-  EXPECT_FALSE(outcome.started);
-  EXPECT_NE(outcome.explanation.find("not to the drive itself"), std::string::npos) << outcome.explanation;
 }
 
 }  // namespace

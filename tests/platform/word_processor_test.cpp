@@ -23,21 +23,15 @@ class WordOnDrive : public ::testing::Test {
   RtfWordProcessor word;
 };
 
-// The reader's tests read each of these escapes back.
-TEST(RtfText, EscapesSpecialsAndEncodesOutsideAscii) {
-  EXPECT_EQ(EncodeRtfText("a\\b{c}d"), "a\\\\b\\{c\\}d");
-  EXPECT_EQ(EncodeRtfText("x\ty"), "x\\tab y");
-  EXPECT_EQ(EncodeRtfText("Caf\xC3\xA9 \xE2\x82\xAC"), "Caf\\'e9 \\'80");  // é and € have 1252 bytes
-  EXPECT_EQ(EncodeRtfText("\xCE\xA9"), "\\u937?");                            // Ω has none
-  EXPECT_EQ(EncodeRtfText("\xEF\xBF\xBD"), "\\u-3?");                         // \uN is signed 16-bit
-  EXPECT_EQ(EncodeRtfText("\xF0\x9F\x98\x80"), "\\u-10179?\\u-8704?");        // a surrogate pair
-  EXPECT_EQ(EncodeRtfText("\xE9t\xE9"), "\\'e9t\\'e9");                       // bytes that are no UTF-8
-  // An overlong "/" or "\\" is no character: its bytes stay bytes, never a real backslash.
-  EXPECT_EQ(EncodeRtfText("\xC1\x9C\xC0\xAF"), "\\'c1\\'9c\\'c0\\'af");
-}
-
-TEST_F(WordOnDrive, ClearingDropsTheTextButKeepsTheLastStyle) {
-  ASSERT_TRUE(word.Start() && word.NewDocument(kTemplate));
+// Nothing is done before Start, without a template, a document or a known
+// style, or after Quit. Clearing drops the text but keeps the last style.
+TEST_F(WordOnDrive, RefusesWithoutTemplateDocumentOrStyleAndAfterQuitClearingKeepsTheStyle) {
+  EXPECT_FALSE(word.NewDocument(kTemplate));  // not started
+  ASSERT_TRUE(word.Start());
+  for (const char* bad : {"", "c:\\T\\MISSING.DOT", "q:\\T\\EPOCHELP.DOT"}) EXPECT_FALSE(word.NewDocument(bad)) << bad;
+  EXPECT_THROW(word.TypeText("x"), Error);  // no document yet
+  ASSERT_TRUE(word.NewDocument(kTemplate));
+  EXPECT_THROW(word.SetStyle("Heading 9"), Error);
   word.TypeText("old");
   word.NewParagraph();
   word.SetStyle("Heading 2");
@@ -48,15 +42,6 @@ TEST_F(WordOnDrive, ClearingDropsTheTextButKeepsTheLastStyle) {
   ASSERT_EQ(doc.paragraphs.size(), 1u);
   EXPECT_EQ(doc.paragraphs[0].Text(), "new");
   EXPECT_EQ(doc.styles.at(doc.paragraphs[0].style), "Heading 2");
-}
-
-TEST_F(WordOnDrive, RefusesWithoutTemplateDocumentOrStyleAndAfterQuit) {
-  EXPECT_FALSE(word.NewDocument(kTemplate));  // not started
-  ASSERT_TRUE(word.Start());
-  for (const char* bad : {"", "c:\\T\\MISSING.DOT", "q:\\T\\EPOCHELP.DOT"}) EXPECT_FALSE(word.NewDocument(bad)) << bad;
-  EXPECT_THROW(word.TypeText("x"), Error);  // no document yet
-  ASSERT_TRUE(word.NewDocument(kTemplate));
-  EXPECT_THROW(word.SetStyle("Heading 9"), Error);
   EXPECT_THROW(word.SaveAsRtf("c:\\NoSuchDir\\x.rtf"), Error);
   word.SaveAsRtf("c:\\t\\x.rtf");
   EXPECT_EQ(fs.Read("/c/T/x.rtf"), word.RtfText());

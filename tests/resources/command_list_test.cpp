@@ -42,7 +42,6 @@ TEST(StandardCommands, FortyOneRecordsInTableOrder) {
   EXPECT_EQ(FindCommand(model, "eeikcmdexit"), nullptr);
 }
 
-
 class CommandListFile : public ::testing::Test {
  protected:
   void SetUp() override { fs.MakeDirectories("/prog"); }
@@ -57,7 +56,7 @@ class CommandListFile : public ::testing::Test {
   CommandModel model;
 };
 
-TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
+TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSetAsFarAsTheFileCanBeRead) {
   const std::string read_error = kCommandListReadError;
   struct Case {
     const char* what;
@@ -81,11 +80,8 @@ TEST_F(CommandListFile, RecordsAreAppendedAfterTheStandardSet) {
     EXPECT_EQ(load.added, c.added);
     EXPECT_EQ(load.error, c.error);
   }
-}
-
-// An absurdly large file is read only up to the limit; a directory in its
-// place is a reading error too.
-TEST_F(CommandListFile, UnreadableFiles) {
+  // An absurdly large file is read only up to the limit; a directory in its
+  // place is a reading error too.
   std::string record = "CmdX\r\nX\r\n\r\n";
   std::string bytes;
   while (bytes.size() <= kCommandListSizeLimit + 100) bytes += record;
@@ -103,7 +99,9 @@ TEST_F(CommandListFile, UnreadableFiles) {
 
 // The standard commands are those whose names start with exactly "EEik" or
 // "EVel"; the others replace the old file and read back with their texts.
-// Saving none of them leaves an empty file.
+// Saving none of them leaves an empty file. A failed save leaves the old
+// file as it was, and nothing beside it (the real file system's replacement
+// is tested on its own).
 TEST_F(CommandListFile, OnlyUserCommandsAreSavedInPlaceOfTheOldFileAndReadBack) {
   fs.Write(path, "CmdOld\r\nOld\r\n^o\r\n");
   std::vector<Command> rows = StartedModel().commands;
@@ -122,18 +120,10 @@ TEST_F(CommandListFile, OnlyUserCommandsAreSavedInPlaceOfTheOldFileAndReadBack) 
   ASSERT_EQ(SaveCommandList(fs, path, StartedModel().commands), "");
   EXPECT_EQ(fs.Stat(path), EntryKind::kFile);
   EXPECT_EQ(fs.Read(path), "");
-}
-
-// A failed save leaves the old file as it was (the real file system's
-// replacement is tested on its own).
-TEST(CommandListSave, FailuresLeaveTheOldFileWholeAndNoLeftovers) {
-  const std::string old = "CmdOld\r\nOld\r\n^o\r\nCmdOlder\r\nOlder\r\n\r\n";
-  MemoryFileSystem fs;
-  fs.MakeDirectories("/prog");
-  fs.Write("/prog/cmdlist.dat", old);
+  fs.Write(path, bytes);
   fs.FailOn("/prog/");
-  EXPECT_EQ(SaveCommandList(fs, "/prog/cmdlist.dat", {{"CmdNew", "New", ""}}), kCommandListWriteError);
-  EXPECT_EQ(fs.Read("/prog/cmdlist.dat"), old);
+  EXPECT_EQ(SaveCommandList(fs, path, {{"CmdNew", "New", ""}}), kCommandListWriteError);
+  EXPECT_EQ(fs.Read(path), bytes);
   EXPECT_EQ(fs.List("/prog"), std::vector<std::string>{"cmdlist.dat"});
 }
 

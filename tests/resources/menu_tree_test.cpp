@@ -32,12 +32,26 @@ std::string Commands(const std::vector<MenuItemRecord>& records) {
   return out;
 }
 
-// A new menu or item goes before, after or as the last child of the
-// selected node: next to a root menu a menu is another title, next to an
-// item a cascade in its menu. An item takes the hotkey given, not its
-// command's.
-TEST(MenuEditing, NewNodesGoBeforeAfterOrAsLastChild) {
+// What the loaders and the menus panel refuse leaves the tree as it was. A
+// new menu or item goes before, after or as the last child of the selected
+// node: next to a root menu a menu is another title, next to an item a
+// cascade in its menu. An item takes the hotkey given, not its command's.
+// Deleting a menu takes its descendants and frees their commands; building
+// the defaults again replaces whatever the tree has become.
+TEST(MenuEditing, RefusalsChangeNothingNewNodesGoWhereAskedAndDeletingTakesDescendants) {
   CommandModel model = StartedModel();
+  const std::string started = Render(model.menus);
+  EXPECT_FALSE(AddMenuItem(model, "File", "CmdNotThere"));
+  EXPECT_FALSE(AddMenuItem(model, "Edit", "EEikCmdFileNew"));            // already under File
+  EXPECT_FALSE(AddMenu(model, "More", "Edit"));                          // title already used, nested
+  EXPECT_FALSE(InsertMenu(model, "M:Nothing", Placement::kAfter, "Help"));  // no such node
+  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, ""));         // no title
+  EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "CmdUnknown", ""));
+  MenuNode twice = MakeMenuNode("Twice");  // a subtree repeating a key
+  twice.children = {MakeItemNode("CmdA", "A", ""), MakeItemNode("CmdA", "A", "")};
+  EXPECT_FALSE(InsertMenuNode(model.menus, "M:View", Placement::kAfter, twice));
+  EXPECT_EQ(Render(model.menus), started);
+
   ASSERT_TRUE(InsertMenu(model, "M:View", Placement::kAfter, "Help"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kAfter, "Recent"));
   ASSERT_TRUE(InsertMenu(model, "I:EEikCmdFileNew", Placement::kBefore, "First"));
@@ -53,57 +67,56 @@ TEST(MenuEditing, NewNodesGoBeforeAfterOrAsLastChild) {
             "I:EEikCmdEditUndo \"Undo\" ^z\nI:EEikCmdEditCut \"Cut\" ^x\nI:EEikCmdEditRedo \"Redo\"\n"
             "I:EEikCmdEditCopy \"Copy\" ^c\nI:EEikCmdEditPaste \"Paste\" ^v\n"
             "I:EEikCmdEditSelectAll \"Select all\" ^a\nI:EEikCmdSearchFind \"Find...\" F\n");
-}
 
-// What the loaders and the menus panel refuse leaves the tree as it was.
-TEST(MenuEditing, RefusalsChangeNothing) {
-  CommandModel model = StartedModel();
-  std::string before = Render(model.menus);
-  EXPECT_FALSE(AddMenuItem(model, "File", "CmdNotThere"));
-  EXPECT_FALSE(AddMenuItem(model, "Edit", "EEikCmdFileNew"));            // already under File
-  EXPECT_FALSE(AddMenu(model, "More", "Edit"));                          // title already used, nested
-  EXPECT_FALSE(InsertMenu(model, "M:Nothing", Placement::kAfter, "Help"));  // no such node
-  EXPECT_FALSE(InsertMenu(model, "M:View", Placement::kAfter, ""));         // no title
-  EXPECT_FALSE(InsertMenuItem(model, "M:View", Placement::kChild, "CmdUnknown", ""));
-  MenuNode twice = MakeMenuNode("Twice");  // a subtree repeating a key
-  twice.children = {MakeItemNode("CmdA", "A", ""), MakeItemNode("CmdA", "A", "")};
-  EXPECT_FALSE(InsertMenuNode(model.menus, "M:View", Placement::kAfter, twice));
-  EXPECT_EQ(Render(model.menus), before);
-}
-
-TEST(MenuEditing, DeletingAMenuTakesItsDescendants) {
-  CommandModel model = StartedModel();
   ASSERT_TRUE(DeleteMenuNode(model.menus, "M:File"));
-  for (const char* key : {"M:More", "I:EEikCmdFileImport", "I:EEikCmdExit"}) EXPECT_FALSE(FindMenuNode(model.menus, key));
-  EXPECT_EQ(model.menus.size(), 3u);
-  // The command is free again for another item.
+  for (const char* key : {"M:Recent", "M:More", "I:EEikCmdFileImport", "I:EEikCmdExit"}) {
+    EXPECT_FALSE(FindMenuNode(model.menus, key)) << key;
+  }
+  EXPECT_EQ(model.menus.size(), 4u);
   EXPECT_TRUE(InsertMenuItem(model, "M:Edit", Placement::kChild, "EEikCmdExit", "^e"));
   EXPECT_FALSE(DeleteMenuNode(model.menus, "M:File"));
-  // Building the defaults again replaces whatever the tree has become.
   BuildDefaultMenus(model);
-  EXPECT_EQ(Render(model.menus), Render(StartedModel().menus));
+  EXPECT_EQ(Render(model.menus), started);
 }
 
 // Letters are told by character code: '[' and '`' lie between the cases,
-// and Ä is no A..Z.
-TEST(HotkeyNotation, ClassifiedIntoOneTableWithALowerCaseKey) {
+// and Ä is no A..Z. The two panels read a hotkey differently: only the
+// menus panel refuses what it cannot compose, only the hotkeys panel
+// lower-cases a plain key. What the menus panel shows composes back to the hotkey.
+TEST(HotkeyNotation, ClassifiedIntoOneTableWithALowerCaseKeyAndShownByEachPanel) {
   using T = HotkeyTable;
+  using M = HotkeyModifier;
+  auto show = [](const HotkeyEditorState& s) {
+    return s.key + (s.modifier == M::kCtrl        ? " ctrl"
+                    : s.modifier == M::kShiftCtrl ? " shift"
+                    : s.modifier == M::kPlain     ? " plain"
+                                                  : " none");
+  };
   struct Case {
     const char* hotkey;
     T table;
-    const char* key;  // null for no valid notation
+    const char* key;                                  // null for no valid notation
+    const char *menus = nullptr, *hotkeys = nullptr;  // as each panel shows it
   } cases[] = {
-      {"", T::kNone, ""},      {"^n", T::kControl, "n"},  {"^S", T::kShiftControl, "s"},      {"Q", T::kPlain, "q"},
-      {"1", T::kPlain, "1"},   {"^", T::kNone, nullptr},  {"\xC3\xA4", T::kPlain, "\xC3\xA4"}, {"^1", T::kNone, nullptr},
-      {"^[", T::kNone, nullptr}, {"^`", T::kNone, nullptr}, {"^\xC3\x84", T::kNone, nullptr},
+      {"", T::kNone, "", " none", " plain"},           {"^n", T::kControl, "n", "n ctrl", "n ctrl"},
+      {"^S", T::kShiftControl, "s", "s shift", "s shift"}, {"Q", T::kPlain, "q", "Q plain", "q plain"},
+      {"^1", T::kNone, nullptr, " none", "1 ctrl"},    {"^", T::kNone, nullptr, " none"},
+      {"1", T::kPlain, "1"},   {"\xC3\xA4", T::kPlain, "\xC3\xA4"}, {"^[", T::kNone, nullptr},
+      {"^`", T::kNone, nullptr}, {"^\xC3\x84", T::kNone, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.hotkey);
     EXPECT_EQ(ClassifyHotkey(c.hotkey), c.table);
     EXPECT_EQ(IsHotkeyNotation(c.hotkey), c.key != nullptr);
     if (c.key && *c.key) EXPECT_EQ(HotkeyKey(c.hotkey, c.table), c.key);
+    if (!c.menus) continue;
+    HotkeyEditorState menus = MenusPanelHotkeyState(c.hotkey);
+    EXPECT_EQ(show(menus), c.menus);
+    if (!menus.key.empty() || !*c.hotkey) EXPECT_EQ(ComposeHotkey(menus.modifier, menus.key), c.hotkey);
+    if (c.hotkeys) EXPECT_EQ(show(HotkeysPanelHotkeyState(c.hotkey)), c.hotkeys);
   }
   for (const char* bad : {"^ab", "ab", "Ctrl+N", "\t"}) EXPECT_FALSE(IsHotkeyNotation(bad)) << bad;
+  EXPECT_EQ(ComposeHotkey(M::kCtrl, "Q") + ComposeHotkey(M::kNone, "q"), "^q");
 }
 
 // Extras are sorted after the menu items; collecting again starts afresh
@@ -129,31 +142,6 @@ TEST(MenuItemCollection, ExtraHotkeysFollowTheMenuItems) {
   EXPECT_EQ(model.menu_items.size(), 2u);
   EXPECT_EQ(Commands(model.plain_hotkeys), "CmdUser=a");
   EXPECT_EQ(model.used_commands, used);
-}
-
-// The two panels read a hotkey differently: only the menus panel refuses
-// what it cannot compose, only the hotkeys panel lower-cases a plain key.
-// What the menus panel shows composes back to the hotkey.
-TEST(HotkeyEditors, PanelsShowAHotkey) {
-  using M = HotkeyModifier;
-  auto show = [](const HotkeyEditorState& s) {
-    return s.key + (s.modifier == M::kCtrl        ? " ctrl"
-                    : s.modifier == M::kShiftCtrl ? " shift"
-                    : s.modifier == M::kPlain     ? " plain"
-                                                  : " none");
-  };
-  struct Case {
-    const char *hotkey, *menus, *hotkeys;
-  } cases[] = {{"", " none", " plain"}, {"^n", "n ctrl", "n ctrl"}, {"^S", "s shift", "s shift"},
-               {"Q", "Q plain", "q plain"}, {"^1", " none", "1 ctrl"}, {"^", " none", nullptr}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.hotkey);
-    HotkeyEditorState menus = MenusPanelHotkeyState(c.hotkey);
-    EXPECT_EQ(show(menus), c.menus);
-    if (!menus.key.empty() || !*c.hotkey) EXPECT_EQ(ComposeHotkey(menus.modifier, menus.key), c.hotkey);
-    if (c.hotkeys) EXPECT_EQ(show(HotkeysPanelHotkeyState(c.hotkey)), c.hotkeys);
-  }
-  EXPECT_EQ(ComposeHotkey(M::kCtrl, "Q") + ComposeHotkey(M::kNone, "q"), "^q");
 }
 
 TEST(HotkeyAvailability, TakenKeysBlockOnlyTheirModifier) {

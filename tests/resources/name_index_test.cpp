@@ -49,20 +49,19 @@ TEST(NameIndex, FollowsTheListThroughEveryKindOfChange) {
   index.Forget();
   EXPECT_EQ(index.Find(list, NameOf, "S"), 1u);
   EXPECT_EQ(index.Find(list, NameOf, "Q"), NameIndex::npos);
-}
 
-TEST(NameIndex, EntriesWithoutANameAreLeftOut) {
-  std::vector<Command> list = {{"A", "", ""}, {"B", "", "^b"}, {"A", "", "^a"}};
+  // Entries without a name are left out; refilled in place, an entry left
+  // out before may now have one.
+  list = {{"A", "", ""}, {"B", "", "^b"}, {"A", "", "^a"}};
   list.reserve(10);
-  NameIndex index;
-  EXPECT_EQ(index.Find(list, HotkeyNameOf, "A"), 2u);
-  EXPECT_EQ(index.Find(list, HotkeyNameOf, "B"), 1u);
-  // Refilled in place: the first entry, left out before, now has a name.
+  NameIndex hotkeys;
+  EXPECT_EQ(hotkeys.Find(list, HotkeyNameOf, "A"), 2u);
+  EXPECT_EQ(hotkeys.Find(list, HotkeyNameOf, "B"), 1u);
   list.clear();
   for (const char* name : {"C", "B", "A"}) list.push_back({name, "", "^c"});
   list[1].hotkey.clear();
-  EXPECT_EQ(index.Find(list, HotkeyNameOf, "C"), 0u);
-  EXPECT_EQ(index.Find(list, HotkeyNameOf, "B"), NameIndex::npos);
+  EXPECT_EQ(hotkeys.Find(list, HotkeyNameOf, "C"), 0u);
+  EXPECT_EQ(hotkeys.Find(list, HotkeyNameOf, "B"), NameIndex::npos);
 }
 
 }  // namespace

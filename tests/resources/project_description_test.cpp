@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/file_system.h"
@@ -37,7 +35,14 @@ Applied Apply(const std::string& json, CommandModel model = testing::StartedMode
 // Menus replace the default tree; items may override the text and the
 // hotkey (texts defaulting to the command's are checked end to end by the
 // command-line tests); a button takes the menu text unless it gives one.
+// The README's example is accepted as it stands.
 TEST(ProjectDescription, EverySectionWithItsDefaults) {
+  const std::string readme = testing::HostBytes(std::string(KELVAD_GOLDEN_DIR) + "/../../README.md");
+  const size_t example = readme.find("```json\n") + 8;
+  ASSERT_GE(example, 8u);
+  const Applied notes = Apply(readme.substr(example, readme.find("```", example) - example));
+  EXPECT_EQ(notes.error, "");
+  EXPECT_EQ(notes.settings.name + std::to_string(notes.model.extra_hotkeys.size()), "Notes2");
   Applied a = Apply(R"({"settings": {"name": "Demo", "toolbar": false, "menu": 0, "vc_version": 5, "engine": "1"},
     "commands": [{"name": "CmdDemo", "text": "Demo", "hotkey": "^d"}, {"name": "CmdBare"}],
     "menus": [{"title": "Main", "items": [{"command": "EEikCmdExit", "text": "Quit", "hotkey": "q"},
@@ -62,24 +67,16 @@ TEST(ProjectDescription, EverySectionWithItsDefaults) {
   EXPECT_EQ(a.model.extra_hotkeys.size(), 2u);
 }
 
-// A refusal, even the last entry's, leaves settings and model as they were;
-// an empty description is no refusal and changes nothing either.
-TEST(ProjectDescription, RefusalLeavesSettingsAndModelUntouched) {
-  for (bool refused : {true, false}) {
-    Applied a = Apply(refused ? R"({"settings": {"name": "Changed"}, "commands": [{"name": "CmdNew"}], "menus": [],
-                                   "toolbar": [{"command": "CmdNope"}]})" : "{}");
-    EXPECT_EQ(a.error.empty(), !refused) << a.error;
-    EXPECT_EQ(a.settings.name, Settings().name);
-    EXPECT_EQ(a.model.commands.size() + a.model.menus.size(), 41u + 4u);
-  }
-}
-
 // Each message names the offending entry and says what is wrong: one row
-// per way of refusing, then near misses that are accepted.
+// per way of refusing, then near misses that are accepted. A refusal, even
+// the last entry's, leaves settings and model as they were; an empty
+// description is no refusal and changes nothing either.
 TEST(ProjectDescriptionErrors, EntriesAreNamed) {
   struct Case {
     std::string json, where, what;
   } cases[] = {
+      {R"({"settings": {"name": "Changed"}, "commands": [{"name": "CmdNew"}], "menus": [],
+           "toolbar": [{"command": "CmdNope"}]})", "toolbar[0]", "not in the command list"},
       {"{\n  \"settings\": {\n    \"name\": \"x\",\n  }\n}", "not valid JSON", "line 4, column 3"},
       {"{\"commands\": [", "not valid JSON", "line 1, column 15"},  // just past the end
       {R"({"settings": {"vc_version": 1e400}})", "not valid JSON", "overflow parsing '1e400'"},
@@ -116,13 +113,18 @@ TEST(ProjectDescriptionErrors, EntriesAreNamed) {
       {R"({"hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": ""}]})", "hotkeys[0].hotkey", "extra hotkey"},
       // Near misses, accepted. Keys repeat only within one object.
       {R"({"menus": [], "hotkeys": [{"command": "EEikCmdFileOpen", "hotkey": "^n"}]})", "", ""},
-      {R"({"menus": [{"title": "\u00dcbersicht \u20ac"}]})", "", ""},
+      {R"({"menus": [{"title": "\u00dcbersicht \u20ac"}]})", "", ""}, {"{}", "", ""},
       {R"({"commands": [{"name": "CmdA", "text": "A"}, {"name": "CmdB", "text": "B"}],
            "toolbar": [{"text": "t", "command": "CmdA"}]})", "", ""},
   };
   for (const Case& c : cases) {
-    std::string error = Apply(c.json).error;
+    const Applied a = Apply(c.json);
+    const std::string& error = a.error;
     if (c.where.empty()) EXPECT_EQ(error, "") << c.json;
+    if (!c.where.empty() || c.json == "{}") {
+      EXPECT_EQ(a.settings.name, Settings().name) << c.json;
+      EXPECT_EQ(a.model.commands.size() + a.model.menus.size(), 41u + 4u) << c.json;
+    }
     EXPECT_NE(error.find(c.where), std::string::npos) << c.json << "\nerror: " << error;
     EXPECT_NE(error.find(c.what), std::string::npos) << c.json << "\nerror: " << error;
   }
@@ -137,7 +139,9 @@ std::string NestedMenus(int depth) {
   return json + "]}";
 }
 
-TEST(ProjectDescriptionErrors, DeepCascadesAreRefusedBeforeTheyExhaustMemory) {
+// Files larger than the limit are refused by name, unread (missing ones are
+// refused end to end by the command-line tests).
+TEST(ProjectDescriptionErrors, DeepCascadesAndOversizedFilesAreRefusedBeforeTheyExhaustMemory) {
   EXPECT_EQ(Apply(NestedMenus(kMenuDepthLimit)).error, "");
   EXPECT_NE(Apply(NestedMenus(kMenuDepthLimit + 1)).error.find("nest deeper than 32 levels"), std::string::npos);
   // Within the size limit, but every level used to copy the names of the
@@ -146,31 +150,11 @@ TEST(ProjectDescriptionErrors, DeepCascadesAreRefusedBeforeTheyExhaustMemory) {
   for (int level = 1; level <= kMenuDepthLimit; ++level) where += ".items[0]";
   std::string error = Apply(NestedMenus(100000)).error;
   EXPECT_EQ(error.rfind(where + ": menus nest deeper", 0), 0u) << error.substr(0, 400);
-}
-
-// Missing files are refused end to end by the command-line tests.
-TEST(ProjectDescriptionFile, OversizedFilesAreRefusedByName) {
   MemoryFileSystem fs;
   fs.MakeDirectories("/p");
   fs.Write("/p/big.json", std::string(kDescriptionSizeLimit + 1, ' '));
-  try {
-    LoadProjectDescription(fs, "/p/big.json");
-    ADD_FAILURE() << "an oversized description was read";
-  } catch (const DescriptionError& e) {
-    EXPECT_NE(std::string(e.what()).find("/p/big.json: larger than"), std::string::npos) << e.what();
-  }
-}
-
-TEST(ProjectDescriptionFile, TheReadmeExampleIsAccepted) {
-  std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/../../README.md", std::ios::binary);
-  std::string readme((std::istreambuf_iterator<char>(in)), {});
-  size_t start = readme.find("```json\n");
-  ASSERT_NE(start, std::string::npos);
-  start += 8;
-  Applied a = Apply(readme.substr(start, readme.find("```", start) - start));
-  EXPECT_EQ(a.error, "");
-  EXPECT_EQ(a.settings.name, "Notes");
-  EXPECT_EQ(a.model.extra_hotkeys.size(), 2u);
+  error = testing::ErrorOf<DescriptionError>([&] { LoadProjectDescription(fs, "/p/big.json"); });
+  EXPECT_NE(error.find("/p/big.json: larger than"), std::string::npos) << error;
 }
 
 // The description reader's check of an extra hotkey agrees with the hotkeys

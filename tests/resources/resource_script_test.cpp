@@ -43,41 +43,20 @@ class ResourceFiles : public ::testing::Test {
 };
 
 // The whole file, with every block written: menus, a toolbar of two buttons
-// (one also on a menu), and hotkeys in all three tables.
-TEST_F(ResourceFiles, FullScript) {
+// (one also on a menu), and hotkeys in all three tables; then the bare one:
+// neither menus nor toolbar, no hotkeys, not file based.
+TEST_F(ResourceFiles, FullAndBareScripts) {
   AddCommand(model(), "CmdDemo", "Demo", "^d");
   AddToolbarButton(model(), "EEikCmdFileNew", "New");
   AddToolbarButton(model(), "CmdDemo", "Demo");
   model().extra_hotkeys.push_back({"CmdDemo", "", "d"});
   CollectMenuItems(model());
   EXPECT_EQ(Visible(Rss()), Visible(testing::Golden("resources/full.rss")));
-}
-
-// Neither menus nor toolbar, no hotkeys, not file based.
-TEST_F(ResourceFiles, BareScript) {
-  build.settings.menu = false;
-  build.settings.toolbar = false;
-  build.settings.file_based = false;
+  build.settings.menu = build.settings.toolbar = build.settings.file_based = false;
+  model() = testing::StartedModel();
   model().menus.clear();
   CollectMenuItems(model());
   EXPECT_EQ(Visible(Rss()), Visible(testing::Golden("resources/bare.rss")));
-}
-
-// The full golden's toolbar without its two buttons, whatever the toolbar
-// options for the label and the clock say: they are not consulted.
-TEST_F(ResourceFiles, EmptyToolbarStillHasLabelSpacersAndClock) {
-  auto toolbar = [](const std::string& rss) {
-    size_t start = rss.find("RESOURCE TOOLBAR r_demo_toolbar\r\n");
-    return start == std::string::npos ? "" : rss.substr(start, rss.find("\r\n}\r\n", start) + 5 - start);
-  };
-  std::string expected = toolbar(testing::Golden("resources/full.rss"));
-  size_t buttons = expected.find("        TBAR_BUTTON\r\n");
-  ASSERT_NE(buttons, std::string::npos);
-  expected.erase(buttons, expected.find("        TBAR_CTRL\r\n", buttons) - buttons);
-  CollectMenuItems(model());
-  build.settings.toolbar_filename = false;
-  build.settings.toolbar_clock = false;
-  EXPECT_EQ(Visible(toolbar(Rss())), Visible(expected));
 }
 
 MenuNode Menu(const std::string& title, std::vector<MenuNode> children) {
@@ -89,14 +68,24 @@ MenuNode Menu(const std::string& title, std::vector<MenuNode> children) {
 // Menus and hotkeys the golden files do not have. Hotkey tables that stay
 // empty are left out, with the separators between the others kept right;
 // titles are lower-cased but otherwise verbatim in resource names.
-TEST_F(ResourceFiles, MenusAndHotkeyTables) {
+// Without buttons the toolbar is the full golden's without its two,
+// whatever the toolbar options for the label and the clock say: they are
+// not consulted.
+TEST_F(ResourceFiles, MenusHotkeyTablesAndAnEmptyToolbar) {
   const MenuNode exit = MakeItemNode("EEikCmdExit", "Close", "^e");
+  const std::string full = testing::Golden("resources/full.rss");
+  std::string empty_toolbar = full.substr(full.find("RESOURCE TOOLBAR r_demo_toolbar\r\n"));
+  empty_toolbar.erase(empty_toolbar.find("\r\n}\r\n") + 5);
+  const size_t buttons = empty_toolbar.find("        TBAR_BUTTON\r\n");
+  empty_toolbar.erase(buttons, empty_toolbar.find("        TBAR_CTRL\r\n", buttons) - buttons);
+  build.settings.toolbar_filename = build.settings.toolbar_clock = false;
   struct Case {
     const char* what;
     std::vector<MenuNode> menus;
     std::vector<MenuItemRecord> extras;
     std::vector<std::string> expected;
   } cases[] = {
+      {"an empty toolbar", {}, {}, {empty_toolbar}},
       {"no menus", {}, {},
        {CrLf({"RESOURCE MENU_BAR r_demo_menubar", "{", "    titles=", "    {", "", "    };", "}", "", "", ""})}},
       {"a menu without items", {MakeMenuNode("Empty")}, {},
@@ -124,28 +113,25 @@ TEST_F(ResourceFiles, MenusAndHotkeyTables) {
   }
 }
 
-TEST_F(ResourceFiles, MenuChangesAfterTheCollectionReachOnlyThePanes) {
-  CollectMenuItems(model());
-  ASSERT_TRUE(InsertMenuItem(model(), "M:Edit", Placement::kChild, "EEikCmdEditUndo", "^z"));
-  std::string rss = Rss();
-  EXPECT_NE(rss.find("MENU_ITEM { command=EEikCmdEditUndo; txt=\"Undo\"; }"), std::string::npos);
-  EXPECT_EQ(rss.find("R_EEikCmdEditUndo_TXT"), std::string::npos);
-  EXPECT_EQ(rss.find("command=EEikCmdEditUndo; key="), std::string::npos);
-}
-
-// The used list only grows. The golden files cover both settings of every
-// option; without the toolbar alone the application information keeps the
-// rest. Neither file is in the tree or the report.
+// The used list only grows, and only from the collection and the toolbar: a
+// menu changed after the collection reaches only the panes. The golden files
+// cover both settings of every option; without the toolbar alone the
+// application information keeps the rest. Neither file is in the tree or
+// the report.
 TEST_F(ResourceFiles, ScriptAddsTheToolbarCommandsToTheUsedList) {
   AddCommand(model(), "CmdDemo", "Demo", "");
   AddToolbarButton(model(), "CmdDemo", "Demo");
   AddToolbarButton(model(), "EEikCmdFileNew", "New");
   CollectMenuItems(model());
+  ASSERT_TRUE(InsertMenuItem(model(), "M:Edit", Placement::kChild, "EEikCmdEditUndo", "^z"));
   size_t tree_size = build.tree.size();
-  Rss();
+  std::string rss = Rss();
+  EXPECT_NE(rss.find("MENU_ITEM { command=EEikCmdEditUndo; txt=\"Undo\"; }"), std::string::npos);
+  EXPECT_EQ(rss.find("R_EEikCmdEditUndo_TXT"), std::string::npos);
+  EXPECT_EQ(rss.find("command=EEikCmdEditUndo; key="), std::string::npos);
   EXPECT_EQ(model().used_commands, (std::vector<std::string>{"EVelCmdViewToolbar", "EDemoCmdFileName", "CmdDemo"}));
   build.settings.toolbar = false;
-  std::string rss = Rss();
+  rss = Rss();
   EXPECT_NE(rss.find(CrLf({"RESOURCE EIK_APP_INFO", "{", "  menubar=r_demo_menubar;", "  hotkeys=r_demo_hotkeys;", "}"})),
             std::string::npos);
   EXPECT_EQ(rss.find("TOOLBAR"), std::string::npos);

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 #ifdef _WIN32
 #include <process.h>
@@ -24,47 +23,32 @@ namespace {
 
 #ifdef _WIN32
 
-// The arguments split as a POSIX shell splits the tests' simple texts, so
-// that the tests say the same thing on both systems: blanks separate and
-// quotes group. A backslash stays as it is, since Windows paths are full of them.
-std::vector<std::string> SplitLikeAShell(const std::string& text) {
-  std::vector<std::string> words;
-  std::string word;
-  bool in_word = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == ' ' || c == '\t' || c == '\n') {
-      if (in_word) words.push_back(word);
-      word.clear();
-      in_word = false;
-    } else if (c == '\'' || c == '"') {
-      in_word = true;
-      for (++i; i < text.size() && text[i] != c; ++i) word += text[i];
-    } else {
-      in_word = true;
-      word += c;
-    }
-  }
-  if (in_word) words.push_back(word);
-  return words;
-}
-
-// One argument as CommandLineToArgvW and the C runtime read it back.
-std::wstring QuoteForWindows(const std::wstring& arg) {
-  if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
-  std::wstring quoted = L"\"";
-  size_t backslashes = 0;
-  for (wchar_t c : arg) {
-    if (c == L'\\') {
-      ++backslashes;
+// The program and the tests' argument text as a Windows command line. The
+// text reads as a POSIX shell reads the tests' simple texts, so that the
+// tests say the same thing on both systems: blanks separate and quotes group.
+// A backslash stays as it is, since Windows paths are full of them; inside a
+// group it is doubled before a quote, as CommandLineToArgvW and the C
+// runtime read it back.
+std::wstring CommandLine(const fs::path& program, const std::string& text) {
+  std::wstring line = L"\"" + program.wstring() + L"\" ";
+  const std::wstring wide = WideFromUtf8(text);
+  for (size_t i = 0; i < wide.size(); ++i) {
+    const wchar_t quote = wide[i];
+    if (quote != L'\'' && quote != L'"') {
+      line += quote;
       continue;
     }
-    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-    backslashes = 0;
-    quoted += c;
+    line += L'"';
+    size_t backslashes = 0;
+    for (++i; i < wide.size() && wide[i] != quote; ++i) {
+      if (wide[i] == L'"') line.append(backslashes + 1, L'\\');
+      backslashes = wide[i] == L'\\' ? backslashes + 1 : 0;
+      line += wide[i];
+    }
+    line.append(backslashes, L'\\');
+    line += L'"';
   }
-  quoted.append(backslashes * 2, L'\\');
-  return quoted + L"\"";
+  return line;
 }
 
 HANDLE OpenForChild(const fs::path& path, bool write) {
@@ -92,9 +76,7 @@ std::wstring HiddenDesktop() {
   return name;
 }
 
-int RunProgram(const std::vector<std::string>& args, const fs::path& out, const fs::path& err, bool hidden_desktop) {
-  std::wstring line;
-  for (const std::string& arg : args) line += (line.empty() ? L"" : L" ") + QuoteForWindows(WideFromUtf8(arg));
+int RunProgram(std::wstring line, const fs::path& out, const fs::path& err, bool hidden_desktop) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   std::wstring desktop;
@@ -121,11 +103,8 @@ int RunProgram(const std::vector<std::string>& args, const fs::path& out, const 
 
 // The console streams are text streams on Windows; the tests expect LF.
 std::string WithoutCarriageReturns(std::string text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-  }
-  return out;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+  return text;
 }
 
 int ProcessId() { return _getpid(); }
@@ -170,9 +149,7 @@ RunOutcome HeadlessRun::RunAt(const fs::path& program, const std::string& args, 
   (void)env;  // the variables tests remove are X11's and Qt's
   // A drive mapping of the person running the tests must not leak in.
   SetEnvironmentVariableW(L"KELVAD_DRIVES", nullptr);
-  std::vector<std::string> argv = {Utf8Path(program)};
-  for (std::string& arg : SplitLikeAShell(args)) argv.push_back(std::move(arg));
-  run.status = RunProgram(argv, root / "out.txt", root / "err.txt", hidden_desktop);
+  run.status = RunProgram(CommandLine(program, args), root / "out.txt", root / "err.txt", hidden_desktop);
   run.out = WithoutCarriageReturns(Read(root / "out.txt"));
   run.err = WithoutCarriageReturns(Read(root / "err.txt"));
 #else

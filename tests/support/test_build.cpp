@@ -28,6 +28,11 @@ std::string Visible(const std::string& bytes) {
   return out;
 }
 
+std::string HostBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // Golden files carry a ".golden" suffix so that nothing mistakes them for sources of this program.
 std::string Golden(const std::string& relative_path) {
   std::ifstream in(std::string(KELVAD_GOLDEN_DIR) + "/" + relative_path + ".golden", std::ios::binary);

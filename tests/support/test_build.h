@@ -1,10 +1,12 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "model/build_context.h"
 #include "platform/dos_paths.h"
 #include "platform/encoding.h"
+#include "platform/errors.h"
 #include "platform/file_system.h"
 #include "resources/command_model.h"
 
@@ -56,6 +58,21 @@ inline std::string CrLf(std::initializer_list<std::string> lines) {
 
 // Shows CR, LF and bytes above 127 so that failed byte comparisons are readable.
 std::string Visible(const std::string& bytes);
+
+// The message of the exception of type E that the call throws, or "no error";
+// an exception of another type goes on to fail the test.
+template <typename E = Error, typename F>
+std::string ErrorOf(F&& call) {
+  try {
+    call();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// The bytes of a file on the host; empty when it cannot be read.
+std::string HostBytes(const std::filesystem::path& path);
 
 // Reads a golden file from tests/golden.
 std::string Golden(const std::string& relative_path);
