@@ -61,13 +61,8 @@ class WizardGoTest : public QObject {
     session_ = OpenSession(options, options.install_dir);
     QCOMPARE(QString::fromStdString(session_->drive_choice.origin), QString("the system's drives"));
 
-    WizardEnvironment env;
-    env.files = &session_->fs;
-    env.drives = session_->drives.get();
-    env.registry = session_->registry.get();
-    env.starter = &starter_;
-    env.install_dir = session_->install_dir;
-    env.data_dir = session_->data_dir;
+    // The program's own environment, but for the dialogs and the pacing.
+    WizardEnvironment env = SessionEnvironment(*session_, starter_);
     env.line_pause_ms = 0;
     // A message box would wait for a click nobody makes.
     env.message = [this](QMessageBox::Icon, const QString&, const QString& text) { messages_.push_back(text); };
