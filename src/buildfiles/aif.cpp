@@ -28,14 +28,8 @@ std::string FindEntry(const FileSystem& fs, const std::string& dir, const std::s
   return JoinPath(dir, name);
 }
 
-std::string TemplateIconsDirectory(const BuildContext& context) {
-  return FindEntry(context.drives.fs(), context.install_dir, "Icons");
-}
-
-void CopyTemplateIcon(BuildContext& context, const std::string& icons_dir, const std::string& file_name,
-                      const std::string& target) {
+void CopyTemplateIcon(BuildContext& context, const std::string& source, const std::string& target) {
   StopIfInterrupted(context, target);
-  const std::string source = FindEntry(context.drives.fs(), icons_dir, file_name);
   if (context.drives.fs().Stat(source) == EntryKind::kNone) {
     throw Error("File not found: the template icon " + source + " is missing");
   }
@@ -46,7 +40,7 @@ void CopyTemplateIcon(BuildContext& context, const std::string& icons_dir, const
 
 std::vector<std::string> TemplateIconPaths(BuildContext& context) {
   std::vector<std::string> paths;
-  const std::string icons_dir = TemplateIconsDirectory(context);
+  const std::string icons_dir = FindEntry(context.drives.fs(), context.install_dir, "Icons");
   for (const std::string& suffix : IconSuffixes()) {
     paths.push_back(FindEntry(context.drives.fs(), icons_dir, "icon" + suffix + ".bmp"));
   }
@@ -68,9 +62,10 @@ void WriteIconBitmaps(BuildContext& context) {
   list.Close();
   context.report.StepProgress();
 
-  const std::string icons_dir = FindEntry(context.drives.fs(), context.install_dir, "Icons");
-  for (const std::string& suffix : IconSuffixes()) {
-    CopyTemplateIcon(context, icons_dir, "icon" + suffix + ".bmp", aif + "\\" + name + suffix + ".bmp");
+  // The same sources the check before writing found readable.
+  const std::vector<std::string> sources = TemplateIconPaths(context);
+  for (size_t i = 0; i < sources.size(); ++i) {
+    CopyTemplateIcon(context, sources[i], aif + "\\" + name + IconSuffixes()[i] + ".bmp");
     context.report.StepProgress();
   }
 

@@ -222,7 +222,7 @@ int RunGenerate(const std::vector<std::string>& args, const std::string& program
       for (const auto& warning : run.warnings) err << "kelvad generate: warning: " << warning << "\n";
       for (const auto& file : run.files) {
         out << file.dos_path;
-        if (options.host_paths) out << '\t' << drives.Resolve(file.dos_path);
+        if (options.host_paths) out << '\t' << file.host_path;
         out << "\n";
       }
       if (!run.completed) {

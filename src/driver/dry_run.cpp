@@ -49,7 +49,7 @@ DryRun DryRunBuild(const DryRunInput& input, const DosDrives& drives) {
   run.error = outcome.error;
   for (const std::string& dir : overlay.Made()) run.directories.push_back(DosPathOf(drives, dir));
   for (const std::string& file : overlay.Written()) {
-    run.files.push_back(PlannedFile{DosPathOf(drives, file), overlay.Read(file)});
+    run.files.push_back(PlannedFile{DosPathOf(drives, file), overlay.Read(file), file});
   }
   return run;
 }

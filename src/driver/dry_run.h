@@ -23,8 +23,9 @@ struct DryRunInput {
 };
 
 struct PlannedFile {
-  std::string dos_path;  // as the build names it, e.g. "c:\ProjectX\Engine\engine.cpp"
-  std::string bytes;     // the file as it would be written
+  std::string dos_path;   // as the build names it, e.g. "c:\ProjectX\Engine\engine.cpp"
+  std::string bytes;      // the file as it would be written
+  std::string host_path;  // where it would be written
 };
 
 struct DryRun {

@@ -54,9 +54,7 @@ void CheckPathLengths(BuildContext& context, const std::string& root) {
   input.check_before_writing = false;
   DryRun run = DryRunBuild(input, context.drives);
   for (const std::string& dir : run.directories) CheckFits(context.drives.Resolve(dir), dir, true, root, limits);
-  for (const PlannedFile& file : run.files) {
-    CheckFits(context.drives.Resolve(file.dos_path), file.dos_path, false, root, limits);
-  }
+  for (const PlannedFile& file : run.files) CheckFits(file.host_path, file.dos_path, false, root, limits);
 }
 
 }  // namespace

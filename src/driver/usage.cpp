@@ -1,6 +1,7 @@
 #include "driver/usage.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <ostream>
 
 #include "driver/build_driver.h"
@@ -62,11 +63,24 @@ std::optional<int> RunInformationOption(const std::vector<std::string>& args, st
 }
 
 const std::vector<std::string> kCommandNames = {"generate"};
-const std::vector<std::string> kWizardOptionNames = {"--drive", "--install-dir", "--data-dir", "--registry",
-                                                     "--project", "--help", "--version"};
-const std::vector<std::string> kGenerateOptionNames = {
-    "--drive",       "--install-dir", "--data-dir", "--registry", "--project", "--set",
-    "--sdk-release", "--no-launch",   "--dry-run",  "--host-paths", "--help",  "--version"};
+namespace {
+
+// The options both programs take; a suggestion prefers the first of equals,
+// so the order of the lists below is the order they are offered in.
+const std::vector<std::string> kSessionOptionNames = {"--drive", "--install-dir", "--data-dir", "--registry",
+                                                      "--project"};
+
+std::vector<std::string> SessionOptionsAnd(std::initializer_list<std::string> more) {
+  std::vector<std::string> names = kSessionOptionNames;
+  names.insert(names.end(), more);
+  return names;
+}
+
+}  // namespace
+
+const std::vector<std::string> kWizardOptionNames = SessionOptionsAnd({"--help", "--version"});
+const std::vector<std::string> kGenerateOptionNames = SessionOptionsAnd(
+    {"--set", "--sdk-release", "--no-launch", "--dry-run", "--host-paths", "--help", "--version"});
 
 namespace {
 

@@ -42,6 +42,7 @@ bool IsTaken(SystemCode c) { return c == ERROR_ALREADY_EXISTS || c == ERROR_FILE
 std::string ReasonOf(SystemCode c) { return SystemErrorText(c); }
 #else
 using SystemCode = int;
+SystemCode LastCode() { return errno; }
 bool IsMissing(SystemCode c) { return c == ENOENT; }
 bool IsDiskFailure(SystemCode c) { return c == ENOSPC || c == EDQUOT || c == EIO; }
 std::string ReasonOf(SystemCode c) { return SystemReason(c); }
@@ -56,6 +57,10 @@ Error Failure(const char* missing_kind, const std::string& action, const std::st
 
 Error NotRegular(const std::string& path, const char* what) {
   return Error(ShownPath(path) + " is " + what + ", not a regular file");
+}
+
+Error NotADirectory(const std::string& path) {
+  return Error("Path/File access error: " + ShownPath(path) + " is not a directory");
 }
 
 // A name no other run and no file of the user's can have, for the file a
@@ -118,6 +123,20 @@ void WriteAll(HANDLE h, std::string_view bytes, const std::string& path) {
   }
 }
 
+using File = Handle;
+
+// Opens for writing, emptied; anything but a file on a disk is refused.
+HANDLE OpenForWriting(const std::string& path) {
+  HANDLE h = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) throw Failure("Path not found", "cannot create", path, LastCode());
+  if (const char* what = NotDiskFile(h)) {
+    CloseHandle(h);
+    throw NotRegular(path, what);
+  }
+  return h;
+}
+
 class WindowsLock : public FileLock {
  public:
   explicit WindowsLock(HANDLE h) : h_(h) {}
@@ -173,10 +192,12 @@ void WriteAll(int fd, std::string_view bytes, const std::string& path) {
   }
 }
 
-// Opens for writing without following a link and without waiting on a FIFO
-// that no one reads; anything but a regular file is refused.
-int OpenForWriting(const std::string& path, int flags) {
-  int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | flags, 0666);
+using File = Descriptor;
+
+// Opens for writing, emptied, without following a link and without waiting
+// on a FIFO that no one reads; anything but a regular file is refused.
+int OpenForWriting(const std::string& path) {
+  int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_CREAT | O_TRUNC, 0666);
   if (fd < 0) throw Failure("Path not found", "cannot create", path, errno);
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -247,36 +268,6 @@ std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_
   return bytes;
 }
 
-namespace {
-
-class HandleOutputStream : public OutputStream {
- public:
-  explicit HandleOutputStream(const std::string& path)
-      : path_(path),
-        file_(CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr)) {
-    if (!file_.ok()) throw Failure("Path not found", "cannot create", path, LastCode());
-    if (const char* what = NotDiskFile(file_.get())) throw NotRegular(path, what);
-  }
-
-  void Finish(std::string_view bytes) override {
-    WriteAll(file_.get(), bytes, path_);
-    if (!file_.Close()) throw Failure("Path not found", "cannot write", path_, LastCode());
-  }
-
- private:
-  std::string path_;
-  Handle file_;
-};
-
-}  // namespace
-
-std::unique_ptr<OutputStream> RealFileSystem::Open(const std::string& path) {
-  return std::make_unique<HandleOutputStream>(path);
-}
-
-void RealFileSystem::Write(const std::string& path, std::string_view bytes) { Open(path)->Finish(bytes); }
-
 void RealFileSystem::Replace(const std::string& path, std::string_view bytes) {
   std::string temp;
   std::wstring wide_temp;
@@ -333,7 +324,7 @@ std::unique_ptr<FileLock> RealFileSystem::Lock(const std::string& path) {
 void RealFileSystem::CheckWritable(const std::string& dir) const {
   DWORD attributes = GetFileAttributesW(WideFromUtf8(dir).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure("Path not found", "cannot write in", dir, LastCode());
-  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) throw Error("Path/File access error: " + ShownPath(dir) + " is not a directory");
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) throw NotADirectory(dir);
 }
 
 // Without the long-path prefix, which the program does not use, Windows
@@ -402,35 +393,6 @@ std::string RealFileSystem::ReadPrefix(const std::string& path, std::size_t max_
   return bytes;
 }
 
-namespace {
-
-// Kept open from the start of a generated file to its end: one open instead
-// of two, and no file emptied and written again, which ext4 flushes to the
-// disk at once when it is closed.
-class DescriptorOutputStream : public OutputStream {
- public:
-  explicit DescriptorOutputStream(const std::string& path)
-      : path_(path), file_(OpenForWriting(path, O_CREAT | O_TRUNC)) {}
-
-  void Finish(std::string_view bytes) override {
-    WriteAll(file_.get(), bytes, path_);
-    // Some file systems report a full disk only when the file is closed.
-    if (!file_.Close()) throw Failure("Path not found", "cannot write", path_, errno);
-  }
-
- private:
-  std::string path_;
-  Descriptor file_;
-};
-
-}  // namespace
-
-std::unique_ptr<OutputStream> RealFileSystem::Open(const std::string& path) {
-  return std::make_unique<DescriptorOutputStream>(path);
-}
-
-void RealFileSystem::Write(const std::string& path, std::string_view bytes) { Open(path)->Finish(bytes); }
-
 void RealFileSystem::Replace(const std::string& path, std::string_view bytes) {
   std::string temp;
   int fd = -1;
@@ -479,7 +441,7 @@ std::unique_ptr<FileLock> RealFileSystem::Lock(const std::string& path) {
 void RealFileSystem::CheckWritable(const std::string& dir) const {
   struct stat st {};
   if (stat(dir.c_str(), &st) != 0) throw Failure("Path not found", "cannot write in", dir, errno);
-  if (!S_ISDIR(st.st_mode)) throw Error("Path/File access error: " + ShownPath(dir) + " is not a directory");
+  if (!S_ISDIR(st.st_mode)) throw NotADirectory(dir);
   if (access(dir.c_str(), W_OK | X_OK) != 0) throw Failure("Path not found", "cannot write in", dir, errno);
 }
 
@@ -497,7 +459,7 @@ void MakePrivateDirectories(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return;
-    throw Error("Path/File access error: " + ShownPath(path) + " is not a directory");
+    throw NotADirectory(path);
   }
   const std::string parent = ParentPath(path);
   if (!parent.empty() && parent != path) MakePrivateDirectories(parent);
@@ -507,5 +469,33 @@ void MakePrivateDirectories(const std::string& path) {
 }
 
 #endif
+
+namespace {
+
+// Kept open from the start of a generated file to its end: one open instead
+// of two, and no file emptied and written again, which ext4 flushes to the
+// disk at once when it is closed.
+class FileOutputStream : public OutputStream {
+ public:
+  explicit FileOutputStream(const std::string& path) : path_(path), file_(OpenForWriting(path)) {}
+
+  void Finish(std::string_view bytes) override {
+    WriteAll(file_.get(), bytes, path_);
+    // Some file systems report a full disk only when the file is closed.
+    if (!file_.Close()) throw Failure("Path not found", "cannot write", path_, LastCode());
+  }
+
+ private:
+  std::string path_;
+  File file_;
+};
+
+}  // namespace
+
+std::unique_ptr<OutputStream> RealFileSystem::Open(const std::string& path) {
+  return std::make_unique<FileOutputStream>(path);
+}
+
+void RealFileSystem::Write(const std::string& path, std::string_view bytes) { Open(path)->Finish(bytes); }
 
 }  // namespace kelvad

@@ -21,9 +21,6 @@ namespace {
 
 using nlohmann::json;
 
-// Texts come from the file: shown escaped and cut, never raw.
-std::string Quote(std::string_view text) { return Shown(text); }
-
 [[noreturn]] void Fail(const std::string& where, const std::string& problem) {
   throw DescriptionError(where + ": " + problem);
 }
@@ -51,8 +48,8 @@ void CheckKeys(const std::string& where, const json& object, std::initializer_li
     bool known = std::any_of(allowed.begin(), allowed.end(), [&](const char* name) { return key == name; });
     if (!known) {
       std::string list;
-      for (const char* name : allowed) list += (list.empty() ? "" : ", ") + Quote(name);
-      Fail(where, "unknown key " + Quote(key) + " (expected " + list + ")");
+      for (const char* name : allowed) list += (list.empty() ? "" : ", ") + Shown(name);
+      Fail(where, "unknown key " + Shown(key) + " (expected " + list + ")");
     }
   }
 }
@@ -64,8 +61,8 @@ std::string TextField(const std::string& where, const json& object, const char* 
   const json& value = object.at(key);
   ExpectType(where + "." + key, value, json::value_t::string, "a string");
   std::string text = value.get<std::string>();
-  if (HasControlCharacter(text)) Fail(where + "." + key, Quote(text) + " holds a control character or line break");
-  if (!FitsWindows1252(text)) Fail(where + "." + key, Quote(text) + " holds a character outside Windows-1252");
+  if (HasControlCharacter(text)) Fail(where + "." + key, Shown(text) + " holds a control character or line break");
+  if (!FitsWindows1252(text)) Fail(where + "." + key, Shown(text) + " holds a character outside Windows-1252");
   return text;
 }
 
@@ -75,14 +72,14 @@ std::optional<std::string> OptionalText(const std::string& where, const json& ob
 }
 
 std::string RequiredText(const std::string& where, const json& object, const char* key) {
-  if (!object.contains(key)) Fail(where, std::string("needs ") + Quote(key));
+  if (!object.contains(key)) Fail(where, std::string("needs ") + Shown(key));
   return TextField(where, object, key);
 }
 
 std::string HotkeyField(const std::string& where, const json& object, const char* key) {
   std::string hotkey = TextField(where, object, key);
   if (!IsHotkeyNotation(hotkey)) {
-    Fail(where + "." + key, Quote(hotkey) +
+    Fail(where + "." + key, Shown(hotkey) +
                                 " is not a hotkey: use ^ and a lower-case letter for Ctrl, ^ and an upper-case "
                                 "letter for Shift+Ctrl, one character for a plain key, or an empty text");
   }
@@ -101,7 +98,7 @@ void ParseSettings(const json& object, ProjectDescription& out) {
   for (const auto& [key, value] : object.items()) {
     const std::string where = "settings." + key;
     const SettingInfo* info = FindSetting(key);
-    if (!info) Fail("settings", "unknown key " + Quote(key));
+    if (!info) Fail("settings", "unknown key " + Shown(key));
     std::string text;
     if (value.is_string()) {
       text = value.get<std::string>();
@@ -219,7 +216,7 @@ void ParseHotkeys(const json& array, ProjectDescription& out) {
     if (!object.contains("hotkey")) Fail(where, "needs \"hotkey\"");
     hotkey.hotkey = HotkeyField(where, object, "hotkey");
     if (!IsPanelHotkey(hotkey.hotkey)) {
-      Fail(where + ".hotkey", Quote(hotkey.hotkey) +
+      Fail(where + ".hotkey", Shown(hotkey.hotkey) +
                                   " is not an extra hotkey: use a letter from a to z for a plain key, ^ and a "
                                   "lower-case letter for Ctrl, ^ and an upper-case letter for Shift+Ctrl");
     }
@@ -303,7 +300,7 @@ ProjectDescription ParseProjectDescription(std::string_view json_text) {
   }
   DuplicateKeyCheck check;
   json::sax_parse(json_text.begin(), json_text.end(), &check);
-  if (!check.duplicate.empty()) throw DescriptionError("the key " + Quote(check.duplicate) + " is given twice in one object");
+  if (!check.duplicate.empty()) throw DescriptionError("the key " + Shown(check.duplicate) + " is given twice in one object");
   ExpectType("the description", root, json::value_t::object, "an object");
   CheckKeys("the description", root, {"settings", "commands", "menus", "toolbar", "hotkeys"});
 
@@ -356,15 +353,15 @@ class MenuBuilder {
   MenuNode Build(const DescribedMenuEntry& entry) {
     if (entry.is_menu) {
       MenuNode node = MakeMenuNode(entry.title);
-      Claim(node.key, entry.where, "a menu titled " + Quote(entry.title));
+      Claim(node.key, entry.where, "a menu titled " + Shown(entry.title));
       for (const DescribedMenuEntry& child : entry.items) node.children.push_back(Build(child));
       return node;
     }
     const Command* command = FindCommand(model_, entry.command);
-    if (!command) Fail(entry.where, "the command " + Quote(entry.command) + " is not in the command list");
+    if (!command) Fail(entry.where, "the command " + Shown(entry.command) + " is not in the command list");
     MenuNode node = MakeItemNode(command->name, entry.text.value_or(command->menu_text),
                                  entry.hotkey.value_or(command->hotkey));
-    Claim(node.key, entry.where, "the command " + Quote(entry.command));
+    Claim(node.key, entry.where, "the command " + Shown(entry.command));
     return node;
   }
 
@@ -452,7 +449,7 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
   for (const DescribedCommand& described : description.commands) {
     const Command& command = described.command;
     if (IsStandardCommandName(command.name)) {
-      Fail(described.where, Quote(command.name) + " begins with EEik or EVel, which only standard commands do");
+      Fail(described.where, Shown(command.name) + " begins with EEik or EVel, which only standard commands do");
     }
     // Not standard, so it may be added when no command has its name. A
     // description saved by the wizard repeats the commands of cmdlist.dat,
@@ -460,7 +457,7 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
     if (const Command* known = FindCommand(new_model, command.name)) {
       bool saved_before = static_cast<size_t>(known - new_model.commands.data()) < listed_before;
       if (saved_before && known->menu_text == command.menu_text && known->hotkey == command.hotkey) continue;
-      Fail(described.where, "the command " + Quote(command.name) + " is already in the command list");
+      Fail(described.where, "the command " + Shown(command.name) + " is already in the command list");
     }
     AddCommand(new_model, command.name, command.menu_text, command.hotkey);
   }
@@ -474,9 +471,9 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
 
   for (const DescribedToolbarButton& button : description.toolbar) {
     const Command* command = FindCommand(new_model, button.command);
-    if (!command) Fail(button.where, "the command " + Quote(button.command) + " is not in the command list");
+    if (!command) Fail(button.where, "the command " + Shown(button.command) + " is not in the command list");
     if (!AddToolbarButton(new_model, button.command, button.text.value_or(command->menu_text))) {
-      Fail(button.where, "the command " + Quote(button.command) + " already has a toolbar button");
+      Fail(button.where, "the command " + Shown(button.command) + " already has a toolbar button");
     }
   }
 
@@ -485,14 +482,14 @@ void ApplyProjectDescription(const ProjectDescription& description, Settings& se
   HotkeyRows rows(FlattenMenuItems(new_model.menus));
   for (const DescribedHotkey& extra : description.hotkeys) {
     if (!FindCommand(new_model, extra.command)) {
-      Fail(extra.where, "the command " + Quote(extra.command) + " is not in the command list");
+      Fail(extra.where, "the command " + Shown(extra.command) + " is not in the command list");
     }
     if (const HotkeyRow* row = rows.RowOf(extra.command)) {
-      Fail(extra.where, "the command " + Quote(extra.command) + " already has the hotkey " + Quote(row->hotkey));
+      Fail(extra.where, "the command " + Shown(extra.command) + " already has the hotkey " + Shown(row->hotkey));
     }
     if (const HotkeyRow* row = rows.Blocking(extra.hotkey)) {
-      Fail(extra.where, "the hotkey " + Quote(extra.hotkey) + " is already taken by " + Quote(row->command) + " (" +
-                            Quote(row->hotkey) + ")");
+      Fail(extra.where, "the hotkey " + Shown(extra.hotkey) + " is already taken by " + Shown(row->command) + " (" +
+                            Shown(row->hotkey) + ")");
     }
     new_model.extra_hotkeys.push_back(MenuItemRecord{extra.command, "", extra.hotkey});
     rows.Add(extra.command, extra.hotkey);

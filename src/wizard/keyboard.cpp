@@ -1,14 +1,9 @@
 #include "wizard/keyboard.h"
 
+#include "platform/dos_paths.h"
 #include "wizard/panels.h"
 
 namespace kelvad {
-
-namespace {
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 std::string WithMnemonic(std::string_view caption, char letter) {
   std::string marked;
@@ -18,7 +13,7 @@ std::string WithMnemonic(std::string_view caption, char letter) {
       marked += "&&";
       continue;
     }
-    if (!placed && Lower(c) == Lower(letter)) {
+    if (!placed && LowerAscii(c) == LowerAscii(letter)) {
       marked += '&';
       placed = true;
     }
@@ -44,7 +39,7 @@ std::string StripMnemonic(std::string_view caption) {
 char MnemonicOf(std::string_view caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
-    if (caption[i + 1] != '&') return Lower(caption[i + 1]);
+    if (caption[i + 1] != '&') return LowerAscii(caption[i + 1]);
     ++i;
   }
   return 0;
