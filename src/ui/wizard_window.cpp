@@ -245,13 +245,13 @@ bool WizardWindow::Changed() const { return StateText() != kept_state_; }
 
 bool WizardWindow::BuildEnded(const BuildOutcome&) {
   if (!close_after_build_) return false;
-  closing_confirmed_ = true;
   close();
   return true;
 }
 
 void WizardWindow::closeEvent(QCloseEvent* event) {
-  if (closing_confirmed_) {
+  // The user asked to close once the stopped build had ended, and it has.
+  if (close_after_build_ && !Building()) {
     event->accept();
     return;
   }

@@ -144,7 +144,6 @@ class WizardWindow : public QWidget, public EditorHost, public FinishHost {
   std::string kept_state_;      // the choices as last kept, as a description
   QMetaObject::Connection focus_follower_;
   bool close_after_build_ = false;
-  bool closing_confirmed_ = false;
 };
 
 }  // namespace kelvad
