@@ -134,15 +134,8 @@ std::string HtmlEscape(std::string_view text) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string line(text.substr(start, end - start));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
+  LineCursor cursor(text);
+  for (std::string_view line; cursor.Next(line);) lines.emplace_back(line);
   return lines;
 }
 

@@ -41,8 +41,31 @@ std::optional<char32_t> DecodeUtf8(std::string_view utf8, size_t& i);
 // Appends one code point as UTF-8.
 void AppendUtf8(std::string& out, char32_t code_point);
 
-// The lines of a text: split at each LF, a CR before it dropped; a last
-// line without LF counts, an empty text has none.
+// The lines of a text one after another: split at each LF, a CR before it
+// dropped; a last line without LF counts, an empty text has none. Reading a
+// file of many short lines so costs no more than its text.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  bool Next(std::string_view& line) {
+    if (pos_ >= text_.size()) return false;
+    size_t end = text_.find('\n', pos_);
+    if (end == std::string_view::npos) end = text_.size();
+    line = text_.substr(pos_, end - pos_);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = end + 1;
+    ++number_;
+    return true;
+  }
+  size_t number() const { return number_; }  // of the line Next gave last, from 1
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+  size_t number_ = 0;
+};
+
+// The lines of a text, as LineCursor gives them.
 std::vector<std::string> SplitLines(std::string_view text);
 
 // The text with &, <, >, " and ' written as HTML entities.

@@ -105,28 +105,6 @@ bool IsValidUtf8(std::string_view text) {
 
 enum class Format { kRegedit4, kRegedit5, kWine };
 
-// The lines of a text one after another, each without its LF and a CR
-// before it, so that a file of many short lines costs no more than its text.
-class LineCursor {
- public:
-  explicit LineCursor(std::string_view text) : text_(text) {}
-  bool Next(std::string_view& line) {
-    if (pos_ >= text_.size()) return false;
-    size_t end = text_.find('\n', pos_);
-    if (end == std::string_view::npos) end = text_.size();
-    line = text_.substr(pos_, end - pos_);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    pos_ = end + 1;
-    ++number_;
-    return true;
-  }
-  size_t number() const { return number_; }  // of the line Next gave last, from 1
-
- private:
-  std::string_view text_;
-  size_t pos_ = 0;
-  size_t number_ = 0;
-};
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
@@ -137,6 +115,14 @@ std::string_view Trim(std::string_view text) {
   if (begin == std::string_view::npos) return {};
   size_t end = text.find_last_not_of(" \t\r\n");
   return text.substr(begin, end - begin + 1);
+}
+
+// The next line that is not blank, trimmed; empty at the end of the text.
+std::string_view NextNonBlank(LineCursor& cursor) {
+  for (std::string_view line; cursor.Next(line);) {
+    if (!Trim(line).empty()) return Trim(line);
+  }
+  return {};
 }
 
 int HexDigit(char c) {
@@ -437,10 +423,7 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
     text = std::string(bytes);
   }
   LineCursor header_cursor(text);
-  std::string_view header;
-  while (header_cursor.Next(header) && Trim(header).empty()) {
-  }
-  header = Trim(header);
+  const std::string_view header = NextNonBlank(header_cursor);
   if (header.empty()) throw Error("Registry file " + ShownPath(origin) + " is empty");
   Format format;
   if (header == "REGEDIT4") {
@@ -460,8 +443,7 @@ ExportedRegistry ExportedRegistry::Parse(std::string_view bytes, const std::stri
   }
   // Past the header again, in the text as it now stands.
   LineCursor lines(text);
-  for (std::string_view skipped; lines.Next(skipped) && Trim(skipped).empty();) {
-  }
+  NextNonBlank(lines);
 
   ExportedRegistry registry;
   RegistryRoot wine_root = RegistryRoot::kLocalMachine;
