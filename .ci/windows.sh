@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
-tools/install-deps.sh --windows
+# Installs the cross compilers, Wine and the checks' tools too (install-deps.sh --windows).
 tools/build-qt-windows.sh
 qt_seconds=$((SECONDS - start))
 # A tree configured earlier without this Qt (the headless toolchain, or before
